@@ -1,0 +1,226 @@
+#include "MainForm.h"
+
+#include "AppStrings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Windows colours of the form's design.
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kLime(0x00, 0xFF, 0x00);
+const QColor kRed(0xFF, 0x00, 0x00);
+
+void Paint(QWidget *w, QPalette::ColorRole role, const QColor &color) {
+    QPalette p = w->palette();
+    p.setColor(role, color);
+    w->setPalette(p);
+}
+
+// A state label of the control strip: coloured text while enabled, greyed out while disabled.
+QLabel *StateLabel(const QString &text, const QColor &color, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Active, QPalette::WindowText, color);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, color);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    label->setPalette(p);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    label->setEnabled(false);
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent) {
+    setWindowTitle(AppStrings::DesignCaption);
+    BuildControls();
+    resize(650, 465);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    FormCreate(arguments);
+}
+
+TForm1::~TForm1() {
+    FormDestroy();
+}
+
+void TForm1::BuildControls() {
+    auto *central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    Paint(central, QPalette::Window, kSilver);
+    setCentralWidget(central);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    Display = new QTextEdit(central);
+    Display->setObjectName(QStringLiteral("Display"));
+    Display->setAcceptRichText(true);
+    Display->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont displayFont(QStringLiteral("Times New Roman"));
+    displayFont.setPixelSize(16);
+    Display->setFont(displayFont);
+    Display->setTextColor(kNavy);
+    Paint(Display, QPalette::Text, kNavy);
+
+    // The lower part holds the control strip and the key panel; the splitter between it and the
+    // display changes the display's height.
+    auto *lower = new QWidget(central);
+    auto *lowerColumn = new QVBoxLayout(lower);
+    lowerColumn->setContentsMargins(0, 0, 0, 0);
+    lowerColumn->setSpacing(0);
+    CtrPanel = BuildCtrPanel();
+    CtrPanel->setParent(lower);
+    lowerColumn->addWidget(CtrPanel);
+    KeyPanel = new QWidget(lower);
+    KeyPanel->setObjectName(QStringLiteral("KeyPanel"));
+    KeyPanel->setAutoFillBackground(true);
+    Paint(KeyPanel, QPalette::Window, kSilver);
+    KeyPanel->setFocusPolicy(Qt::ClickFocus);
+    lowerColumn->addWidget(KeyPanel, 1);
+
+    Splitter1 = new QSplitter(Qt::Vertical, central);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(4);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(Display);
+    Splitter1->addWidget(lower);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({97, 465 - 97});
+    column->addWidget(Splitter1);
+
+    BuildStatusBar();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+QWidget *TForm1::BuildCtrPanel() {
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("CtrPanel"));
+    panel->setFixedHeight(28);
+    panel->setAutoFillBackground(true);
+    Paint(panel, QPalette::Window, kSilver);
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(10);
+
+    CapsLockLabel = StateLabel(AppStrings::CapsLock, kLime, panel);
+    ShiftLabel = StateLabel(AppStrings::Shift, kLime, panel);
+    EditLabel = StateLabel(AppStrings::EditLabel, kRed, panel);
+    ScanningLabel = StateLabel(AppStrings::ScanningLabel, kRed, panel);
+    for (QLabel *l : {CapsLockLabel, ShiftLabel, EditLabel, ScanningLabel})
+        row->addWidget(l);
+
+    Panel1 = new QWidget(panel);
+    Panel1->setFixedSize(33, 19);
+    Panel1->setAutoFillBackground(true);
+    Paint(Panel1, QPalette::Window, Qt::white);
+    auto *accentBox = new QHBoxLayout(Panel1);
+    accentBox->setContentsMargins(0, 0, 0, 0);
+    DiacrLabel = new QLabel(Panel1);
+    DiacrLabel->setAlignment(Qt::AlignCenter);
+    QFont accentFont = DiacrLabel->font();
+    accentFont.setPixelSize(32);
+    DiacrLabel->setFont(accentFont);
+    accentBox->addWidget(DiacrLabel);
+    row->addWidget(Panel1);
+
+    EditButton = new QPushButton(QStringLiteral("Úpravy"), panel);
+    EditButton->setToolTip(AppStrings::EditButtonHint);
+    EditButton->setFocusPolicy(Qt::NoFocus);
+    connect(EditButton, &QPushButton::clicked, this, &TForm1::EditButtonClick);
+    row->addWidget(EditButton);
+
+    BitBtn1 = new QToolButton(panel);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    BitBtn1->setToolTip(AppStrings::StopSpeechHint);
+    BitBtn1->setAccessibleName(AppStrings::StopSpeechHint);
+    BitBtn1->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(BitBtn1);
+
+    Button1 = new QPushButton(AppStrings::XmlButton, panel);
+    Button1->setVisible(false);
+    row->addWidget(Button1);
+    row->addStretch(1);
+    return panel;
+}
+
+void TForm1::BuildStatusBar() {
+    StatusBar = new QStatusBar(this);
+    StatusBar->setSizeGripEnabled(false);
+    const int widths[3] = {300, 100, 150};
+    const QString texts[3] = {QString(), AppStrings::SelectedDesign, AppStrings::F8Hint};
+    for (int i = 0; i < 3; ++i) {
+        StatusPanels[i] = new QLabel(texts[i], StatusBar);
+        StatusPanels[i]->setFixedWidth(widths[i]);
+        StatusPanels[i]->setFrameShape(QFrame::Panel);
+        StatusPanels[i]->setFrameShadow(QFrame::Sunken);
+        StatusBar->addWidget(StatusPanels[i]);
+    }
+    StatusPanels[0]->setAlignment(Qt::AlignCenter);
+    setStatusBar(StatusBar);
+    StatusBar->setVisible(false);
+}
+
+void TForm1::Timer1Timer() {
+    StatusPanels[1]->setText(AppStrings::SelectedPrefix + QString::number(SelectedCount()));
+}
+
+void TForm1::EditButtonClick() {
+    SetEditMode(!FEditMode);
+}
+
+void TForm1::SetTableName(const QString &name) {
+    if (!FTableName.isEmpty())
+        FLastTableName = FTableName;
+    FTableName = name;
+}
+
+void TForm1::Terminate() {
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent *event) {
+    // FormClose: an unnamed table is offered for saving before the window goes.
+    AskSaveTable();
+    event->accept();
+}
+
+void TForm1::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    QMainWindow::changeEvent(event);
+}
+
+void TForm1::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}

@@ -1,0 +1,41 @@
+#include "AppStrings.h"
+#include "Directories.h"
+#include "MainForm.h"
+#include "QtPrompts.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    Dirs() = DeriveDirectories(QDir::currentPath(), QCoreApplication::applicationFilePath(),
+                               [](const QString &dir) { return QFileInfo(dir).isDir(); });
+    AutoReadMode = 0;
+
+    TQtPrompts prompts;
+    SetPrompts(&prompts);
+
+    TSingleInstance instance(QStringLiteral("orvanta"));
+    if (!instance.Acquire()) {
+        prompts.Message(AppStrings::AlreadyRunning);
+        return 1;
+    }
+    QApplication::setApplicationName(AppStrings::ApplicationTitle);
+    QApplication::setApplicationDisplayName(AppStrings::ApplicationTitle);
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    int status = 0;
+    {
+        TForm1 form(arguments);
+        prompts.SetParent(&form);
+        form.setWindowTitle(AppStrings::MainCaption);
+        form.show();
+        status = QApplication::exec();
+        prompts.SetParent(nullptr);
+    }
+    SetPrompts(nullptr);
+    return status;
+}

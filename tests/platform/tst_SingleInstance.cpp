@@ -1,0 +1,54 @@
+#include "SingleInstance.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+    static QString Peer() { return QStringLiteral(PEER_PATH); }
+
+private slots:
+    void secondProcessIsRefusedAndFirstStays() {
+        QTemporaryDir dir;
+        QProcess first;
+        first.start(Peer(), {dir.path()});
+        QVERIFY(first.waitForReadyRead(10000));
+        QCOMPARE(first.readLine().trimmed(), QByteArray("primary"));
+
+        QProcess second;
+        second.start(Peer(), {dir.path()});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(second.readAll().trimmed(), QByteArray("refused"));
+        QCOMPARE(first.state(), QProcess::Running);
+
+        first.closeWriteChannel();
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitCode(), 0);
+
+        // Once the first copy has gone, a new start is the primary one again.
+        QProcess third;
+        third.start(Peer(), {dir.path()});
+        QVERIFY(third.waitForReadyRead(10000));
+        QCOMPARE(third.readLine().trimmed(), QByteArray("primary"));
+        third.closeWriteChannel();
+        QVERIFY(third.waitForFinished(10000));
+    }
+
+    void lockOfAVanishedProcessIsTakenOver() {
+        QTemporaryDir dir;
+        QProcess first;
+        first.start(Peer(), {dir.path()});
+        QVERIFY(first.waitForReadyRead(10000));
+        first.kill();
+        QVERIFY(first.waitForFinished(10000));
+
+        TSingleInstance instance(QStringLiteral("orvanta"), dir.path());
+        QVERIFY(instance.Acquire());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_SingleInstance.moc"
