@@ -1,0 +1,59 @@
+#pragma once
+
+#include "StreamError.h"
+#include "Value.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QIODevice;
+
+// Reads a component record ("TPF0" stream): little-endian, every length checked against the
+// bytes left before anything is allocated. Every failure throws TStreamError with a message.
+class TComponentReader {
+public:
+    explicit TComponentReader(QIODevice *device);
+
+    struct TPrefix {
+        QByteArray ClassName;
+        QByteArray Name;
+    };
+    // Signature "TPF0", class name, component name.
+    TPrefix ReadPrefix();
+    void ReadSignature();
+    QByteArray ReadShortString();
+
+    // True (and the 0 byte consumed) when the next byte ends a list of entries or children.
+    bool EndOfList();
+    // The dotted property name of the next entry ("Font.Name").
+    QByteArray ReadPropertyName();
+
+    TValueType PeekValueType();
+
+    // Typed reads; each fails when the value's type does not fit.
+    qint32 ReadInteger();      // any of the three integer types
+    bool ReadBoolean();        // vaFalse / vaTrue
+    QString ReadString();      // vaString, vaLString (Windows-1250), vaUtf8String, vaWString
+    QByteArray ReadIdent();    // vaIdent (also accepts vaFalse/vaTrue/vaNull as their names)
+    QList<QByteArray> ReadSet();
+    QByteArray ReadBinary();
+    double ReadExtended();
+    quint32 ReadColor();       // identifier from the colour names, or an integer
+    qint32 ReadCharset();      // identifier from the charset names, or an integer
+
+    // Any value, exactly as stored (used by tools that must write it back unchanged).
+    TValue ReadValue();
+    void SkipValue();
+
+    // Bytes left in the device.
+    qint64 BytesLeft() const;
+
+private:
+    quint8 ReadByte();
+    QByteArray ReadBytes(qint64 count);
+    qint32 ReadInt32();
+    TValueType ReadValueType();
+
+    QIODevice *FDevice;
+};
