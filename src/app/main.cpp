@@ -22,8 +22,8 @@ int main(int argc, char *argv[]) {
         prompts.Message(AppStrings::AlreadyRunning);
         return 1;
     }
+    // Only the name: a display name would be appended to the window title.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);
-    QApplication::setApplicationDisplayName(AppStrings::ApplicationTitle);
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
