@@ -3,6 +3,7 @@
 
 #include "AppStrings.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -18,12 +19,14 @@ void TForm1::SetEditMode(bool on) {
     if (on != FEditMode) {
         if (!on) {
             StatusBar->setVisible(false);
+            Menu.SetTopLevelVisible(false);
             // Work mode: the window keeps its size.
             setFixedSize(size());
             if (FScanning)
                 Timer2->start();
         } else {
             StatusBar->setVisible(true);
+            Menu.SetTopLevelVisible(true);
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             Timer2->stop();
@@ -50,6 +53,11 @@ void TForm1::SetScanning(bool on) {
     } else {
         Timer2->stop();
     }
+}
+
+void TForm1::ScanItemClick() {
+    // The item is checkable, so Qt has already inverted its mark.
+    SetScanning(Menu.ScanItem->isChecked());
 }
 
 void TForm1::FormResize() {}

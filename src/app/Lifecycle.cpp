@@ -8,6 +8,7 @@
 #include "StringProc.h"
 #include "VirtualKeys.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
@@ -30,8 +31,8 @@ void TForm1::FormCreate(const QStringList &arguments) {
         }
     }
     SetEditMode(false);
-    if (FScanItemChecked != FScanning)
-        SetScanning(FScanItemChecked);
+    if (Menu.ScanItem->isChecked() != FScanning)
+        SetScanning(Menu.ScanItem->isChecked());
     LoadConfig(Dirs().ProgramDir + AppStrings::ConfigFileName);
 }
 

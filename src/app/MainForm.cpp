@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -111,6 +112,7 @@ void TForm1::BuildControls() {
     column->addWidget(Splitter1);
 
     BuildStatusBar();
+    BuildMenu();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -188,6 +190,16 @@ void TForm1::BuildStatusBar() {
     StatusPanels[0]->setAlignment(Qt::AlignCenter);
     setStatusBar(StatusBar);
     StatusBar->setVisible(false);
+}
+
+void TForm1::BuildMenu() {
+    Menu.Build(menuBar());
+    const auto wire = [this](QAction *action, void (TForm1::*handler)()) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    wire(Menu.Konec1, &TForm1::Terminate);
+    wire(Menu.ScanItem, &TForm1::ScanItemClick);
 }
 
 void TForm1::Timer1Timer() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainMenu.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -39,6 +41,7 @@ public:
     QLabel *StatusPanels[3] = {nullptr, nullptr, nullptr};
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    TMainMenu Menu;
 
     bool EditMode() const { return FEditMode; }
     bool Scanning() const { return FScanning; }
@@ -60,6 +63,7 @@ public:
     void Timer2Timer();
 
     void EditButtonClick();
+    void ScanItemClick();
 
     // Loads a keyboard table; throws TTableError with the user's message when it cannot.
     void LoadTable(const QString &fileName);
@@ -81,6 +85,7 @@ private:
     void BuildControls();
     QWidget *BuildCtrPanel();
     void BuildStatusBar();
+    void BuildMenu();
 
     void FormCreate(const QStringList &arguments);
     void FormDestroy();
@@ -94,7 +99,6 @@ private:
 
     bool FEditMode = true;
     bool FScanning = false;
-    bool FScanItemChecked = true;
     bool FDestroyed = false;
     int FSelectedCount = 0;
     QString FTableName;

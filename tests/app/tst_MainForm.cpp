@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -94,6 +96,42 @@ private slots:
         QVERIFY(form.StatusBar->isHidden());
         QVERIFY(form.Timer2->isActive());
         QCOMPARE(form.Display->textCursor().position(), 4);
+    }
+
+    void menuTreeShowsOnlyInEditMode() {
+        TForm1 form({});
+        const auto topLevel = [&] {
+            QStringList visible;
+            for (QAction *a : form.menuBar()->actions()) {
+                if (a->isVisible())
+                    visible.append(a->text());
+            }
+            return visible;
+        };
+        QCOMPARE(topLevel(), QStringList());
+        form.SetEditMode(true);
+        QCOMPARE(topLevel(),
+                 (QStringList{QStringLiteral("&Soubor"), QStringLiteral("&Klávesy"),
+                              QStringLiteral("&Nastavení"), QStringLiteral("Ná&pověda")}));
+        QStringList keys;
+        for (QAction *a : form.Menu.Keys1->actions())
+            keys.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(keys, (QStringList{QStringLiteral("U&pravit..."), QStringLiteral("-"),
+                                    QStringLiteral("&Přidat"), QStringLiteral("&Odstranit"),
+                                    QStringLiteral("-"), QStringLiteral("&Nahrát ze souboru..."),
+                                    QStringLiteral("&Uložit... ")}));
+        QVERIFY(form.Menu.ScanItem->isChecked());
+    }
+
+    void scanItemSwitchesLayout() {
+        TForm1 form({});
+        form.Menu.ScanItem->trigger();
+        QVERIFY(!form.Scanning());
+        QVERIFY(!form.ScanningLabel->isEnabled());
+        QVERIFY(!form.Timer2->isActive());
+        form.Menu.ScanItem->trigger();
+        QVERIFY(form.Scanning());
+        QVERIFY(form.Timer2->isActive());
     }
 
     void statusPanelCountsSelection() {
