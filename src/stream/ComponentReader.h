@@ -10,7 +10,8 @@
 class QIODevice;
 
 // Reads a component record ("TPF0" stream): little-endian, every length checked against the
-// bytes left before anything is allocated. Every failure throws TStreamError with a message.
+// bytes left before anything is allocated. Every failure throws TStreamError with a message
+// that names the offset. A sequential device must already hold the bytes of the record.
 class TComponentReader {
 public:
     explicit TComponentReader(QIODevice *device);
@@ -32,15 +33,16 @@ public:
     TValueType PeekValueType();
 
     // Typed reads; each fails when the value's type does not fit.
-    qint32 ReadInteger();      // any of the three integer types
-    bool ReadBoolean();        // vaFalse / vaTrue
-    QString ReadString();      // vaString, vaLString (Windows-1250), vaUtf8String, vaWString
-    QByteArray ReadIdent();    // vaIdent (also accepts vaFalse/vaTrue/vaNull as their names)
+    qint32 ReadInteger();   // any of the three integer types
+    bool ReadBoolean();     // vaFalse / vaTrue
+    QString ReadString();   // vaString, vaLString (Windows-1250), vaUtf8String, vaWString
+    QByteArray ReadIdent(); // vaIdent (also accepts vaFalse/vaTrue/vaNull as their names)
     QList<QByteArray> ReadSet();
     QByteArray ReadBinary();
+    void ReadListBegin(); // vaList; then read items until EndOfList()
     double ReadExtended();
-    quint32 ReadColor();       // identifier from the colour names, or an integer
-    qint32 ReadCharset();      // identifier from the charset names, or an integer
+    quint32 ReadColor();  // identifier from the colour names, or an integer
+    qint32 ReadCharset(); // identifier from the charset names, or an integer
 
     // Any value, exactly as stored (used by tools that must write it back unchanged).
     TValue ReadValue();
@@ -50,10 +52,21 @@ public:
     qint64 BytesLeft() const;
 
 private:
+    void ReadFixed(char *data, qint64 count); // a few bytes of fixed size, no allocation
     quint8 ReadByte();
     QByteArray ReadBytes(qint64 count);
     qint32 ReadInt32();
+    qint64 ReadLength(); // a 4-byte length; negative ones fail
     TValueType ReadValueType();
+    qint64 ReadIntegerData(TValueType type);
+    QList<QByteArray> ReadSetElements();
+    TValue ReadNestedValue(int depth);
+
+    // Position for messages: the device's own for files and buffers, else bytes consumed.
+    qint64 Offset() const;
+    [[noreturn]] void Fail(qint64 offset, const QString &what) const;
+    [[noreturn]] void FailType(qint64 offset, const char *expected, TValueType found) const;
 
     QIODevice *FDevice;
+    qint64 FConsumed = 0;
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// What the main window asks of speech and sound: read a text aloud, stop reading, play a key's
+// sound. The engines live behind this seam; tests record the calls.
+class TSpeechOutput {
+public:
+    virtual ~TSpeechOutput() = default;
+    // Hands `text` to the speech output; false when nothing could speak it.
+    virtual bool SpeakText(const QString &text) = 0;
+    virtual void StopSpeech() = 0;
+    // Plays a sound file asynchronously; throws TError with a message when it cannot.
+    virtual void PlaySoundFile(const QString &fileName) = 0;
+};
+
+// No speech output: nothing is read aloud and every call says so by its result.
+class TNoSpeech final : public TSpeechOutput {
+public:
+    bool SpeakText(const QString &) override { return false; }
+    void StopSpeech() override {}
+    void PlaySoundFile(const QString &fileName) override;
+};
