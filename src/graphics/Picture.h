@@ -11,7 +11,8 @@ class QPainter;
 
 // A key's symbol: one graphic of kind bitmap, icon, metafile (WMF or EMF) or JPEG, holding the
 // original file bytes so that a record read and written again is byte-identical. Decoding for
-// drawing happens lazily and is cached. Copies share the decoded data.
+// drawing happens lazily, at the first paint; the drawing at the key's size is cached and shared
+// by copies.
 class TPicture {
 public:
     enum TKind { gkNone, gkBitmap, gkIcon, gkMetafile, gkJpeg };
@@ -37,10 +38,13 @@ public:
     void SetTransparent(bool on) { FTransparent = on; }
 
     // The value of the "Symbol.Data" entry: the kind name as a short string, then the data in
-    // the kind's own layout (length rules per kind). An empty picture gives an empty array.
+    // the kind's own layout (length rules per kind), then any bytes that followed the graphic
+    // when it was read (see Trailing). An empty picture gives an empty array.
     QByteArray ToSymbolData() const;
-    // Reads a "Symbol.Data" value. An unknown kind name gives an empty picture; damaged data of a
-    // known kind throws TPictureError.
+    // Reads a "Symbol.Data" value. An unknown kind name gives an empty picture, and so does a
+    // metafile length of 4 or less and a bitmap or JPEG length of 0; damaged data of a known kind
+    // (lengths beyond the value, headers we cannot read) throws TPictureError.
+    // The icon kind has no length: its extent comes from the icon directory.
     static TPicture FromSymbolData(const QByteArray &data);
 
     // A file image of a known kind, recognised by its content (then by the file suffix);
@@ -50,15 +54,25 @@ public:
     // `image` compressed to JPEG through libjpeg (used when pasting a picture).
     static TPicture FromImageAsJpeg(const QImage &image, int quality = 90);
 
-    bool operator==(const TPicture &other) const
-    {
-        return FKind == other.FKind && FBytes == other.FBytes;
+    // Bytes found after the graphic inside its "Symbol.Data" value. Drawing ignores them; they are
+    // kept so that a record read and written again stays byte-identical.
+    const QByteArray &Trailing() const { return FTrailing; }
+
+    bool operator==(const TPicture &other) const {
+        return FKind == other.FKind && FBytes == other.FBytes && FTrailing == other.FTrailing;
     }
 
 private:
+    struct TCache;
+    static TPicture Make(TKind kind, const QByteArray &bytes,
+                         const QByteArray &trailing = QByteArray());
+    TCache &Cache() const;
+    QImage Decode() const;
+    void DrawDirect(QPainter &painter, const QRectF &target) const;
+
     TKind FKind = gkNone;
     QByteArray FBytes;
+    QByteArray FTrailing;
     bool FTransparent = false;
-    struct TCache;
     mutable std::shared_ptr<TCache> FCache;
 };
