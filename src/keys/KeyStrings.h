@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Messages of the key record reader; the loaders put them after their own text.
+namespace KeyStrings {
+
+inline QString UnknownProperty(const QString &name) {
+    return QStringLiteral("The key record names the property \"%1\", which a key does not have.")
+        .arg(name);
+}
+inline QString InvalidValue(const QString &name, const QString &value) {
+    return QStringLiteral("The key record gives the property \"%1\" the invalid value \"%2\".")
+        .arg(name, value);
+}
+inline QString BadSymbol(const QString &reason) {
+    return QStringLiteral("The key's symbol cannot be read: %1").arg(reason);
+}
+inline QString UnexpectedChild() {
+    return QStringLiteral("The key record holds a child component; a key has none.");
+}
+
+} // namespace KeyStrings

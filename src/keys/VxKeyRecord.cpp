@@ -1,0 +1,341 @@
+#include "VxKey.h"
+
+#include "ComponentReader.h"
+#include "ComponentWriter.h"
+#include "KeyStrings.h"
+#include "StreamError.h"
+
+#include <QMenu>
+#include <array>
+#include <algorithm>
+
+namespace {
+
+const QByteArray ClassName = QByteArrayLiteral("TVxKey");
+
+struct TIdent {
+    int Value;
+    const char *Name;
+};
+
+constexpr std::array<TIdent, 3> PitchNames = {{
+    {TKeyFont::fpDefault, "fpDefault"},
+    {TKeyFont::fpVariable, "fpVariable"},
+    {TKeyFont::fpFixed, "fpFixed"},
+}};
+
+constexpr std::array<TIdent, 4> StyleNames = {{
+    {TKeyFont::fsBold, "fsBold"},
+    {TKeyFont::fsItalic, "fsItalic"},
+    {TKeyFont::fsUnderline, "fsUnderline"},
+    {TKeyFont::fsStrikeOut, "fsStrikeOut"},
+}};
+
+constexpr std::array<TIdent, 2> HelpTypeNames = {{
+    {TVxKey::htKeyword, "htKeyword"},
+    {TVxKey::htContext, "htContext"},
+}};
+
+template <std::size_t N>
+std::optional<int> FindIdent(const std::array<TIdent, N> &names, const QByteArray &name) {
+    for (const TIdent &entry : names) {
+        if (name.compare(QByteArrayView(entry.Name), Qt::CaseInsensitive) == 0)
+            return entry.Value;
+    }
+    return std::nullopt;
+}
+
+template <std::size_t N>
+QByteArray IdentOf(const std::array<TIdent, N> &names, int value) {
+    for (const TIdent &entry : names) {
+        if (entry.Value == value)
+            return QByteArray(entry.Name);
+    }
+    return QByteArray();
+}
+
+[[noreturn]] void InvalidValue(const QByteArray &property, const QByteArray &value) {
+    throw TStreamError(
+        KeyStrings::InvalidValue(QString::fromLatin1(property), QString::fromLatin1(value)));
+}
+
+// Points to 96-dpi pixels as the toolkit rounds them (half away from zero), kept in range.
+std::int32_t HeightFromPoints(qint32 size) {
+    const qint64 scaled = qint64(size) * 96;
+    const qint64 pixels = scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72;
+    return std::int32_t(-std::clamp<qint64>(pixels, -0x7FFFFFFF, 0x7FFFFFFF));
+}
+
+} // namespace
+
+std::unique_ptr<TVxKey> TVxKey::CreateFromStream(QWidget *parent, QIODevice *device,
+                                                 const TMenuResolver &resolveMenu) {
+    auto key = std::make_unique<TVxKey>(parent);
+    TComponentReader reader(device);
+    const TComponentReader::TPrefix prefix = reader.ReadPrefix();
+    key->setObjectName(QString::fromLatin1(prefix.Name));
+    while (!reader.EndOfList()) {
+        const QByteArray name = reader.ReadPropertyName();
+        key->ReadProperty(reader, name, resolveMenu);
+    }
+    if (!reader.EndOfList())
+        throw TStreamError(KeyStrings::UnexpectedChild());
+    key->SetSelected(false);
+    key->SetActive(false);
+    return key;
+}
+
+void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
+                          const TMenuResolver &resolveMenu) {
+    // Property names are matched without regard to letter case, as the writer's toolkit did.
+    const auto is = [&](const char *property) {
+        return name.compare(QByteArrayView(property), Qt::CaseInsensitive) == 0;
+    };
+    if (is("Tag")) {
+        SetTag(reader.ReadInteger());
+    } else if (is("Left")) {
+        SetLeft(reader.ReadInteger());
+    } else if (is("Top")) {
+        SetTop(reader.ReadInteger());
+    } else if (is("Width")) {
+        SetWidth(reader.ReadInteger());
+    } else if (is("Height")) {
+        SetHeight(reader.ReadInteger());
+    } else if (is("Cursor")) {
+        SetCursor(reader.ReadInteger());
+    } else if (is("Hint")) {
+        SetHint(reader.ReadString());
+    } else if (is("HelpType")) {
+        const QByteArray ident = reader.ReadIdent();
+        const auto type = FindIdent(HelpTypeNames, ident);
+        if (!type)
+            InvalidValue(name, ident);
+        SetHelpType(THelpType(*type));
+    } else if (is("HelpKeyword")) {
+        SetHelpKeyword(reader.ReadString());
+    } else if (is("HelpContext")) {
+        SetHelpContext(reader.ReadInteger());
+    } else if (is("Enabled")) {
+        SetEnabled(reader.ReadBoolean());
+    } else if (is("TabOrder")) {
+        // The order among the parent's controls follows the order in which keys are created.
+        (void)reader.ReadInteger();
+    } else if (is("TabStop")) {
+        SetTabStop(reader.ReadBoolean());
+    } else if (is("Symbol.Data")) {
+        const QByteArray data = reader.ReadBinary();
+        try {
+            SetSymbol(TPicture::FromSymbolData(data));
+        } catch (const TStreamError &) {
+            throw;
+        } catch (const TError &error) {
+            throw TStreamError(KeyStrings::BadSymbol(error.Message()));
+        }
+    } else if (is("Status")) {
+        const QList<QByteArray> names = reader.ReadSet();
+        const auto status = StatusFromNames(names);
+        if (!status)
+            InvalidValue(name, names.join(','));
+        SetStatus(*status);
+    } else if (is("Text")) {
+        SetText(reader.ReadString());
+    } else if (is("TextSh")) {
+        SetTextSh(reader.ReadString());
+    } else if (is("Font.Charset")) {
+        TKeyFont font = FFont;
+        font.Charset = reader.ReadCharset();
+        SetFont(font);
+    } else if (is("Font.Color")) {
+        TKeyFont font = FFont;
+        font.Color = reader.ReadColor();
+        SetFont(font);
+    } else if (is("Font.Height")) {
+        TKeyFont font = FFont;
+        font.Height = reader.ReadInteger();
+        SetFont(font);
+    } else if (is("Font.Size")) {
+        TKeyFont font = FFont;
+        font.Height = HeightFromPoints(reader.ReadInteger());
+        SetFont(font);
+    } else if (is("Font.Name")) {
+        TKeyFont font = FFont;
+        font.Name = reader.ReadString();
+        SetFont(font);
+    } else if (is("Font.Pitch")) {
+        const QByteArray ident = reader.ReadIdent();
+        const auto pitch = FindIdent(PitchNames, ident);
+        if (!pitch)
+            InvalidValue(name, ident);
+        TKeyFont font = FFont;
+        font.Pitch = TKeyFont::TPitch(*pitch);
+        SetFont(font);
+    } else if (is("Font.Style")) {
+        TKeyFont::TFontStyles style;
+        const QList<QByteArray> names = reader.ReadSet();
+        for (const QByteArray &element : names) {
+            const auto flag = FindIdent(StyleNames, element);
+            if (!flag)
+                InvalidValue(name, element);
+            style |= TKeyFont::TFontStyle(*flag);
+        }
+        TKeyFont font = FFont;
+        font.Style = style;
+        SetFont(font);
+    } else if (is("BorderWidth")) {
+        SetBorderWidth(reader.ReadInteger());
+    } else if (is("ColorSelected")) {
+        SetColorSelected(reader.ReadColor());
+    } else if (is("ColorFocused")) {
+        SetColorFocused(reader.ReadColor());
+    } else if (is("Selected")) {
+        SetSelected(reader.ReadBoolean());
+    } else if (is("Active")) {
+        SetActive(reader.ReadBoolean());
+    } else if (is("PopupMenu")) {
+        // A menu that cannot be found is dropped; the loaders attach the window's menu anyway.
+        const QByteArray menuName = reader.ReadIdent();
+        SetPopupMenu(resolveMenu ? resolveMenu(menuName) : nullptr);
+    } else if (is("SpecKeyColor")) {
+        SetSpecKeyColor(reader.ReadColor());
+    } else if (is("NormKeyColor")) {
+        SetNormKeyColor(reader.ReadColor());
+    } else if (is("SpecialCode")) {
+        SetSpecialCode(reader.ReadInteger());
+    } else if (is("SpecialKey")) {
+        const QByteArray ident = reader.ReadIdent();
+        const auto kind = SpecialKeyFromIdent(ident);
+        if (!kind)
+            InvalidValue(name, ident);
+        SetSpecialKey(*kind);
+    } else if (is("WavName")) {
+        SetWavName(reader.ReadString());
+    } else if (is("KbdName")) {
+        SetKbdName(reader.ReadString());
+    } else if (is("Aspect")) {
+        SetAspect(reader.ReadExtended());
+    } else {
+        throw TStreamError(KeyStrings::UnknownProperty(QString::fromLatin1(name)));
+    }
+}
+
+void TVxKey::SaveToStream(QIODevice *device) const {
+    TComponentWriter writer(device);
+    const auto entry = [&](const char *name) { writer.WritePropertyName(QByteArray(name)); };
+
+    writer.WritePrefix(ClassName, objectName().toLatin1());
+    if (FTag != 0) {
+        entry("Tag");
+        writer.WriteInteger(FTag);
+    }
+    entry("Left");
+    writer.WriteInteger(Left());
+    entry("Top");
+    writer.WriteInteger(Top());
+    entry("Width");
+    writer.WriteInteger(Width());
+    entry("Height");
+    writer.WriteInteger(Height());
+    if (FCursor != 0) {
+        entry("Cursor");
+        writer.WriteInteger(FCursor);
+    }
+    if (!Hint().isEmpty()) {
+        entry("Hint");
+        writer.WriteString(Hint());
+    }
+    if (FHelpType != htContext) {
+        entry("HelpType");
+        writer.WriteIdent(IdentOf(HelpTypeNames, FHelpType));
+    }
+    if (!FHelpKeyword.isEmpty()) {
+        entry("HelpKeyword");
+        writer.WriteString(FHelpKeyword);
+    }
+    if (FHelpContext != 0) {
+        entry("HelpContext");
+        writer.WriteInteger(FHelpContext);
+    }
+    if (!Enabled()) {
+        entry("Enabled");
+        writer.WriteBoolean(false);
+    }
+    if (const int tabOrder = TabOrder(); tabOrder != -1) {
+        entry("TabOrder");
+        writer.WriteInteger(tabOrder);
+    }
+    if (FTabStop) {
+        entry("TabStop");
+        writer.WriteBoolean(true);
+    }
+    if (!FSymbol.IsEmpty()) {
+        entry("Symbol.Data");
+        writer.WriteBinary(FSymbol.ToSymbolData());
+    }
+    entry("Status");
+    writer.WriteSet(StatusNames(FStatus));
+    if (!FText.isEmpty()) {
+        entry("Text");
+        writer.WriteString(FText);
+    }
+    if (!FTextSh.isEmpty()) {
+        entry("TextSh");
+        writer.WriteString(FTextSh);
+    }
+    entry("Font.Charset");
+    writer.WriteCharset(FFont.Charset);
+    entry("Font.Color");
+    writer.WriteColor(FFont.Color);
+    entry("Font.Height");
+    writer.WriteInteger(FFont.Height);
+    if (!FFont.Name.isEmpty()) {
+        entry("Font.Name");
+        writer.WriteString(FFont.Name);
+    }
+    if (FFont.Pitch != TKeyFont::fpDefault) {
+        entry("Font.Pitch");
+        writer.WriteIdent(IdentOf(PitchNames, FFont.Pitch));
+    }
+    entry("Font.Style");
+    QList<QByteArray> style;
+    for (const TIdent &element : StyleNames) {
+        if (FFont.Style.testFlag(TKeyFont::TFontStyle(element.Value)))
+            style.append(QByteArray(element.Name));
+    }
+    writer.WriteSet(style);
+    entry("BorderWidth");
+    writer.WriteInteger(FBorderWidth);
+    entry("ColorSelected");
+    writer.WriteColor(FColorSelected);
+    entry("ColorFocused");
+    writer.WriteColor(FColorFocused);
+    entry("Selected");
+    writer.WriteBoolean(FSelected);
+    entry("Active");
+    writer.WriteBoolean(FActive);
+    if (const QByteArray menuName = PopupMenuName(FPopupMenu); !menuName.isEmpty()) {
+        entry("PopupMenu");
+        writer.WriteIdent(menuName);
+    }
+    entry("SpecKeyColor");
+    writer.WriteColor(FSpecKeyColor);
+    entry("NormKeyColor");
+    writer.WriteColor(FNormKeyColor);
+    entry("SpecialCode");
+    writer.WriteInteger(SpecialCode());
+    entry("SpecialKey");
+    writer.WriteIdent(QByteArray(SpecialKeyIdents[std::size_t(FSpecialKey)]));
+    if (!FWavName.isEmpty()) {
+        entry("WavName");
+        writer.WriteString(FWavName);
+    }
+    if (!FKbdName.isEmpty()) {
+        entry("KbdName");
+        writer.WriteString(FKbdName);
+    }
+    if (FAspect != 0) {
+        entry("Aspect");
+        writer.WriteExtended(FAspect);
+    }
+    writer.WriteEndOfList();
+    writer.WriteEndOfList();
+}
