@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ScanModes.h"
+
+#include <QtGlobal>
+
+class TScanActions;
+
+// The scanning state of the grid: the phase, the phase saved while a switch is down, the flag
+// that lets the cursor rest one timer period, and the settings that steer the scan (modes,
+// switch codes, long-press time, pointer following). Widget-free; it acts only through
+// TScanActions.
+class TScanMachine {
+public:
+    // ScanPhase values.
+    enum : quint8 {
+        psCellSweep = 0, // the cursor cell walks along the cursor row
+        psCellStop = 1,  // stopped in the cell sweep (smStop only)
+        psRowSweep = 2,  // the highlighted row walks down
+        psRowStop = 3,   // stopped in the row sweep (smStop only); also held while a switch is down
+    };
+
+    explicit TScanMachine(TScanActions *actions = nullptr)
+        : FActions(actions) {}
+
+    TScanActions *Actions() const { return FActions; }
+    void SetActions(TScanActions *actions) { FActions = actions; }
+
+    quint8 ScanPhase() const { return FScanPhase; }
+    void SetScanPhase(quint8 phase) { FScanPhase = phase; }
+    quint8 SavedPhase() const { return FSavedPhase; }
+    void SetSavedPhase(quint8 phase) { FSavedPhase = phase; }
+    bool SkipTick() const { return FSkipTick; }
+    void SetSkipTick(bool skip) { FSkipTick = skip; }
+
+    TScanModes ScanModes() const { return FScanModes; }
+    void SetScanModes(TScanModes modes) { FScanModes = modes; }
+    quint16 SwCode1() const { return FSwCode1; }
+    void SetSwCode1(quint16 code) { FSwCode1 = code; }
+    quint16 SwCode2() const { return FSwCode2; }
+    void SetSwCode2(quint16 code) { FSwCode2 = code; }
+    qint32 SwTime() const { return FSwTime; }
+    void SetSwTime(qint32 milliseconds) { FSwTime = milliseconds; }
+    bool PointByMouse() const { return FPointByMouse; }
+    void SetPointByMouse(bool on) { FPointByMouse = on; }
+
+    // Whether the cursor cell is outlined: always when forced, otherwise in every phase but the
+    // row sweep, where the whole row is the cursor.
+    bool CellFrameShown(bool force) const { return force || FScanPhase != psRowSweep; }
+
+private:
+    TScanActions *FActions = nullptr;
+    quint8 FScanPhase = psCellSweep;
+    quint8 FSavedPhase = psCellSweep;
+    bool FSkipTick = false;
+    TScanModes FScanModes;
+    quint16 FSwCode1 = 32;
+    quint16 FSwCode2 = 13;
+    qint32 FSwTime = 500;
+    bool FPointByMouse = false;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The scanning grid's own texts.
+namespace ScanStrings {
+
+inline const QString PaintError = QStringLiteral("Error in TimeGrid.Paint");
+inline const QString StreamReadError = QStringLiteral("Stream read error");
+inline const QString StreamWriteError = QStringLiteral("Stream write error");
+
+// A switch code in the settings record that does not fit 16 bits.
+inline QString SwitchCodeRangeError(int switchNumber, quint32 code) {
+    return QStringLiteral("Range check error: switch %1 code %2 in the grid settings is not below "
+                          "65536")
+        .arg(switchNumber)
+        .arg(code);
+}
+
+} // namespace ScanStrings
