@@ -28,3 +28,43 @@ inline const QString SelectedPrefix = QStringLiteral("Selected: ");
 inline const QString F8Hint = QStringLiteral("F8 - Nastavení/Start");
 
 } // namespace AppStrings
+
+namespace AppStrings {
+
+inline const QString MaxKeysPrefix = QStringLiteral("Max. počet kláves je ");
+inline const QString MaxKeysSuffix = QStringLiteral(" !");
+inline const QString NoKeySelected =
+    QStringLiteral("Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
+                   "\rklávesy [Ctrl] a levého tlačítka myši.");
+inline const QString KeyDialogMissing =
+    QStringLiteral("Dialog pro nastavení klávesy zatím není k dispozici.");
+
+inline const QString LoadItem = QStringLiteral("Nahrát symbol...");
+inline const QString ClearItem = QStringLiteral("Smazat symbol");
+inline const QString CopyItem = QStringLiteral("Kopírovat symbol");
+inline const QString PasteItem = QStringLiteral("Vložit");
+inline const QString UpravitItem = QStringLiteral("Upravit ...");
+inline const QString LoadPictTitle = QStringLiteral("Načíst soubor s obrázkem");
+inline const QString LoadPictFilter =
+    QStringLiteral("All (*.bmp *.ico *.emf *.wmf *.jpg);;Bitmaps (*.bmp);;Icons (*.ico);;"
+                   "Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;JPEG [*.jpg] (*.jpg)");
+
+inline const QString CannotLoadTable = QStringLiteral("Tabulku nelze nahrát.");
+inline const QString TryOpenMenu = QStringLiteral("Zkuste nahrát tabulku z menu Soubor/Otevřít...");
+inline const QString CannotOpenTable = QStringLiteral("Tabulku nelze otevřít: ");
+inline const QString SaveTableQuestion = QStringLiteral("Uložit tabulku ?");
+inline const QString OpenTableTitle = QStringLiteral("Načíst soubor s tabulkou");
+inline const QString OpenKeysTitle = QStringLiteral("Načíst soubor s klávesou/klávesami");
+inline const QString OpenFilterTables = QStringLiteral("Keyboard files [*.kbt] (*.kbt)");
+inline const QString OpenFilterKeys = QStringLiteral("Key files [*.kyf] (*.kyf)");
+inline const QString SaveFilterTables = QStringLiteral("Keyboard file [*.kbt] (*.kbt)");
+inline const QString SaveFilterKeys = QStringLiteral("Key file [*.kyf] (*.kyf)");
+
+inline const QString PrintJobName = QStringLiteral("Orvanta");
+
+} // namespace AppStrings
+
+namespace AppStrings {
+inline const QString PrintedToFile =
+    QStringLiteral("Tiskárna není k dispozici. Text byl uložen do souboru ");
+} // namespace AppStrings

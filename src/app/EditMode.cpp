@@ -1,7 +1,9 @@
-// Work mode and edit mode, and the scanning and free layouts.
+// Work mode and edit mode, the scanning and free layouts, and the active key.
 #include "MainForm.h"
 
 #include "AppStrings.h"
+#include "TimeGrid.h"
+#include "VxKey.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,18 +14,21 @@
 
 void TForm1::SetEditMode(bool on) {
     EditLabel->setEnabled(on);
-    const QTextCursor caret = Display->textCursor();
-    const int caretPosition = caret.position();
+    TimeGrid1->SetiCol(0);
+    TimeGrid1->SetiRow(0);
+    const int caretPosition = Display->textCursor().position();
     const Qt::WindowStates state = windowState();
 
     if (on != FEditMode) {
         if (!on) {
             StatusBar->setVisible(false);
+            ArrangeKeys();
             Menu.SetTopLevelVisible(false);
             // Work mode: the window keeps its size.
             setFixedSize(size());
             if (FScanning)
                 Timer2->start();
+            TimeGrid1->SetScanPhase(0);
         } else {
             StatusBar->setVisible(true);
             Menu.SetTopLevelVisible(true);
@@ -32,6 +37,8 @@ void TForm1::SetEditMode(bool on) {
             Timer2->stop();
         }
         FEditMode = on;
+        if (FScanning)
+            TimeGrid1->ArrangeCells();
         setWindowState(state);
         EditButton->setText(on ? AppStrings::EditButtonInEdit : AppStrings::EditButtonInWork);
         update();
@@ -42,15 +49,33 @@ void TForm1::SetEditMode(bool on) {
     Display->setTextCursor(restored);
 }
 
+void TForm1::EditButtonClick() {
+    SetEditMode(!FEditMode);
+}
+
 void TForm1::SetScanning(bool on) {
     if (on == FScanning)
         return;
     FScanning = on;
     ScanningLabel->setEnabled(on);
     if (on) {
+        TimeGrid1->setVisible(true);
+        for (TVxKey *key : std::as_const(FKeys)) {
+            key->setParent(TimeGrid1);
+            key->show();
+        }
+        TimeGrid1->ArrangeCells();
+        SetActiveKey(nullptr);
         if (!FEditMode)
             Timer2->start();
     } else {
+        TimeGrid1->setVisible(false);
+        // Keys keep their own positions on the panel.
+        for (TVxKey *key : std::as_const(FKeys)) {
+            key->setParent(KeyPanel);
+            key->show();
+        }
+        SetActiveKey(FKeys.isEmpty() ? nullptr : FKeys.constFirst());
         Timer2->stop();
     }
 }
@@ -60,6 +85,19 @@ void TForm1::ScanItemClick() {
     SetScanning(Menu.ScanItem->isChecked());
 }
 
-void TForm1::FormResize() {}
+void TForm1::SetActiveKey(TVxKey *key) {
+    if (key == FActiveKey)
+        return;
+    if (FActiveKey)
+        FActiveKey->SetActive(false);
+    FActiveKey = key;
+    if (FActiveKey)
+        FActiveKey->SetActive(true);
+}
+
+void TForm1::FormResize() {
+    if (FScanning && TimeGrid1)
+        TimeGrid1->ArrangeCells();
+}
 
 void TForm1::Timer2Timer() {}

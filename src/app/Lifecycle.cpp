@@ -1,23 +1,28 @@
-// Creation and destruction of the main window, and what it does on activation and keys.
+// Creation and destruction of the main window, and what it sees of keys and clicks first.
 #include "MainForm.h"
 
 #include "AppStrings.h"
 #include "Directories.h"
+#include "DragRect.h"
 #include "Error.h"
 #include "Prompts.h"
+#include "SendingKeys.h"
 #include "StringProc.h"
 #include "VirtualKeys.h"
+#include "VxKey.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
 void TForm1::FormCreate(const QStringList &arguments) {
-    // The keys' frame width, key list and selection list arrive with the key collection.
+    TVxKey::ActiveFrameWidth = 3;
     // The mouse pointer is never confined to a rectangle here, so there is nothing to release.
     FTableDialogDir = Dirs().TablesDir;
     FPictureDialogDir = Dirs().PicturesDir;
+    FActiveKey = nullptr;
     FEditMode = true;
 
     // The main window sees every key pressed in any of its controls first.
@@ -46,31 +51,72 @@ void TForm1::FormDestroy() {
     if (!SaveConfig(Dirs().ProgramDir + AppStrings::ConfigFileName))
         Prompts().Error(AppStrings::ConfigNotSaved);
     ClearTable();
+    FDragChain.reset();
 }
 
 void TForm1::FormActivate() {
-    // Every key the window owns is wired to it again when keys exist.
+    for (TVxKey *key : std::as_const(FKeys))
+        HookKeyEvents(key);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
-    // A key event goes first to the focus widget (the window itself when none has focus) and
-    // then, while ignored, up to its parents; the window looks at it once, at the first stop.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // A key event goes first to the focus widget (the window itself when none has focus)
+        // and then, while ignored, up to its parents; the window looks at it once, at the first
+        // stop. The program's own keystrokes are not the user's.
         QWidget *first = QApplication::focusWidget();
         if (!first)
             first = QApplication::activeWindow();
-        if (watched == first && first->window() == this) {
+        if (watched == first && first && first->window() == this && !SendingKeys) {
             auto *key = static_cast<QKeyEvent *>(event);
-            if (!key->isAutoRepeat()) {
-                FormKeyDown(VirtualKeys::FromQtKey(key->key(),
-                                                   key->modifiers().testFlag(Qt::KeypadModifier)));
-            }
+            FormKeyDown(
+                VirtualKeys::FromQtKey(key->key(), key->modifiers().testFlag(Qt::KeypadModifier)));
         }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        // A click on the background of the control strip or the key panel clears the selection.
+        if ((watched == CtrPanel || watched == KeyPanel) &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            UnselectAll();
+        break;
+    case QEvent::MouseMove:
+        if (FDragChain && watched == FDragKey)
+            DragCtrOver();
+        break;
+    case QEvent::MouseButtonRelease:
+        if (FDragChain && watched == FDragKey &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            DragCtrDrop();
+            DragCtrEnd();
+        }
+        break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TForm1::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        UnselectAll();
+    QMainWindow::mousePressEvent(event);
+}
+
 void TForm1::FormKeyDown(int virtualKey) {
-    if (virtualKey == VirtualKeys::VK_F8)
+    // Every key-down counts, automatic repeats included.
+    switch (virtualKey) {
+    case VirtualKeys::VK_F8:
         SetEditMode(!FEditMode);
+        break;
+    case VirtualKeys::VK_CAPITAL:
+        SetCapsLock(!FComposer.CapsLock());
+        break;
+    case VirtualKeys::VK_SHIFT:
+        SetShift(!FComposer.Shift());
+        break;
+    default:
+        break;
+    }
 }

@@ -1,12 +1,17 @@
 #include "MainForm.h"
 
 #include "AppStrings.h"
+#include "ConfirmDlg.h"
+#include "DragRect.h"
+#include "SpeechOutput.h"
+#include "TimeGrid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -49,8 +54,15 @@ QLabel *StateLabel(const QString &text, const QColor &color, QWidget *parent) {
 
 } // namespace
 
-TForm1::TForm1(const QStringList &arguments, QWidget *parent)
-    : QMainWindow(parent) {
+TForm1::TForm1(const QStringList &arguments, TSpeechOutput *speech, QWidget *parent)
+    : QMainWindow(parent)
+    , FSpeech(speech) {
+    if (!FSpeech) {
+        FNoSpeech = std::make_unique<TNoSpeech>();
+        FSpeech = FNoSpeech.get();
+    }
+    // Keys name their menu in records by these names ("Form1.TablePopup").
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(AppStrings::DesignCaption);
     BuildControls();
     resize(650, 465);
@@ -98,7 +110,22 @@ void TForm1::BuildControls() {
     KeyPanel->setAutoFillBackground(true);
     Paint(KeyPanel, QPalette::Window, kSilver);
     KeyPanel->setFocusPolicy(Qt::ClickFocus);
+    KeyPanel->installEventFilter(this);
     lowerColumn->addWidget(KeyPanel, 1);
+
+    // The grid fills the key panel, so grid and panel coordinates coincide.
+    TimeGrid1 = new TTimeGrid(KeyPanel);
+    TimeGrid1->setObjectName(QStringLiteral("TimeGrid1"));
+    TimeGrid1->SetnCol(10);
+    TimeGrid1->SetnRow(6);
+    TimeGrid1->SetiCol(0);
+    TimeGrid1->SetiRow(0);
+    TimeGrid1->SetPenCursor(TGridPen{0x0000FFFF, 3, Qt::SolidLine});
+    TimeGrid1->SetPenGrid(TGridPen{0x00808080, 1, Qt::SolidLine});
+    TimeGrid1->SetPenFocus(TGridPen{0x000000FF, 3, Qt::SolidLine});
+    TimeGrid1->SetAlign(TGridAlign::alClient);
+    TimeGrid1->setFocusPolicy(Qt::StrongFocus);
+    connect(TimeGrid1, &TTimeGrid::OnClick, this, &TForm1::UnselectAll);
 
     Splitter1 = new QSplitter(Qt::Vertical, central);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -113,6 +140,8 @@ void TForm1::BuildControls() {
 
     BuildStatusBar();
     BuildMenu();
+    BuildTablePopup();
+    ConfirmDlg = new TConfirmDlg(this);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -127,6 +156,7 @@ void TForm1::BuildControls() {
 QWidget *TForm1::BuildCtrPanel() {
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("CtrPanel"));
+    panel->installEventFilter(this);
     panel->setFixedHeight(28);
     panel->setAutoFillBackground(true);
     Paint(panel, QPalette::Window, kSilver);
@@ -166,6 +196,7 @@ QWidget *TForm1::BuildCtrPanel() {
     BitBtn1->setToolTip(AppStrings::StopSpeechHint);
     BitBtn1->setAccessibleName(AppStrings::StopSpeechHint);
     BitBtn1->setFocusPolicy(Qt::NoFocus);
+    connect(BitBtn1, &QToolButton::clicked, this, [this] { FSpeech->StopSpeech(); });
     row->addWidget(BitBtn1);
 
     Button1 = new QPushButton(AppStrings::XmlButton, panel);
@@ -198,16 +229,21 @@ void TForm1::BuildMenu() {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, handler);
     };
+    wire(Menu.New1, &TForm1::New1Click);
+    wire(Menu.Open1, &TForm1::Open1Click);
+    wire(Menu.Save1, &TForm1::Save1Click);
+    wire(Menu.Tisk1, &TForm1::Tisk1Click);
     wire(Menu.Konec1, &TForm1::Terminate);
+    wire(Menu.Edit1, &TForm1::Edit1Click);
+    wire(Menu.New2, &TForm1::New2Click);
+    wire(Menu.Delete1, &TForm1::Delete1Click);
+    wire(Menu.LoadKey1, &TForm1::LoadKey1Click);
+    wire(Menu.SaveKey1, &TForm1::SaveKey1Click);
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
 }
 
 void TForm1::Timer1Timer() {
     StatusPanels[1]->setText(AppStrings::SelectedPrefix + QString::number(SelectedCount()));
-}
-
-void TForm1::EditButtonClick() {
-    SetEditMode(!FEditMode);
 }
 
 void TForm1::SetTableName(const QString &name) {

@@ -1,11 +1,18 @@
 #pragma once
 
 #include "MainMenu.h"
+#include "TextComposer.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
+#include <memory>
 
+class QAction;
 class QLabel;
+class QMenu;
+class QPrinter;
 class QPushButton;
 class QSplitter;
 class QStatusBar;
@@ -13,14 +20,24 @@ class QTextEdit;
 class QTimer;
 class QToolButton;
 class QWidget;
+class TConfirmDlg;
+class TDragRect;
+class TSpeechOutput;
+class TTimeGrid;
+class TVxKey;
+struct TKeyFont;
 
-// The main window: the text display on top, the control strip, the key panel and, in edit
-// mode, the status bar. Its work is split by concern over several .cpp files.
+// The main window: the text display on top, the control strip, the key panel with the grid
+// and, in edit mode, the menu and the status bar. Its work is split by concern over several
+// .cpp files: MainForm (controls), Lifecycle, EditMode, KeyCollection, KeyPopup, Dragging,
+// KeyActivation, TableFiles.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(const QStringList &arguments, QWidget *parent = nullptr);
+    // `speech` (not owned) reads texts aloud and plays sounds; none means no speech output.
+    explicit TForm1(const QStringList &arguments, TSpeechOutput *speech = nullptr,
+                    QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Controls, under their form names.
@@ -37,41 +54,98 @@ public:
     QToolButton *BitBtn1 = nullptr;
     QPushButton *Button1 = nullptr;
     QWidget *KeyPanel = nullptr;
+    TTimeGrid *TimeGrid1 = nullptr;
     QStatusBar *StatusBar = nullptr;
     QLabel *StatusPanels[3] = {nullptr, nullptr, nullptr};
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
     TMainMenu Menu;
+    QMenu *TablePopup = nullptr;
+    QAction *LoadItem = nullptr;    // "Nahrát symbol..."
+    QAction *ClearItem = nullptr;   // "Smazat symbol"
+    QAction *CopyItem = nullptr;    // "Kopírovat symbol"
+    QAction *PasteItem = nullptr;   // "Vložit"
+    QAction *UpravitItem = nullptr; // "Upravit ..."
+    TConfirmDlg *ConfirmDlg = nullptr;
 
+    // The window's state.
     bool EditMode() const { return FEditMode; }
     bool Scanning() const { return FScanning; }
     QString TableName() const { return FTableName; }
     QString LastTableName() const { return FLastTableName; }
-    // Number of selected keys, as the status bar shows it.
-    int SelectedCount() const { return FSelectedCount; }
+    // Every key of the current table, in reading order after each ArrangeKeys.
+    const QList<TVxKey *> &Keys() const { return FKeys; }
+    // The selected keys in the order they were selected.
+    const QList<TVxKey *> &Selection() const { return FSelection; }
+    TVxKey *ActiveKey() const { return FActiveKey; }
+    int SelectedCount() const { return int(FSelection.size()); }
+    const TTextComposer &Composer() const { return FComposer; }
+    // The printer the display is printed on.
+    QPrinter &Printer();
 
+    // Modes and layouts.
     void SetEditMode(bool on);
     void SetScanning(bool on);
+    void EditButtonClick();
+    void ScanItemClick();
+    void SetActiveKey(TVxKey *key);
     void SetTableName(const QString &name);
+
+    // The key collection.
+    void ArrangeKeys();
+    bool CanAddKey();
+    TVxKey *CreateKey(const QRect &bounds);
+    void HookKeyEvents(TVxKey *key);
+    void New1Click();
+    void New2Click();
+    void Delete1Click();
+    void ClearTable();
+    void UnselectAll();
+    void CtrlMouseDown(TVxKey *key, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // The selection changed; the key settings dialog follows it once it exists.
+    void SelectionChange();
+
+    // The key menu.
+    void TablePopupPopup(TVxKey *key);
+    void LoadItemClick();
+    void ClearItemClick();
+    void CopyItemClick();
+    void PasteItemClick();
+    void UpravitClick();
+    void Edit1Click();
+
+    // Moving keys.
+    void DragCtrStart(TVxKey *key);
+    void DragCtrOver();
+    void DragCtrDrop();
+    void DragCtrEnd();
+    TDragRect *DragChain() const { return FDragChain.get(); }
+
+    // Key activation.
+    void KeyClick(TVxKey *sender, int code, const QString &text, const QString &textSh,
+                  const TKeyFont *font);
+    void SetCapsLock(bool on);
+    void SetShift(bool on);
+    void SetAccent(QChar accent);
+    QString SelectLineText(int position);
+    // Prints the display at once as a job titled "Orvanta".
+    void Tisk1Click();
+
+    // Tables and key files. LoadTable throws TError when the file cannot be opened.
+    void LoadTable(const QString &name);
+    void SaveTable(const QString &name);
+    void AskSaveTable();
+    void Open1Click();
+    void Save1Click();
+    void SaveKey1Click();
+    void LoadKey1Click();
 
     // "&Konec": closes the window, which ends the program.
     void Terminate();
-
-    // Rewrites the second status panel; Timer1 calls it every second.
     void Timer1Timer();
-    // One scan step; Timer2 calls it.
     void Timer2Timer();
 
-    void EditButtonClick();
-    void ScanItemClick();
-
-    // Loads a keyboard table; throws TTableError with the user's message when it cannot.
-    void LoadTable(const QString &fileName);
-    // Offers to save an unnamed table that has keys.
-    void AskSaveTable();
-    // Removes every key of the current table.
-    void ClearTable();
-    // Restores and saves the state of the previous run; false when that failed.
+    // The state of the previous run; filled in once the configuration file exists.
     bool LoadConfig(const QString &fileName);
     bool SaveConfig(const QString &fileName);
 
@@ -80,12 +154,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void BuildControls();
     QWidget *BuildCtrPanel();
     void BuildStatusBar();
     void BuildMenu();
+    void BuildTablePopup();
 
     void FormCreate(const QStringList &arguments);
     void FormDestroy();
@@ -93,14 +169,34 @@ private:
     void FormKeyDown(int virtualKey);
     void FormResize();
 
-    // Initial folders of the table and picture file dialogs.
-    QString FTableDialogDir;
-    QString FPictureDialogDir;
+    void ShowKeyMenu(TVxKey *key, const QPoint &globalPos);
+    void AddKey(TVxKey *key);
+    void DestroyKey(TVxKey *key);
+    // Turns the records of a file into keys under the current layout's parent.
+    TVxKey *KeyFromRecord(const QByteArray &record);
+
+    void TextKey(int code, const QString &text, const QString &textSh, TVxKey *key);
+    void SpecialAction(int code, TVxKey *key);
+    // One keystroke of `virtualKey` into the display: a press and a release.
+    void PressKey(int virtualKey);
+    void SpeakText(const QString &text);
 
     bool FEditMode = true;
     bool FScanning = false;
     bool FDestroyed = false;
-    int FSelectedCount = 0;
     QString FTableName;
     QString FLastTableName;
+    QList<TVxKey *> FKeys;
+    QList<TVxKey *> FCreated; // the keys in the order they were made
+    QList<TVxKey *> FSelection;
+    TVxKey *FActiveKey = nullptr;
+    QPointer<TVxKey> FPopupKey;
+    std::unique_ptr<TDragRect> FDragChain;
+    QPointer<TVxKey> FDragKey;
+    TTextComposer FComposer;
+    TSpeechOutput *FSpeech = nullptr;
+    std::unique_ptr<TSpeechOutput> FNoSpeech;
+    std::unique_ptr<QPrinter> FPrinter;
+    QString FTableDialogDir;
+    QString FPictureDialogDir;
 };

@@ -145,6 +145,9 @@ public:
     TKeyRect TextShBounds() const { return Layout().TextShBounds; }
     // 1 while the left button pressed on a 3D key is held without Shift or Ctrl, else 0.
     int PressedOffset() const;
+    // Holds the key down (or lets it up) as if the left button were held on it: a Caps Lock key
+    // keeps its pressed look while Caps Lock is on.
+    void SetLeftDown(bool down);
 
     // True from a Shift + left press that started a drag until the left button is released or
     // EndDrag is called (the window calls it when its drag ends some other way).

@@ -58,6 +58,13 @@ void TVxKey::mouseMoveEvent(QMouseEvent *event) {
     event->accept();
 }
 
+void TVxKey::SetLeftDown(bool down) {
+    if (FLeftDown == down)
+        return;
+    FLeftDown = down;
+    update();
+}
+
 void TVxKey::mouseReleaseEvent(QMouseEvent *event) {
     const int pressedBefore = PressedOffset();
     const Qt::MouseButton button = event->button();

@@ -12,7 +12,8 @@ public:
     enum TKind { kMessage, kError, kQuestion, kOpenFile, kSaveFile, kColor, kFont, kPrinter };
     struct TShown {
         TKind Kind;
-        QString Text; // message text, or the dialog's title
+        QString Text;      // message text, or the dialog's title
+        QString Directory; // file dialogs: the folder (and file name) they start with
     };
 
     QList<TShown> Shown;
@@ -22,35 +23,35 @@ public:
     QList<QFont> Fonts;    // for ChooseFont
     QList<bool> PrinterAnswers;
 
-    void Message(const QString &text) override { Shown.append(TShown{kMessage, text}); }
-    void Error(const QString &text) override { Shown.append(TShown{kError, text}); }
+    void Message(const QString &text) override { Shown.append(TShown{kMessage, text, {}}); }
+    void Error(const QString &text) override { Shown.append(TShown{kError, text, {}}); }
     bool Question(const QString &text) override {
-        Shown.append(TShown{kQuestion, text});
+        Shown.append(TShown{kQuestion, text, {}});
         return Answers.isEmpty() ? false : Answers.takeFirst();
     }
-    QString OpenFileName(const QString &title, const QString &, const QString &) override {
-        Shown.append(TShown{kOpenFile, title});
+    QString OpenFileName(const QString &title, const QString &directory, const QString &) override {
+        Shown.append(TShown{kOpenFile, title, directory});
         return FileNames.isEmpty() ? QString() : FileNames.takeFirst();
     }
-    QString SaveFileName(const QString &title, const QString &, const QString &,
+    QString SaveFileName(const QString &title, const QString &directory, const QString &,
                          const QString &) override {
-        Shown.append(TShown{kSaveFile, title});
+        Shown.append(TShown{kSaveFile, title, directory});
         return FileNames.isEmpty() ? QString() : FileNames.takeFirst();
     }
     std::optional<QColor> ChooseColor(const QColor &) override {
-        Shown.append(TShown{kColor, {}});
+        Shown.append(TShown{kColor, {}, {}});
         if (Colors.isEmpty())
             return std::nullopt;
         return Colors.takeFirst();
     }
     std::optional<QFont> ChooseFont(const QFont &) override {
-        Shown.append(TShown{kFont, {}});
+        Shown.append(TShown{kFont, {}, {}});
         if (Fonts.isEmpty())
             return std::nullopt;
         return Fonts.takeFirst();
     }
     bool SetupPrinter(QPrinter &) override {
-        Shown.append(TShown{kPrinter, {}});
+        Shown.append(TShown{kPrinter, {}, {}});
         return PrinterAnswers.isEmpty() ? false : PrinterAnswers.takeFirst();
     }
 

@@ -1,0 +1,230 @@
+// What a key does when it is activated: writes its text into the display or carries out its
+// special action.
+#include "MainForm.h"
+
+#include "AppStrings.h"
+#include "ConfirmChoice.h"
+#include "ConfirmDlg.h"
+#include "DialogStrings.h"
+#include "Directories.h"
+#include "Error.h"
+#include "LineSelection.h"
+#include "Prompts.h"
+#include "SendingKeys.h"
+#include "SpecialKey.h"
+#include "SpeechOutput.h"
+#include "StringProc.h"
+#include "TimeGrid.h"
+#include "VirtualKeys.h"
+#include "VxKey.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+enum : int {
+    kCodeText = 0,
+    kCodeShift = 16,
+    kCodeCapsLock = 20,
+    kCodeClear = 12,
+    kCodeEnter = 13,
+    kCodePrint = 251,
+    kCodeClearLn = 252,
+    kCodeOther = 253,
+    kCodeSound = 254,
+    kCodeTalk = 255,
+};
+
+} // namespace
+
+void TForm1::SetCapsLock(bool on) {
+    FComposer.SetCapsLock(on);
+    CapsLockLabel->setEnabled(on);
+}
+
+void TForm1::SetShift(bool on) {
+    FComposer.SetShift(on);
+    ShiftLabel->setEnabled(on);
+}
+
+void TForm1::SetAccent(QChar accent) {
+    FComposer.SetAccent(accent);
+    DiacrLabel->setText(accent.isNull() ? QString() : QString(accent));
+}
+
+void TForm1::SpeakText(const QString &text) {
+    FSpeech->SpeakText(text);
+}
+
+void TForm1::KeyClick(TVxKey *sender, int code, const QString &text, const QString &textSh,
+                      const TKeyFont *) {
+    if (FEditMode)
+        return;
+    if (code == kCodeShift) {
+        SetShift(true);
+        return;
+    }
+    Display->setFocus();
+    if (!sender)
+        return;
+    if (code == kCodeText || code == kCodeSound)
+        TextKey(code, text, textSh, sender);
+    if (code != kCodeText)
+        SpecialAction(code, sender);
+}
+
+void TForm1::TextKey(int code, const QString &text, const QString &textSh, TVxKey *key) {
+    const TKeyText out = FComposer.KeyText(
+        text, textSh, code == kCodeSound ? TTextKeyKind::Sound : TTextKeyKind::Text, AutoReadMode);
+    if (!out.Insert.isEmpty()) {
+        // The text goes after the selection, which stays as it is.
+        QTextCursor cursor = Display->textCursor();
+        cursor.setPosition(cursor.selectionEnd());
+        cursor.insertText(out.Insert);
+        Display->setTextCursor(cursor);
+    }
+    SetCapsLock(FComposer.CapsLock());
+    SetShift(FComposer.Shift());
+    SetAccent(FComposer.Accent());
+    if (!out.Speak.isEmpty())
+        SpeakText(out.Speak);
+    if (out.PlaySound) {
+        const QString file = ResolvePath(key->WavName(), Dirs().SoundsDir);
+        try {
+            FSpeech->PlaySoundFile(file);
+        } catch (const TError &e) {
+            Prompts().Message(e.Message() + QLatin1Char('\r') + file);
+        }
+    }
+}
+
+void TForm1::SpecialAction(int code, TVxKey *key) {
+    TSendingKeys sending;
+    switch (code) {
+    case kCodeClear: {
+        Timer2->stop();
+        SendingKeys = false;
+        ConfirmDlg->SetSwitchCode1(TimeGrid1->SwCode1());
+        ConfirmDlg->SetSwitchCode2(TimeGrid1->SwCode2());
+        if (ConfirmDlg->Ask(DialogStrings::ClearQuestion) == TConfirmChoice::kResultYes)
+            Display->clear();
+        Timer2->start();
+        break;
+    }
+    case kCodeCapsLock:
+        key->SetLeftDown(!FComposer.CapsLock());
+        SetCapsLock(!FComposer.CapsLock());
+        PressKey(VirtualKeys::VK_CAPITAL);
+        break;
+    case kCodePrint:
+        Tisk1Click();
+        break;
+    case kCodeClearLn:
+        SelectLineText(0);
+        PressKey(VirtualKeys::VK_DELETE);
+        break;
+    case kCodeOther: {
+        // The new table replaces the one holding this key: switch once its click has returned.
+        const QString name = key->KbdName();
+        QTimer::singleShot(0, this, [this, name] {
+            try {
+                LoadTable(name);
+            } catch (const TError &e) {
+                Prompts().Error(e.Message());
+            }
+        });
+        break;
+    }
+    case kCodeSound:
+        break;
+    case kCodeTalk: {
+        const bool wasRunning = Timer2->isActive();
+        Timer2->stop();
+        SpeakText(Display->toPlainText());
+        if (wasRunning)
+            Timer2->start();
+        break;
+    }
+    default:
+        if (code == kCodeEnter && TTextComposer::ReadsLineOnEnter(AutoReadMode)) {
+            Display->textCursor().removeSelectedText();
+            const QString line = SelectLineText(Display->textCursor().position());
+            if (!line.isEmpty())
+                SpeakText(line);
+            PressKey(VirtualKeys::VK_END);
+        }
+        PressKey(code);
+        break;
+    }
+}
+
+void TForm1::PressKey(int virtualKey) {
+    TSendingKeys sending;
+    if (virtualKey == VirtualKeys::VK_INSERT) {
+        // Insert toggles overwriting, which the text control only knows as a property.
+        Display->setOverwriteMode(!Display->overwriteMode());
+        return;
+    }
+    const int qtKey = VirtualKeys::ToQtKey(virtualKey);
+    if (!qtKey)
+        return;
+    QString text;
+    if (virtualKey == VirtualKeys::VK_SPACE)
+        text = QStringLiteral(" ");
+    else if (virtualKey == VirtualKeys::VK_RETURN)
+        text = QStringLiteral("\r");
+    else if (virtualKey == VirtualKeys::VK_TAB)
+        text = QStringLiteral("\t");
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+    QApplication::sendEvent(Display, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+    QApplication::sendEvent(Display, &release);
+}
+
+QString TForm1::SelectLineText(int position) {
+    Display->setFocus();
+    QTextCursor cursor = Display->textCursor();
+    QTextCursor start = cursor;
+    start.movePosition(QTextCursor::StartOfLine);
+    QTextCursor end = cursor;
+    end.movePosition(QTextCursor::EndOfLine);
+    const TTextRange line{start.position(), end.position()};
+    const TTextRange chosen = LineSelection(line, position);
+    cursor.setPosition(chosen.Start);
+    cursor.setPosition(chosen.End, QTextCursor::KeepAnchor);
+    Display->setTextCursor(cursor);
+    if (position <= 0)
+        SetShift(false);
+    // The selection of a rich text holds paragraph separators as U+2029.
+    return cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+QPrinter &TForm1::Printer() {
+    if (!FPrinter) {
+        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        FPrinter->setDocName(AppStrings::PrintJobName);
+        // Without any printer the text goes to a PDF file the user can print later.
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            FPrinter->setOutputFormat(QPrinter::PdfFormat);
+            FPrinter->setOutputFileName(QDir(dir).filePath(QStringLiteral("Orvanta.pdf")));
+        }
+    }
+    return *FPrinter;
+}
+
+void TForm1::Tisk1Click() {
+    QPrinter &printer = Printer();
+    printer.setDocName(AppStrings::PrintJobName);
+    Display->document()->print(&printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        Prompts().Message(AppStrings::PrintedToFile + printer.outputFileName());
+}

@@ -1,0 +1,103 @@
+// The key menu of edit mode: pictures from a file or the clipboard, and the settings dialog.
+#include "MainForm.h"
+
+#include "AppStrings.h"
+#include "Error.h"
+#include "Picture.h"
+#include "Prompts.h"
+#include "VxKey.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+
+void TForm1::BuildTablePopup() {
+    TablePopup = new QMenu(this);
+    TablePopup->setObjectName(QStringLiteral("TablePopup"));
+    const auto item = [this](const QString &caption, void (TForm1::*handler)()) {
+        QAction *a = TablePopup->addAction(caption);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    LoadItem = item(AppStrings::LoadItem, &TForm1::LoadItemClick);
+    ClearItem = item(AppStrings::ClearItem, &TForm1::ClearItemClick);
+    CopyItem = item(AppStrings::CopyItem, &TForm1::CopyItemClick);
+    PasteItem = item(AppStrings::PasteItem, &TForm1::PasteItemClick);
+    UpravitItem = item(AppStrings::UpravitItem, &TForm1::UpravitClick);
+}
+
+void TForm1::TablePopupPopup(TVxKey *key) {
+    FPopupKey = key;
+    const bool hasPicture = key && !key->Symbol().IsEmpty();
+    ClearItem->setEnabled(hasPicture);
+    CopyItem->setEnabled(hasPicture);
+    LoadItem->setEnabled(true);
+    PasteItem->setEnabled(true);
+    UpravitItem->setEnabled(true);
+}
+
+void TForm1::LoadItemClick() {
+    if (!FPopupKey)
+        return;
+    const QString file = Prompts().OpenFileName(AppStrings::LoadPictTitle, FPictureDialogDir,
+                                                AppStrings::LoadPictFilter);
+    if (file.isEmpty() || !FPopupKey)
+        return;
+    try {
+        TPicture picture = TPicture::FromFile(file);
+        picture.SetTransparent(true);
+        FPopupKey->SetSymbol(picture);
+    } catch (const TError &e) {
+        Prompts().Error(e.Message());
+        return;
+    }
+    FPopupKey->update();
+    SetTableName(QString());
+}
+
+void TForm1::ClearItemClick() {
+    if (!FPopupKey)
+        return;
+    FPopupKey->SetSymbol(TPicture());
+    FPopupKey->update();
+    SetTableName(QString());
+}
+
+void TForm1::CopyItemClick() {
+    if (!FPopupKey)
+        return;
+    QApplication::clipboard()->setImage(FPopupKey->Symbol().ToImage());
+    SetTableName(QString());
+}
+
+void TForm1::PasteItemClick() {
+    if (!FPopupKey)
+        return;
+    // Whatever goes wrong here is dropped silently; what was already taken stays.
+    try {
+        const QMimeData *data = QApplication::clipboard()->mimeData();
+        if (data && data->hasImage()) {
+            const QImage image = qvariant_cast<QImage>(data->imageData());
+            if (!image.isNull())
+                FPopupKey->SetSymbol(TPicture::FromImageAsJpeg(image));
+        }
+        if (data && data->hasText())
+            FPopupKey->SetText(data->text());
+    } catch (const TError &) {
+    }
+    FPopupKey->update();
+    SetTableName(QString());
+}
+
+void TForm1::UpravitClick() {
+    Prompts().Message(AppStrings::KeyDialogMissing);
+}
+
+void TForm1::Edit1Click() {
+    if (FSelection.isEmpty()) {
+        Prompts().Message(AppStrings::NoKeySelected);
+        return;
+    }
+    Prompts().Message(AppStrings::KeyDialogMissing);
+}

@@ -1,0 +1,3 @@
+#include "SendingKeys.h"
+
+bool SendingKeys = false;
