@@ -5,13 +5,17 @@
 #include "ComponentWriter.h"
 #include "Error.h"
 #include "Extended.h"
+#include "KbtAuthoring.h"
 #include "Picture.h"
 #include "TableFormat.h"
 
 #include <QBuffer>
 #include <QJsonArray>
+#include <QSet>
 #include <QStringDecoder>
 #include <QtEndian>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -325,20 +329,47 @@ QJsonObject DumpFile(const QByteArray &bytes, bool keyFile) {
     return out;
 }
 
-QByteArray BuildFile(const QJsonObject &json) {
+namespace {
+
+bool IsAuthored(const QJsonObject &key) {
+    return key.contains(QLatin1String("key"));
+}
+
+// Keys written by hand must each have a cell of their own inside the grid: a second key in a
+// cell would silently replace the first when the table is loaded.
+void CheckCells(const QJsonArray &keys, const TTableFile &table) {
+    QSet<QPair<int, int>> used;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QJsonObject o = keys.at(i).toObject();
+        if (!IsAuthored(o))
+            continue;
+        const int col = o.value(QLatin1String("col")).toInt(-1);
+        const int row = o.value(QLatin1String("row")).toInt(-1);
+        if (col < 0 || row < 0 || col >= table.nCol || row >= table.nRow)
+            Fail(QStringLiteral("Key %1: the cell (%2, %3) is outside the %4 x %5 grid.")
+                     .arg(i + 1)
+                     .arg(col)
+                     .arg(row)
+                     .arg(table.nCol)
+                     .arg(table.nRow));
+        if (used.contains({col, row}))
+            Fail(QStringLiteral("Key %1: the cell (%2, %3) already holds a key.")
+                     .arg(i + 1)
+                     .arg(col)
+                     .arg(row));
+        used.insert({col, row});
+    }
+}
+
+} // namespace
+
+QByteArray BuildFile(const QJsonObject &json, const TBuildOptions &options) {
     const QString kind = json.value(QLatin1String("file")).toString();
     if (kind != QLatin1String("table") && kind != QLatin1String("keys"))
         Fail(QStringLiteral("\"file\" must be \"table\" or \"keys\"."));
-    QBuffer b;
-    b.open(QIODevice::WriteOnly);
+    const bool keyFile = kind == QLatin1String("keys");
     const QJsonArray keys = json.value(QLatin1String("keys")).toArray();
-    if (kind == QLatin1String("keys")) {
-        QList<QByteArray> records;
-        for (const QJsonValue &k : keys)
-            records.append(JsonToRecord(k.toObject()));
-        WriteKeyFile(&b, records);
-        return b.data();
-    }
+
     TTableFile table;
     const int layout = json.value(QLatin1String("layout")).toInt(1);
     if (layout < 0 || layout > 255)
@@ -346,10 +377,55 @@ QByteArray BuildFile(const QJsonObject &json) {
     table.Layout = quint8(layout);
     table.nCol = json.value(QLatin1String("nCol")).toInt();
     table.nRow = json.value(QLatin1String("nRow")).toInt();
-    for (const QJsonValue &k : keys) {
-        const QJsonObject o = k.toObject();
-        table.Keys.append(TTableKey{o.value(QLatin1String("col")).toInt(),
-                                    o.value(QLatin1String("row")).toInt(), JsonToRecord(o)});
+    const bool scanning = !keyFile && table.Scanning();
+
+    std::unique_ptr<TKeyAuthor> author;
+    if (std::any_of(keys.begin(), keys.end(),
+                    [](const QJsonValue &k) { return IsAuthored(k.toObject()); })) {
+        if (scanning)
+            CheckCells(keys, table);
+        TKeyAuthor::TOptions authorOptions;
+        authorOptions.SearchDirs = options.SearchDirs;
+        authorOptions.Scanning = scanning;
+        authorOptions.nCol = table.nCol;
+        authorOptions.nRow = table.nRow;
+        authorOptions.GridSize = QSize(json.value(QLatin1String("gridWidth")).toInt(650),
+                                       json.value(QLatin1String("gridHeight")).toInt(300));
+        authorOptions.Defaults = json.value(QLatin1String("keyDefaults")).toObject();
+        author = std::make_unique<TKeyAuthor>(authorOptions);
+    }
+
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QJsonObject o = keys.at(i).toObject();
+        const int col = o.value(QLatin1String("col")).toInt();
+        const int row = o.value(QLatin1String("row")).toInt();
+        QByteArray record;
+        try {
+            if (IsAuthored(o)) {
+                if (o.contains(QLatin1String("properties")))
+                    Fail(QStringLiteral("give either \"key\" or \"properties\", not both."));
+                if (!o.value(QLatin1String("key")).isObject())
+                    Fail(QStringLiteral("\"key\" must be an object."));
+                record = author->Record(o.value(QLatin1String("key")).toObject(), col, row);
+            } else {
+                if (author)
+                    author->Skip();
+                record = JsonToRecord(o);
+            }
+        } catch (const TError &e) {
+            Fail(QStringLiteral("Key %1: %2").arg(i + 1).arg(e.Message()));
+        }
+        table.Keys.append(TTableKey{col, row, record});
+    }
+
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    if (keyFile) {
+        QList<QByteArray> records;
+        for (const TTableKey &key : table.Keys)
+            records.append(key.Record);
+        WriteKeyFile(&b, records);
+        return b.data();
     }
     // The layout byte is kept as stored so that a dump rebuilds to the same bytes.
     WriteTableFile(&b, table);

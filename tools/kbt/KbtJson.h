@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QStringList>
 
 // Keyboard tables (*.kbt) and key files (*.kyf) as JSON and back. Every stored value keeps its
 // exact form: a value the program's own writer would produce is shown plainly (numbers, text,
@@ -16,11 +17,18 @@
 //               "properties": [ ["Left", 5], ["Text", "a"], ["Status", {"set": [...]}], ... ]
 //             } ]
 // }
+// A key may instead be written by hand in the authoring form (see KbtAuthoring.h).
 
 // Throws TError with a message when the file is damaged.
 QJsonObject DumpFile(const QByteArray &bytes, bool keyFile);
+
+struct TBuildOptions {
+    // Folders in which the picture files of keys in the authoring form are looked up, in order.
+    QStringList SearchDirs;
+};
+
 // Throws TError with a message when the JSON does not describe a file.
-QByteArray BuildFile(const QJsonObject &json);
+QByteArray BuildFile(const QJsonObject &json, const TBuildOptions &options = {});
 
 // Whether the bytes look like a key file rather than a table (by the file name's suffix).
 bool IsKeyFileName(const QString &fileName);

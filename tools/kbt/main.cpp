@@ -1,12 +1,19 @@
 // orvanta-kbt: keyboard tables and key files as JSON and back.
-//   orvanta-kbt dump FILE              prints FILE (.kbt or .kyf) as JSON
-//   orvanta-kbt build JSON -o FILE     writes the file the JSON describes
+//   orvanta-kbt dump FILE                        prints FILE (.kbt or .kyf) as JSON
+//   orvanta-kbt build JSON -o FILE [-I DIR]...   writes the file the JSON describes; pictures of
+//                                                hand-written keys are looked up beside the JSON,
+//                                                then in each DIR
+//   orvanta-kbt render FILE -o PNG [--grid WxH]  draws a table as the window shows it
 #include "Error.h"
 #include "KbtJson.h"
+#include "KbtRender.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -14,7 +21,8 @@ namespace {
 
 int Usage() {
     std::fputs("usage: orvanta-kbt dump FILE\n"
-               "       orvanta-kbt build JSON -o FILE\n",
+               "       orvanta-kbt build JSON -o FILE [-I DIR]...\n"
+               "       orvanta-kbt render FILE -o PNG [--grid WIDTHxHEIGHT]\n",
                stderr);
     return 2;
 }
@@ -31,31 +39,118 @@ QByteArray ReadAll(const QString &path) {
     return f.readAll();
 }
 
+void WriteAll(const QString &path, const QByteArray &bytes) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw TError(QStringLiteral("%1: %2").arg(path, out.errorString()));
+}
+
+// The words after the command: one input name and options with a value each.
+struct TArgs {
+    QString Input;
+    QString Output;
+    QStringList Includes;
+    QString Grid;
+    bool Ok = true;
+};
+
+TArgs ParseArgs(const QStringList &words) {
+    TArgs a;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString &w = words[i];
+        const bool hasValue = i + 1 < words.size();
+        if (w == QLatin1String("-o") && hasValue)
+            a.Output = words[++i];
+        else if (w == QLatin1String("-I") && hasValue)
+            a.Includes.append(words[++i]);
+        else if (w == QLatin1String("--grid") && hasValue)
+            a.Grid = words[++i];
+        else if (!w.startsWith(QLatin1Char('-')) && a.Input.isEmpty())
+            a.Input = w;
+        else
+            a.Ok = false;
+    }
+    a.Ok = a.Ok && !a.Input.isEmpty();
+    return a;
+}
+
+int Dump(const TArgs &a) {
+    const QByteArray bytes = ReadAll(a.Input);
+    QJsonObject json;
+    try {
+        json = DumpFile(bytes, IsKeyFileName(a.Input));
+    } catch (const TError &e) {
+        return Error(QStringLiteral("%1: %2").arg(a.Input, e.Message()));
+    }
+    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return 0;
+}
+
+int Build(const TArgs &a) {
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(ReadAll(a.Input), &parseError);
+    if (!doc.isObject())
+        return Error(QStringLiteral("%1: %2").arg(a.Input, parseError.errorString()));
+    TBuildOptions options;
+    options.SearchDirs = QStringList{QFileInfo(a.Input).absolutePath()} + a.Includes;
+    try {
+        WriteAll(a.Output, BuildFile(doc.object(), options));
+    } catch (const TError &e) {
+        return Error(QStringLiteral("%1: %2").arg(a.Input, e.Message()));
+    }
+    return 0;
+}
+
+int Render(const TArgs &a) {
+    QSize grid(650, 300);
+    if (!a.Grid.isEmpty()) {
+        const auto m = QRegularExpression(QStringLiteral("^(\\d{1,4})x(\\d{1,4})$")).match(a.Grid);
+        if (!m.hasMatch())
+            return Usage();
+        grid = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    }
+    const QByteArray bytes = ReadAll(a.Input);
+    QImage image;
+    try {
+        image = RenderTable(bytes, grid);
+    } catch (const TError &e) {
+        return Error(QStringLiteral("%1: %2").arg(a.Input, e.Message()));
+    }
+    if (!image.save(a.Output, "PNG"))
+        return Error(QStringLiteral("%1: cannot write the picture.").arg(a.Output));
+    return 0;
+}
+
+// The widget application complains about a missing runtime folder, which a tool that shows no
+// window does not need; everything else is passed on.
+QtMessageHandler PreviousHandler = nullptr;
+
+void FilterMessages(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    PreviousHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    // Keys are widgets even when nothing is shown: run without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreviousHandler = qInstallMessageHandler(FilterMessages);
+    QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return Usage();
+    const TArgs a = ParseArgs(args.mid(1));
     try {
-        if (args.size() == 2 && args[0] == QLatin1String("dump")) {
-            const QJsonObject json = DumpFile(ReadAll(args[1]), IsKeyFileName(args[1]));
-            const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
-            std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-            return 0;
-        }
-        if (args.size() == 4 && args[0] == QLatin1String("build") &&
-            args[2] == QLatin1String("-o")) {
-            QJsonParseError parseError;
-            const QJsonDocument doc = QJsonDocument::fromJson(ReadAll(args[1]), &parseError);
-            if (!doc.isObject())
-                return Error(QStringLiteral("%1: %2").arg(args[1], parseError.errorString()));
-            const QByteArray bytes = BuildFile(doc.object());
-            QSaveFile out(args[3]);
-            if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
-                !out.commit())
-                return Error(QStringLiteral("%1: %2").arg(args[3], out.errorString()));
-            return 0;
-        }
+        if (args[0] == QLatin1String("dump") && a.Ok && a.Output.isEmpty())
+            return Dump(a);
+        if (args[0] == QLatin1String("build") && a.Ok && !a.Output.isEmpty())
+            return Build(a);
+        if (args[0] == QLatin1String("render") && a.Ok && !a.Output.isEmpty())
+            return Render(a);
     } catch (const TError &e) {
         return Error(e.Message());
     }

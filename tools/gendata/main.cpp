@@ -1,0 +1,70 @@
+// orvanta-gendata: the pictures and sounds of the bundled keyboards, made from scratch.
+//   orvanta-gendata picture NAME FILE.jpg [RRGGBB]
+//                                            a symbol drawn by SymbolArt, as a JPEG picture,
+//                                            on white or on the given key face colour
+//   orvanta-gendata sound NAME FILE.wav      a sound made by WaveSynth, as a WAVE file
+#include "Error.h"
+#include "Picture.h"
+#include "SymbolArt.h"
+#include "WaveSynth.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace {
+
+// Big enough for a key several times the default size; drawing scales it down.
+constexpr int PictureSize = 128;
+
+int Fail(const QString &message) {
+    std::fprintf(stderr, "orvanta-gendata: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+bool Write(const QString &path, const QByteArray &bytes) {
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const bool withBackground = args.size() == 4 && args[0] == QLatin1String("picture");
+    if (args.size() != 3 && !withBackground) {
+        std::fputs("usage: orvanta-gendata picture NAME FILE.jpg [RRGGBB]\n"
+                   "       orvanta-gendata sound NAME FILE.wav\n",
+                   stderr);
+        return 2;
+    }
+    const QString &name = args[1];
+    QByteArray bytes;
+    if (args[0] == QLatin1String("picture")) {
+        const QColor background =
+            withBackground ? QColor(QLatin1Char('#') + args[3]) : QColor(Qt::white);
+        if (!background.isValid())
+            return Fail(QStringLiteral("%1 is not a colour.").arg(args[3]));
+        const QImage image = SymbolArt::Draw(name, PictureSize, background);
+        if (image.isNull())
+            return Fail(QStringLiteral("no picture is named %1 (there are: %2).")
+                            .arg(name, SymbolArt::SymbolNames().join(QStringLiteral(", "))));
+        try {
+            bytes = TPicture::FromImageAsJpeg(image, 92).Bytes();
+        } catch (const TError &e) {
+            return Fail(e.Message());
+        }
+    } else if (args[0] == QLatin1String("sound")) {
+        const QList<qint16> samples = WaveSynth::Synthesize(name);
+        if (samples.isEmpty())
+            return Fail(QStringLiteral("no sound is named %1 (there are: %2).")
+                            .arg(name, WaveSynth::SoundNames().join(QStringLiteral(", "))));
+        bytes = WaveSynth::WavFile(samples);
+    } else {
+        return Fail(QStringLiteral("unknown kind %1.").arg(args[0]));
+    }
+    if (!Write(args[2], bytes))
+        return Fail(QStringLiteral("%1: cannot write the file.").arg(args[2]));
+    return 0;
+}
