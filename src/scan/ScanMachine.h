@@ -27,7 +27,8 @@ public:
     void SetActions(TScanActions *actions) { FActions = actions; }
 
     quint8 ScanPhase() const { return FScanPhase; }
-    void SetScanPhase(quint8 phase) { FScanPhase = phase; }
+    // Setting the phase from outside starts afresh: no switch counts as held any more.
+    void SetScanPhase(quint8 phase);
     quint8 SavedPhase() const { return FSavedPhase; }
     void SetSavedPhase(quint8 phase) { FSavedPhase = phase; }
     bool SkipTick() const { return FSkipTick; }
@@ -48,11 +49,33 @@ public:
     // row sweep, where the whole row is the cursor.
     bool CellFrameShown(bool force) const { return force || FScanPhase != psRowSweep; }
 
+    // One step of the scan timer: the sweep of the current phase moves the cursor on, and the
+    // pointer may follow it.
+    void ScanTick();
+    // The cursor cell walks along the row, and the cursor row walks down; both wrap.
+    void StepCol();
+    void StepRow();
+    // A switch went down: the cursor stands still until it comes up again.
+    void SwitchDown(quint16 code, qint32 time);
+    // A switch came up after `duration` ms: moves the phase on or selects the cursor cell.
+    void SwitchUp(quint16 code, qint32 duration);
+    // The next phase of the scan cycle.
+    void NextPhase();
+    // Begins scanning at the first sweep that moves the cursor: the cell sweep, unless there is
+    // only one column to sweep, which would leave the cursor standing on the first row.
+    void StartScan();
+
 private:
+    bool Has(TScanMode mode) const { return FScanModes.testFlag(mode); }
+    // Whether a short press selects and the pointer follows in the current phase.
+    bool SweepFollows() const;
+
     TScanActions *FActions = nullptr;
     quint8 FScanPhase = psCellSweep;
     quint8 FSavedPhase = psCellSweep;
     bool FSkipTick = false;
+    // A switch is down; a second one pressed meanwhile must not save the frozen phase.
+    bool FSwitchHeld = false;
     TScanModes FScanModes;
     quint16 FSwCode1 = 32;
     quint16 FSwCode2 = 13;

@@ -17,4 +17,9 @@ inline QString SwitchCodeRangeError(int switchNumber, quint32 code) {
         .arg(code);
 }
 
+// A switch code that no key has, so it cannot be watched.
+inline QString WatchedKeyRangeError(int code) {
+    return QStringLiteral("Range check error: switch code %1 is not below 256").arg(code);
+}
+
 } // namespace ScanStrings

@@ -3,9 +3,10 @@
 #include "Error.h"
 #include "GridSettings.h"
 #include "ScanStrings.h"
+#include "SwitchFilter.h"
+#include "SwitchMouse.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -112,6 +113,10 @@ void TTimeGrid::SetSwitchCode(int which, quint16 code) {
         else
             FScan.SetSwCode2(value);
     };
+    // Refused before anything is stored: a switch that can never be watched would leave the
+    // user without it.
+    if (FSwitchFilter && code >= TWatchedKeys::KeyCount && code != current())
+        throw TError(ScanStrings::WatchedKeyRangeError(code));
     const TSwitchChange handler = which == 1 ? FOnChangeSw1 : FOnChangeSw2;
     quint16 value = code;
     if (value != current() && handler) {
@@ -121,6 +126,10 @@ void TTimeGrid::SetSwitchCode(int which, quint16 code) {
     }
     if (current() == value)
         return;
+    if (FSwitchFilter) {
+        const int other = which == 1 ? FScan.SwCode2() : FScan.SwCode1();
+        FSwitchFilter->SetSwitchKeys(TWatchedKeys::FromCodes(value, other));
+    }
     store(value);
 }
 
@@ -244,20 +253,8 @@ void TTimeGrid::MoveCursor(int col, int row) {
 }
 
 void TTimeGrid::ClickCell() {
-    QPointer<QWidget> control = GetCell(FiCol, FiRow);
-    if (!control)
-        return;
-    const QPointF position(control->width() / 2, control->height() / 2);
-    const QPointF global = control->mapToGlobal(position);
-    QMouseEvent press(QEvent::MouseButtonPress, position, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &press);
-    // The press may have replaced the whole table, this key included.
-    if (!control)
-        return;
-    QMouseEvent release(QEvent::MouseButtonRelease, position, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QCoreApplication::sendEvent(control, &release);
+    if (QWidget *control = GetCell(FiCol, FiRow))
+        SwitchMouse::FeedLeftClick(control, QPointF(control->width() / 2, control->height() / 2));
 }
 
 void TTimeGrid::PointToCell() {
@@ -272,6 +269,39 @@ void TTimeGrid::ShowCellFrame() {
 
 void TTimeGrid::SwitchReleased(quint16 code, qint32 duration) {
     emit OnSwitch(code, duration);
+}
+
+void TTimeGrid::ScanTick() {
+    FScan.ScanTick();
+}
+
+void TTimeGrid::StepCol() {
+    FScan.StepCol();
+}
+
+void TTimeGrid::StepRow() {
+    FScan.StepRow();
+}
+
+void TTimeGrid::NextPhase() {
+    FScan.NextPhase();
+}
+
+void TTimeGrid::SwitchDown(int code, qint32 time) {
+    FScan.SwitchDown(quint16(code), time);
+}
+
+void TTimeGrid::SwitchUp(int code, qint32 duration) {
+    FScan.SwitchUp(quint16(code), duration);
+    // The phase may differ from the one the cursor cell was last drawn for.
+    ShowCellFrame();
+}
+
+void TTimeGrid::StartScan() {
+    SetiCol(0);
+    SetiRow(0);
+    FScan.StartScan();
+    ShowCellFrame();
 }
 
 void TTimeGrid::ReportCursorFocus() {

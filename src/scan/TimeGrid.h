@@ -7,6 +7,8 @@
 #include "ScanActions.h"
 #include "ScanMachine.h"
 #include "ScanModes.h"
+#include "SwitchFilter.h"
+#include "SwitchReceiver.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -19,8 +21,9 @@ class QPainter;
 // The scanning grid: holds the keys of a table in a regular grid of cells (it refers to them,
 // it never owns them) and shows the scanning cursor over them: the cursor row, optionally the
 // cursor column, and the cursor cell. Everything on the grid's own surface is painted from its
-// state; a cursor move repaints only the outlines it touches.
-class TTimeGrid : public QWidget, public TScanActions {
+// state; a cursor move repaints only the outlines it touches. The scan timer steps it with
+// ScanTick; the switch messages 2026 and 2025 reach it as SwitchDown and SwitchUp.
+class TTimeGrid : public QWidget, public TScanActions, public TSwitchReceiver {
     Q_OBJECT
 
 public:
@@ -59,10 +62,16 @@ public:
     bool Focusing() const { return FFocusing; }
     void SetFocusing(bool on) { FFocusing = on; }
 
+    // A change is announced to OnChangeSw1/OnChangeSw2 first, which may answer with another
+    // code. While the grid keeps a switch filter's keys (SetSwitchFilter), a code of 256 or more
+    // throws TError and changes nothing, and a code taken without a handler becomes the
+    // filter's switch keys along with the other one.
     quint16 SwCode1() const { return FScan.SwCode1(); }
     void SetSwCode1(quint16 code);
     quint16 SwCode2() const { return FScan.SwCode2(); }
     void SetSwCode2(quint16 code);
+    TSwitchFilter *SwitchFilter() const { return FSwitchFilter; }
+    void SetSwitchFilter(TSwitchFilter *filter) { FSwitchFilter = filter; }
     void SetOnChangeSw1(TSwitchChange handler) { FOnChangeSw1 = std::move(handler); }
     void SetOnChangeSw2(TSwitchChange handler) { FOnChangeSw2 = std::move(handler); }
     qint32 SwTime() const { return FScan.SwTime(); }
@@ -72,7 +81,8 @@ public:
     bool PointByMouse() const { return FScan.PointByMouse(); }
     void SetPointByMouse(bool on) { FScan.SetPointByMouse(on); }
 
-    // The scan state (not published; zero at construction).
+    // The scan state (not published; zero at construction). Setting the phase starts afresh:
+    // a switch reported down before counts as up.
     quint8 ScanPhase() const { return FScan.ScanPhase(); }
     void SetScanPhase(quint8 phase) { FScan.SetScanPhase(phase); }
     quint8 SavedPhase() const { return FScan.SavedPhase(); }
@@ -107,6 +117,19 @@ public:
     virtual void DrawColFrame(QPainter &painter, int c, const TGridPen &pen, bool show);
     virtual void DrawRowFrame(QPainter &painter, int r, const TGridPen &pen, bool show);
     virtual void DrawCellFrame(QPainter &painter, int c, int r, bool force, const TGridPen &pen);
+
+    // One step of the scan timer.
+    virtual void ScanTick();
+    virtual void StepCol();
+    virtual void StepRow();
+    virtual void NextPhase();
+    // Message 2026: the cursor stands still while the switch is down.
+    void SwitchDown(int code, qint32 time) override;
+    // Message 2025: moves the scan on or selects the cursor cell; raises OnSwitch.
+    void SwitchUp(int code, qint32 duration) override;
+    // The cursor to (0, 0) and the scan from its first moving sweep (the row sweep when there is
+    // a single column), nothing pending.
+    void StartScan();
 
     // TScanActions
     TScanCursor ScanCursor() const override;
@@ -166,6 +189,7 @@ private:
     TSwitchChange FOnChangeSw1;
     TSwitchChange FOnChangeSw2;
     TScanMachine FScan;
+    QPointer<TSwitchFilter> FSwitchFilter;
     TCellList<QPointer<QWidget>> FCells;
     QPointer<QWidget> FWatchedParent;
     bool FPressed = false;

@@ -1,0 +1,123 @@
+#include "SwitchFilter.h"
+
+#include "SendingKeys.h"
+#include "SwitchReceiver.h"
+#include "VirtualKeys.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTime>
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 DayMs = 24 * 3600 * 1000;
+
+} // namespace
+
+TSwitchFilter::TSwitchFilter(QObject *parent)
+    : QObject(parent) {
+    SetClock(nullptr);
+}
+
+TSwitchFilter::~TSwitchFilter() {
+    SetKeyHook(false);
+}
+
+void TSwitchFilter::SetClock(TClock clock) {
+    FClock = clock ? std::move(clock) : TClock(&TSwitchFilter::MillisecondsSinceMidnight);
+}
+
+void TSwitchFilter::SetKeyHook(bool on) {
+    QCoreApplication *app = QCoreApplication::instance();
+    if (on == FHooked || !app)
+        return;
+    if (on)
+        app->installEventFilter(this);
+    else
+        app->removeEventFilter(this);
+    FHooked = on;
+}
+
+void TSwitchFilter::SetSwitchKeys(int code1, int code2) {
+    SetSwitchKeys(TWatchedKeys::FromCodes(code1, code2));
+}
+
+qint64 TSwitchFilter::MillisecondsSinceMidnight() {
+    return QTime::currentTime().msecsSinceStartOfDay();
+}
+
+int TSwitchFilter::VirtualKeyOf(const QKeyEvent &event) {
+#ifdef Q_OS_WIN
+    // Windows hands over the code itself, right for every layout.
+    if (event.nativeVirtualKey() != 0 && event.nativeVirtualKey() < TWatchedKeys::KeyCount)
+        return int(event.nativeVirtualKey());
+#endif
+    return VirtualKeys::FromQtKey(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+}
+
+// A held key stays the switch it was pressed as: with Shift pressed meanwhile the '1' key comes
+// up as '!', which has no code, and its release would get lost. Its physical key tells.
+int TSwitchFilter::SwitchCodeOf(const QKeyEvent &event, bool freshPress) const {
+    const quint32 scanCode = event.nativeScanCode();
+    if (!freshPress && scanCode != 0 && FPending.any()) {
+        for (int code = 0; code < TWatchedKeys::KeyCount; ++code) {
+            if (FPending.test(code) && FScanCodes[code] == scanCode)
+                return code;
+        }
+    }
+    return VirtualKeyOf(event);
+}
+
+bool TSwitchFilter::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    if (SendingKeys)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool freshPress = type == QEvent::KeyPress && !key->isAutoRepeat();
+    const int code = SwitchCodeOf(*key, freshPress);
+    if (code <= 0 || code >= TWatchedKeys::KeyCount)
+        return false;
+    // The rest of a press already taken is taken too, even if the key stopped being watched
+    // meanwhile; a new press counts only if the key is watched now.
+    const bool pending = FPending.test(code);
+    if (!FWatchedKeys.Contains(code) && (freshPress || !pending)) {
+        if (freshPress)
+            FPending.reset(code);
+        return false;
+    }
+
+    if (type == QEvent::ShortcutOverride) {
+        // Accepted: the key is wanted as a key, so no shortcut fires and the press follows.
+        event->accept();
+    } else if (freshPress) {
+        Press(code, key->nativeScanCode());
+    } else if (type == QEvent::KeyRelease && !key->isAutoRepeat() && pending) {
+        Release(code);
+    }
+    // Auto-repeats (a held key sends release and press pairs on some systems) and a release
+    // whose press came before the filter was installed are swallowed without a report.
+    return true;
+}
+
+void TSwitchFilter::Press(int code, quint32 scanCode) {
+    const qint32 time = qint32(FClock());
+    FPending.set(code);
+    FKeyDownTimes[code] = time;
+    FScanCodes[code] = scanCode;
+    if (FReceiver)
+        FReceiver->SwitchDown(code, time);
+}
+
+void TSwitchFilter::Release(int code) {
+    qint64 held = FClock() - FKeyDownTimes[code];
+    if (held < 0)
+        held += DayMs; // held across midnight
+    FPending.reset(code);
+    FKeyDownTimes[code] = 0;
+    const qint32 duration = qint32(std::clamp<qint64>(held, 0, MaxHoldTime));
+    if (FReceiver)
+        FReceiver->SwitchUp(code, duration);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "WatchedKeys.h"
+
+#include <QObject>
+#include <array>
+#include <bitset>
+#include <functional>
+
+class QKeyEvent;
+class TSwitchReceiver;
+
+// The switch keys' filter (the keyboard hook). Installed on the application while the keyboard
+// is in use, it sees every key event before any widget does, swallows every event of a watched
+// key (press, release, auto-repeats, shortcut overrides) and reports each first press and its
+// release to the receiver, with the press time and the hold time. While SendingKeys is raised
+// every key passes untouched. No key is special to the filter itself, F8 included.
+class TSwitchFilter : public QObject {
+    Q_OBJECT
+
+public:
+    // Milliseconds since local midnight.
+    using TClock = std::function<qint64()>;
+    // A longer hold is reported as this: still a long press, whatever the threshold.
+    static constexpr qint32 MaxHoldTime = 65535;
+
+    explicit TSwitchFilter(QObject *parent = nullptr);
+    ~TSwitchFilter() override;
+
+    TSwitchReceiver *Receiver() const { return FReceiver; }
+    void SetReceiver(TSwitchReceiver *receiver) { FReceiver = receiver; }
+    // Null puts the system clock back.
+    void SetClock(TClock clock);
+
+    // Installs the filter on the application (on) or removes it (off). A switch held while the
+    // filter is removed and put back still reports its release with the whole hold time.
+    void SetKeyHook(bool on);
+    bool KeyHook() const { return FHooked; }
+
+    // {13, 32} until set.
+    const TWatchedKeys &WatchedKeys() const { return FWatchedKeys; }
+    void SetSwitchKeys(const TWatchedKeys &keys) { FWatchedKeys = keys; }
+    // {code1, code2}; throws TError, changing nothing, when a code is 256 or more.
+    void SetSwitchKeys(int code1, int code2);
+
+    // The virtual-key code of a key event; 0 when it has none.
+    static int VirtualKeyOf(const QKeyEvent &event);
+    static qint64 MillisecondsSinceMidnight();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int SwitchCodeOf(const QKeyEvent &event, bool freshPress) const;
+    void Press(int code, quint32 scanCode);
+    void Release(int code);
+
+    TSwitchReceiver *FReceiver = nullptr;
+    TClock FClock;
+    bool FHooked = false;
+    TWatchedKeys FWatchedKeys = TWatchedKeys::FromCodes(13, 32);
+    // Switches down whose release is still to come, when they went down, and their physical keys.
+    std::bitset<TWatchedKeys::KeyCount> FPending;
+    std::array<qint32, TWatchedKeys::KeyCount> FKeyDownTimes{};
+    std::array<quint32, TWatchedKeys::KeyCount> FScanCodes{};
+};

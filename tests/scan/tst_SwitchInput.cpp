@@ -1,0 +1,394 @@
+#include "Error.h"
+#include "ScanStrings.h"
+#include "SendingKeys.h"
+#include "SwitchFilter.h"
+#include "SwitchMouse.h"
+#include "SwitchReceiver.h"
+#include "TimeGrid.h"
+#include "VxKey.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+class TRecorder : public TSwitchReceiver {
+public:
+    QStringList Log;
+    void SwitchDown(int code, qint32 time) override {
+        Log << QStringLiteral("down %1 at %2").arg(code).arg(time);
+    }
+    void SwitchUp(int code, qint32 duration) override {
+        Log << QStringLiteral("up %1 after %2").arg(code).arg(duration);
+    }
+};
+
+QStringList Held(int code, qint64 at, qint64 duration) {
+    return {QStringLiteral("down %1 at %2").arg(code).arg(at),
+            QStringLiteral("up %1 after %2").arg(code).arg(duration)};
+}
+
+// The key events a keyboard sends, auto-repeat flag and physical key included.
+void Send(QWidget *to, QEvent::Type type, int key, bool repeat = false, quint32 scanCode = 0) {
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    QKeyEvent event(type, key, Qt::NoModifier, scanCode, 0, 0, text, repeat);
+    QApplication::sendEvent(to, &event);
+}
+
+// A shown window with keys in every cell of its grid.
+struct TKeyboard {
+    QWidget Window;
+    TTimeGrid *Grid = new TTimeGrid(&Window);
+    QList<TVxKey *> Keys;
+    QList<int> Clicked;
+
+    explicit TKeyboard(QSize cells) {
+        Window.resize(300, 200);
+        Grid->setGeometry(0, 0, 300, 200);
+        Grid->SetnCol(cells.width());
+        Grid->SetnRow(cells.height());
+        for (int r = 0; r < cells.height(); ++r) {
+            for (int c = 0; c < cells.width(); ++c) {
+                auto *key = new TVxKey(Grid);
+                Keys << key;
+                Grid->PutCell(c, r, key);
+                QObject::connect(key, &TVxKey::VxKClick, &Window,
+                                 [this](TVxKey *sender) { Clicked << Keys.indexOf(sender); });
+            }
+        }
+        Grid->ArrangeCells();
+        Window.show();
+    }
+};
+
+} // namespace
+
+class TestSwitchInput : public QObject {
+    Q_OBJECT
+
+    QWidget FWindow;
+    QLineEdit *FEdit = new QLineEdit(&FWindow);
+    TSwitchFilter *FFilter = nullptr;
+    TRecorder FRecorder;
+    qint64 FNow = 0;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        FWindow.show();
+        QVERIFY(QTest::qWaitForWindowActive(&FWindow));
+        FEdit->setFocus();
+    }
+
+    void init() {
+        FEdit->clear();
+        FRecorder.Log.clear();
+        FNow = 1000;
+        SendingKeys = false;
+        FFilter = new TSwitchFilter;
+        FFilter->SetReceiver(&FRecorder);
+        FFilter->SetClock([this] { return FNow; });
+        FFilter->SetKeyHook(true);
+    }
+
+    void cleanup() {
+        delete FFilter;
+        FFilter = nullptr;
+    }
+
+    void keysThroughTheFilter_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("watch1");
+        QTest::addColumn<int>("watch2");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("log");
+        const int none = Qt::NoModifier, keypad = Qt::KeypadModifier;
+        QTest::newRow("Space") << int(Qt::Key_Space) << none << 32 << 13 << ""
+                               << Held(32, 1000, 250);
+        QTest::newRow("Shift+Space") << int(Qt::Key_Space) << int(Qt::ShiftModifier) << 32 << 13
+                                     << "" << Held(32, 1000, 250);
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << keypad << 32 << 13 << "" << Held(13, 1000, 250);
+        QTest::newRow("letter passes")
+            << int(Qt::Key_A) << none << 32 << 13 << "a" << QStringList();
+        QTest::newRow("letter as a switch")
+            << int(Qt::Key_A) << none << 65 << 13 << "" << Held(65, 1000, 250);
+        QTest::newRow("F8 is no exception")
+            << int(Qt::Key_F8) << none << 119 << 32 << "" << Held(119, 1000, 250);
+        QTest::newRow("keypad 5 as a switch")
+            << int(Qt::Key_5) << keypad << 0x65 << 13 << "" << Held(0x65, 1000, 250);
+    }
+    void keysThroughTheFilter() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, watch1);
+        QFETCH(int, watch2);
+        FFilter->SetSwitchKeys(watch1, watch2);
+        const auto mods = Qt::KeyboardModifiers::fromInt(modifiers);
+        QTest::keyPress(FEdit, Qt::Key(key), mods);
+        FNow += 250;
+        QTest::keyRelease(FEdit, Qt::Key(key), mods);
+        QTEST(FEdit->text(), "typed");
+        QTEST(FRecorder.Log, "log");
+    }
+
+    // One press and one release for a held switch, timed from the first press, whichever way
+    // the system repeats the key.
+    void heldSwitch_data() {
+        QTest::addColumn<bool>("releasePressPairs");
+        QTest::newRow("repeated presses") << false;
+        QTest::newRow("repeated release and press pairs") << true;
+    }
+    void heldSwitch() {
+        QFETCH(bool, releasePressPairs);
+        Send(FEdit, QEvent::KeyPress, Qt::Key_Space);
+        for (int i = 0; i < 40; ++i) {
+            FNow += 60;
+            if (releasePressPairs)
+                Send(FEdit, QEvent::KeyRelease, Qt::Key_Space, true);
+            Send(FEdit, QEvent::KeyPress, Qt::Key_Space, true);
+        }
+        FNow = 3400;
+        Send(FEdit, QEvent::KeyRelease, Qt::Key_Space);
+        QCOMPARE(FRecorder.Log, Held(32, 1000, 2400));
+        QCOMPARE(FEdit->text(), QString());
+    }
+
+    void holdTime_data() {
+        QTest::addColumn<qint64>("pressed");
+        QTest::addColumn<qint64>("released");
+        QTest::addColumn<int>("hold");
+        QTest::newRow("plain") << qint64(1000) << qint64(1250) << 250;
+        QTest::newRow("a minute") << qint64(10000) << qint64(70000) << 60000;
+        QTest::newRow("across midnight") << qint64(86399900) << qint64(150) << 250;
+        QTest::newRow("past 65535 ms stays long") << qint64(0) << qint64(70000) << 65535;
+    }
+    void holdTime() {
+        QFETCH(qint64, pressed);
+        QFETCH(qint64, released);
+        QFETCH(int, hold);
+        FNow = pressed;
+        Send(FEdit, QEvent::KeyPress, Qt::Key_Space);
+        FNow = released;
+        Send(FEdit, QEvent::KeyRelease, Qt::Key_Space);
+        QCOMPARE(FRecorder.Log, Held(32, pressed, hold));
+    }
+
+    void sendingKeysPassUntouched() {
+        {
+            TSendingKeys sending;
+            QTest::keyClick(FEdit, Qt::Key_Space);
+            QTest::keyClick(FEdit, Qt::Key_Return);
+        }
+        QCOMPARE(FEdit->text(), QStringLiteral(" "));
+        QVERIFY(FRecorder.Log.isEmpty());
+        QTest::keyClick(FEdit, Qt::Key_Space);
+        QCOMPARE(FEdit->text(), QStringLiteral(" "));
+        QCOMPARE(FRecorder.Log.size(), 2);
+    }
+
+    void onlyWhileInstalled() {
+        FFilter->SetKeyHook(false);
+        QTest::keyClick(FEdit, Qt::Key_Space);
+        QVERIFY(FRecorder.Log.isEmpty());
+        // Pressed while removed, released once installed: no release without its press.
+        QTest::keyPress(FEdit, Qt::Key_Space);
+        FFilter->SetKeyHook(true);
+        QTest::keyRelease(FEdit, Qt::Key_Space);
+        QVERIFY(FRecorder.Log.isEmpty());
+        // Held while removed and put back: the whole hold counts.
+        QTest::keyPress(FEdit, Qt::Key_Space);
+        FFilter->SetKeyHook(false);
+        FFilter->SetKeyHook(true);
+        FNow += 400;
+        QTest::keyRelease(FEdit, Qt::Key_Space);
+        QCOMPARE(FRecorder.Log, Held(32, 1000, 400));
+        QCOMPARE(FEdit->text(), QStringLiteral("  "));
+        delete FFilter; // gone means removed
+        FFilter = nullptr;
+        QTest::keyClick(FEdit, Qt::Key_Space);
+        QCOMPARE(FEdit->text(), QStringLiteral("   "));
+    }
+
+    // A switch key that is also a shortcut still reaches the filter, and the shortcut stays
+    // quiet.
+    void shortcutsStayQuiet_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Space") << int(Qt::Key_Space) << 32;
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0x74;
+    }
+    void shortcutsStayQuiet() {
+        QFETCH(int, key);
+        QFETCH(int, code);
+        FFilter->SetSwitchKeys(code, 13);
+        QWidget window;
+        auto *target = new QWidget(&window);
+        target->setFocusPolicy(Qt::StrongFocus);
+        int fired = 0;
+        QShortcut shortcut(QKeySequence(key), &window);
+        connect(&shortcut, &QShortcut::activated, &window, [&fired] { ++fired; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        target->setFocus();
+        FFilter->SetKeyHook(false);
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(fired, 1); // the shortcut works without the filter
+        FFilter->SetKeyHook(true);
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(fired, 1);
+        QCOMPARE(FRecorder.Log, Held(code, 1000, 0));
+        FEdit->activateWindow();
+        FEdit->setFocus();
+    }
+
+    // Once a press is taken, its release is taken too.
+    void takenPressKeepsItsRelease_data() {
+        QTest::addColumn<int>("pressKey");
+        QTest::addColumn<int>("releaseKey");
+        QTest::addColumn<bool>("switchChanged");
+        QTest::addColumn<int>("code");
+        // With Shift pressed meanwhile, the '1' key comes up as '!'.
+        QTest::newRow("shifted release") << int(Qt::Key_1) << int(Qt::Key_Exclam) << false << 0x31;
+        QTest::newRow("switch changed while held")
+            << int(Qt::Key_Space) << int(Qt::Key_Space) << true << 32;
+    }
+    void takenPressKeepsItsRelease() {
+        QFETCH(int, pressKey);
+        QFETCH(int, releaseKey);
+        QFETCH(bool, switchChanged);
+        QFETCH(int, code);
+        FFilter->SetSwitchKeys(code, 13);
+        Send(FEdit, QEvent::KeyPress, pressKey, false, 10);
+        if (switchChanged)
+            FFilter->SetSwitchKeys(65, 13);
+        FNow += 250;
+        Send(FEdit, QEvent::KeyRelease, releaseKey, false, 10);
+        QCOMPARE(FRecorder.Log, Held(code, 1000, 250));
+        // A key that is not watched passes again.
+        Send(FEdit, QEvent::KeyPress, Qt::Key_Space);
+        QCOMPARE(FEdit->text(), QStringLiteral(" "));
+        QCOMPARE(FRecorder.Log.size(), 2);
+    }
+
+    void gridSwitchCodes_data() {
+        QTest::addColumn<bool>("filter");
+        QTest::addColumn<int>("handler"); // 0 none, 1 sets the filter's keys, 2 answers 66
+        QTest::addColumn<int>("which");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QPoint>("codes");   // SwCode1, SwCode2 afterwards
+        QTest::addColumn<QPoint>("watched"); // the filter's keys afterwards
+        QTest::addColumn<QString>("error");
+        const QPoint defaults(32, 13);
+        QTest::newRow("no handler: keys follow")
+            << true << 0 << 1 << 65 << QPoint(65, 13) << QPoint(65, 13) << QString();
+        QTest::newRow("handler sets the keys")
+            << true << 1 << 1 << 70 << QPoint(70, 13) << QPoint(70, 13) << QString();
+        QTest::newRow("handler answers another code")
+            << true << 2 << 1 << 70 << QPoint(66, 13) << QPoint(66, 13) << QString();
+        QTest::newRow("256 refused") << true << 0 << 1 << 256 << defaults << defaults
+                                     << ScanStrings::WatchedKeyRangeError(256);
+        QTest::newRow("refused before the handler") << true << 1 << 2 << 300 << defaults << defaults
+                                                    << ScanStrings::WatchedKeyRangeError(300);
+        QTest::newRow("no filter, any code")
+            << false << 0 << 1 << 300 << QPoint(300, 13) << defaults << QString();
+    }
+    void gridSwitchCodes() {
+        QFETCH(bool, filter);
+        QFETCH(int, handler);
+        QFETCH(int, which);
+        QFETCH(int, code);
+        QFETCH(QPoint, codes);
+        QFETCH(QPoint, watched);
+        TTimeGrid grid;
+        if (filter)
+            grid.SetSwitchFilter(FFilter);
+        int calls = 0;
+        const auto change = [&](TTimeGrid *sender, quint16 oldCode, quint16 &newCode) {
+            ++calls;
+            if (handler == 2)
+                newCode = 66;
+            else if (oldCode != newCode) // as the main window's ChangeSwitch does
+                FFilter->SetSwitchKeys(sender->SwCode1(), sender->SwCode2());
+        };
+        if (handler) {
+            grid.SetOnChangeSw1(change);
+            grid.SetOnChangeSw2(change);
+        }
+        QString error;
+        try {
+            which == 1 ? grid.SetSwCode1(quint16(code)) : grid.SetSwCode2(quint16(code));
+        } catch (const TError &e) {
+            error = e.Message();
+        }
+        QTEST(error, "error");
+        QCOMPARE(QPoint(grid.SwCode1(), grid.SwCode2()), codes);
+        QCOMPARE(FFilter->WatchedKeys(), TWatchedKeys::FromCodes(watched.x(), watched.y()));
+        QCOMPARE(calls, error.isEmpty() && handler ? 1 : 0);
+    }
+
+    // Filter, grid and key together: a switch release selects the key under the cursor.
+    void filterDrivesTheGrid_data() {
+        QTest::addColumn<QSize>("cells");
+        QTest::addColumn<int>("phase");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("hold");
+        QTest::addColumn<QList<int>>("clicked");
+        QTest::addColumn<int>("phaseAfter");
+        const QSize grid(3, 2);
+        QTest::newRow("short 1 in the cells selects")
+            << grid << 0 << int(Qt::Key_Space) << 120 << QList<int>{1} << 2;
+        QTest::newRow("1 held SwTime toggles")
+            << grid << 0 << int(Qt::Key_Space) << 500 << QList<int>() << 2;
+        QTest::newRow("short 1 in the rows starts cells")
+            << grid << 2 << int(Qt::Key_Space) << 120 << QList<int>() << 0;
+        QTest::newRow("one cell: any release selects")
+            << QSize(1, 1) << 0 << int(Qt::Key_Return) << 80 << QList<int>{0} << 3;
+    }
+    void filterDrivesTheGrid() {
+        QFETCH(QSize, cells);
+        QFETCH(int, phase);
+        QFETCH(int, key);
+        QFETCH(int, hold);
+        TKeyboard keyboard(cells);
+        QVERIFY(QTest::qWaitForWindowExposed(&keyboard.Window));
+        FFilter->SetReceiver(keyboard.Grid);
+        keyboard.Grid->SetiCol(1);
+        keyboard.Grid->SetScanPhase(quint8(phase));
+        QSignalSpy switches(keyboard.Grid, &TTimeGrid::OnSwitch);
+        QTest::keyPress(keyboard.Grid, Qt::Key(key));
+        QCOMPARE(keyboard.Grid->ScanPhase(), quint8(3));
+        FNow += hold;
+        QTest::keyRelease(keyboard.Grid, Qt::Key(key));
+        QTEST(keyboard.Clicked, "clicked");
+        QTEST(int(keyboard.Grid->ScanPhase()), "phaseAfter");
+        QCOMPARE(switches.size(), 1);
+        QCOMPARE(switches[0][1].toInt(), hold);
+    }
+
+    // Free layout: the pointer goes to the active key's corner and a click there works it.
+    void freeLayoutPointer() {
+        QWidget panel;
+        panel.resize(300, 200);
+        auto *key = new TVxKey(&panel);
+        key->setGeometry(20, 30, 80, 40);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QSignalSpy clicks(key, &TVxKey::VxKClick);
+        SwitchMouse::PointToCorner(key);
+        QCOMPARE(QCursor::pos(), panel.mapToGlobal(QPoint(100, 70)));
+        SwitchMouse::FeedLeftClickAtPointer(key);
+        QCOMPARE(clicks.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestSwitchInput)
+#include "tst_SwitchInput.moc"
