@@ -28,13 +28,19 @@ void TForm1::SetEditMode(bool on) {
             setFixedSize(size());
             if (FScanning)
                 Timer2->start();
-            TimeGrid1->SetScanPhase(0);
+            TimeGrid1->StartScan();
+            SetKeyHook(true);
+            // The status bar is hidden in work mode: nothing to keep up to date.
+            Timer1->stop();
         } else {
             StatusBar->setVisible(true);
             Menu.SetTopLevelVisible(true);
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             Timer2->stop();
+            SetKeyHook(false);
+            Timer1Timer();
+            Timer1->start();
         }
         FEditMode = on;
         if (FScanning)
@@ -100,4 +106,7 @@ void TForm1::FormResize() {
         TimeGrid1->ArrangeCells();
 }
 
-void TForm1::Timer2Timer() {}
+void TForm1::Timer2Timer() {
+    if (FScanning)
+        TimeGrid1->ScanTick();
+}

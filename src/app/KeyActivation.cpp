@@ -110,13 +110,16 @@ void TForm1::SpecialAction(int code, TVxKey *key) {
     TSendingKeys sending;
     switch (code) {
     case kCodeClear: {
+        // The scan rests while the question is up and goes on afterwards if it ran.
+        const bool wasRunning = Timer2->isActive();
         Timer2->stop();
         SendingKeys = false;
         ConfirmDlg->SetSwitchCode1(TimeGrid1->SwCode1());
         ConfirmDlg->SetSwitchCode2(TimeGrid1->SwCode2());
         if (ConfirmDlg->Ask(DialogStrings::ClearQuestion) == TConfirmChoice::kResultYes)
             Display->clear();
-        Timer2->start();
+        if (wasRunning)
+            Timer2->start();
         break;
     }
     case kCodeCapsLock:

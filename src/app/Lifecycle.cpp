@@ -8,6 +8,8 @@
 #include "Prompts.h"
 #include "SendingKeys.h"
 #include "StringProc.h"
+#include "SwitchFilter.h"
+#include "TimeGrid.h"
 #include "VirtualKeys.h"
 #include "VxKey.h"
 
@@ -36,6 +38,7 @@ void TForm1::FormCreate(const QStringList &arguments) {
         }
     }
     SetEditMode(false);
+    HookKey->SetSwitchKeys(TimeGrid1->SwCode1(), TimeGrid1->SwCode2());
     if (Menu.ScanItem->isChecked() != FScanning)
         SetScanning(Menu.ScanItem->isChecked());
     LoadConfig(Dirs().ProgramDir + AppStrings::ConfigFileName);
@@ -46,6 +49,7 @@ void TForm1::FormDestroy() {
         return;
     FDestroyed = true;
     qApp->removeEventFilter(this);
+    SetKeyHook(false);
     Timer1->stop();
     Timer2->stop();
     if (!SaveConfig(Dirs().ProgramDir + AppStrings::ConfigFileName))

@@ -4,6 +4,7 @@
 #include "ConfirmDlg.h"
 #include "DragRect.h"
 #include "SpeechOutput.h"
+#include "SwitchFilter.h"
 #include "TimeGrid.h"
 
 #include <QApplication>
@@ -142,6 +143,21 @@ void TForm1::BuildControls() {
     BuildMenu();
     BuildTablePopup();
     ConfirmDlg = new TConfirmDlg(this);
+
+    HookKey = new TSwitchFilter(this);
+    HookKey->SetReceiver(this);
+    // While another window (a message, a file dialog) holds the input, the switch keys answer
+    // it: a switch user is never left in front of a box they cannot close.
+    HookKey->SetPassTest([this] {
+        QWidget *modal = QApplication::activeModalWidget();
+        return modal && modal != ConfirmDlg;
+    });
+    TimeGrid1->SetSwitchFilter(HookKey);
+    const auto changeSwitch = [this](TTimeGrid *grid, quint16 oldCode, quint16 &newCode) {
+        ChangeSwitch(grid, oldCode, newCode);
+    };
+    TimeGrid1->SetOnChangeSw1(changeSwitch);
+    TimeGrid1->SetOnChangeSw2(changeSwitch);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainMenu.h"
+#include "SwitchReceiver.h"
 #include "TextComposer.h"
 
 #include <QList>
@@ -23,6 +24,7 @@ class QWidget;
 class TConfirmDlg;
 class TDragRect;
 class TSpeechOutput;
+class TSwitchFilter;
 class TTimeGrid;
 class TVxKey;
 struct TKeyFont;
@@ -30,8 +32,8 @@ struct TKeyFont;
 // The main window: the text display on top, the control strip, the key panel with the grid
 // and, in edit mode, the menu and the status bar. Its work is split by concern over several
 // .cpp files: MainForm (controls), Lifecycle, EditMode, KeyCollection, KeyPopup, Dragging,
-// KeyActivation, TableFiles.
-class TForm1 : public QMainWindow {
+// KeyActivation, TableFiles, Switches.
+class TForm1 : public QMainWindow, public TSwitchReceiver {
     Q_OBJECT
 
 public:
@@ -67,6 +69,8 @@ public:
     QAction *PasteItem = nullptr;   // "Vložit"
     QAction *UpravitItem = nullptr; // "Upravit ..."
     TConfirmDlg *ConfirmDlg = nullptr;
+    // The switch keys' filter: installed in work mode, it reports to this window.
+    TSwitchFilter *HookKey = nullptr;
 
     // The window's state.
     bool EditMode() const { return FEditMode; }
@@ -139,6 +143,16 @@ public:
     void Save1Click();
     void SaveKey1Click();
     void LoadKey1Click();
+
+    // Switches. The filter reports presses and releases here (messages 2026 and 2025); they go
+    // on to the confirmation dialog, the grid or the free layout.
+    void SetKeyHook(bool on);
+    void SwitchDown(int code, qint32 time) override;
+    void SwitchUp(int code, qint32 duration) override;
+    // A switch release in the free layout: switch 1 moves the active key on, switch 2 clicks it.
+    void StepFreeKey(int key);
+    // The grid's switch codes changed: the filter watches the new pair.
+    void ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode);
 
     // "&Konec": closes the window, which ends the program.
     void Terminate();

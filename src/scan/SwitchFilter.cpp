@@ -81,9 +81,10 @@ bool TSwitchFilter::eventFilter(QObject *watched, QEvent *event) {
     if (code <= 0 || code >= TWatchedKeys::KeyCount)
         return false;
     // The rest of a press already taken is taken too, even if the key stopped being watched
-    // meanwhile; a new press counts only if the key is watched now.
+    // meanwhile; a new press counts only if the key is watched and taken now.
     const bool pending = FPending.test(code);
-    if (!FWatchedKeys.Contains(code) && (freshPress || !pending)) {
+    const bool taken = FWatchedKeys.Contains(code) && !(FPassTest && FPassTest());
+    if (!taken && (freshPress || !pending)) {
         if (freshPress)
             FPending.reset(code);
         return false;

@@ -31,6 +31,10 @@ public:
     void SetReceiver(TSwitchReceiver *receiver) { FReceiver = receiver; }
     // Null puts the system clock back.
     void SetClock(TClock clock);
+    // While this answers true, a new press of a switch key passes like any other key (a switch
+    // already down still reports its release). None: every switch key is taken.
+    using TPassTest = std::function<bool()>;
+    void SetPassTest(TPassTest test) { FPassTest = std::move(test); }
 
     // Installs the filter on the application (on) or removes it (off). A switch held while the
     // filter is removed and put back still reports its release with the whole hold time.
@@ -57,6 +61,7 @@ private:
 
     TSwitchReceiver *FReceiver = nullptr;
     TClock FClock;
+    TPassTest FPassTest;
     bool FHooked = false;
     TWatchedKeys FWatchedKeys = TWatchedKeys::FromCodes(13, 32);
     // Switches down whose release is still to come, when they went down, and their physical keys.

@@ -53,6 +53,9 @@ private slots:
         QCOMPARE(form.StatusPanels[0]->width(), 300);
         QCOMPARE(form.StatusPanels[1]->width(), 100);
         QCOMPARE(form.StatusPanels[2]->text(), QStringLiteral("F8 - Nastavení/Start"));
+        // The status bar's timer runs while the status bar shows, in edit mode.
+        QVERIFY(!form.Timer1->isActive());
+        form.SetEditMode(true);
         QVERIFY(form.Timer1->isActive());
         QCOMPARE(form.Timer1->interval(), 1000);
         QCOMPARE(form.Timer2->interval(), 1000);

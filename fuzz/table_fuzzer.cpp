@@ -1,0 +1,55 @@
+// Feeds arbitrary bytes to the table and key file readers and turns every key record they accept
+// into a real key, which is then painted. A TError is the expected answer to damaged input; a
+// crash, a sanitizer report or any other exception is a finding.
+#include "Error.h"
+#include "TableFormat.h"
+#include "VxKey.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void MakeKeys(const TTableReadResult &result) {
+    for (const TTableKey &entry : result.Table.Keys) {
+        QBuffer record;
+        record.setData(entry.Record);
+        record.open(QIODevice::ReadOnly);
+        try {
+            std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(nullptr, &record);
+            key->resize(key->size().boundedTo(QSize(200, 200)));
+            QImage image(key->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+            key->render(&image);
+        } catch (const TError &) {
+        }
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "table_fuzzer";
+    static char *argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (bool keyFile : {false, true}) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        try {
+            MakeKeys(keyFile ? ReadKeyFile(&buffer) : ReadTableFile(&buffer));
+        } catch (const TError &) {
+        }
+    }
+    return 0;
+}

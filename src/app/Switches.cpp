@@ -1,0 +1,74 @@
+// The switches in the main window: the filter that catches them in work mode, and where each
+// press and release goes (the confirmation dialog, the grid, or the keys of the free layout).
+#include "MainForm.h"
+
+#include "ConfirmDlg.h"
+#include "FreeKeys.h"
+#include "SwitchFilter.h"
+#include "SwitchMouse.h"
+#include "TimeGrid.h"
+#include "VirtualKeys.h"
+#include "VxKey.h"
+
+#include <QAction>
+#include <QApplication>
+
+namespace {
+
+// The free layout's keys as switch stepping sees them.
+class TWindowKeys : public TFreeKeys {
+public:
+    explicit TWindowKeys(TForm1 &form)
+        : FForm(form) {}
+
+    int KeyCount() const override { return int(FForm.Keys().size()); }
+    int ActiveIndex() const override { return int(FForm.Keys().indexOf(FForm.ActiveKey())); }
+    bool KeyVisible(int index) const override { return FForm.Keys().at(index)->isVisible(); }
+    void SetActiveIndex(int index) override { FForm.SetActiveKey(FForm.Keys().at(index)); }
+    void PointToActive() override { SwitchMouse::PointToCorner(FForm.ActiveKey()); }
+    void ClickActive() override { SwitchMouse::FeedLeftClickAtPointer(FForm.ActiveKey()); }
+
+private:
+    TForm1 &FForm;
+};
+
+} // namespace
+
+void TForm1::SetKeyHook(bool on) {
+    HookKey->SetKeyHook(on);
+}
+
+void TForm1::SwitchDown(int code, qint32 time) {
+    // The grid stands still while a switch is down. A press meant for the question is not its,
+    // and neither is F8, whose release is never passed on.
+    if (FScanning && code != VirtualKeys::VK_F8 && !ConfirmDlg->isVisible())
+        TimeGrid1->SwitchDown(code, time);
+}
+
+void TForm1::SwitchUp(int code, qint32 duration) {
+    // F8 switches edit mode and is never a switch here.
+    if (code == VirtualKeys::VK_F8)
+        return;
+    if (Menu.EchoItem->isChecked())
+        QApplication::beep();
+    if (ConfirmDlg->isVisible()) {
+        ConfirmDlg->SwitchReleased(code, duration, TimeGrid1->SwTime());
+        return;
+    }
+    if (FScanning) {
+        TimeGrid1->SwitchUp(code, duration);
+        return;
+    }
+    // Held longer than the long-press time: switch 2.
+    StepFreeKey(duration > TimeGrid1->SwTime() ? int(TimeGrid1->SwCode2()) : code);
+}
+
+void TForm1::StepFreeKey(int key) {
+    TWindowKeys keys(*this);
+    ::StepFreeKey(keys, key, TimeGrid1->SwCode1(), TimeGrid1->SwCode2(), FEditMode);
+}
+
+void TForm1::ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode) {
+    if (oldCode != newCode)
+        HookKey->SetSwitchKeys(sender->SwCode1(), sender->SwCode2());
+}
