@@ -71,11 +71,22 @@ TForm1::TForm1(const QStringList &arguments, TSpeechOutput *speech, QWidget *par
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+    LayOutControls();
     FormCreate(arguments);
 }
 
 TForm1::~TForm1() {
     FormDestroy();
+}
+
+// Gives every control its real size now. A hidden window lays itself out only when first shown,
+// but the first table is loaded before that, and its keys find their cells by position.
+void TForm1::LayOutControls() {
+    layout()->activate();
+    centralWidget()->layout()->activate();
+    Splitter1->refresh();
+    CtrPanel->parentWidget()->layout()->activate();
+    TimeGrid1->ApplyAlign();
 }
 
 void TForm1::BuildControls() {

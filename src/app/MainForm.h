@@ -172,6 +172,7 @@ protected:
 
 private:
     void BuildControls();
+    void LayOutControls();
     QWidget *BuildCtrPanel();
     void BuildStatusBar();
     void BuildMenu();

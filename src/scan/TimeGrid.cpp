@@ -351,6 +351,11 @@ void TTimeGrid::dragMoveEvent(QDragMoveEvent *event) {
         event->ignore();
 }
 
+void TTimeGrid::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    ArrangeCells();
+}
+
 bool TTimeGrid::event(QEvent *event) {
     if (event->type() == QEvent::ParentChange) {
         FollowParent(parentWidget());

@@ -139,6 +139,10 @@ public:
     void ShowCellFrame() override;
     void SwitchReleased(quint16 code, qint32 duration) override;
 
+    // Docks the grid in its parent's client area the way Align says (the parent's resizes do
+    // it by themselves, once the parent is shown).
+    void ApplyAlign();
+
 signals:
     // A click on the grid's own surface (not on a key).
     void OnClick();
@@ -149,6 +153,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The cells follow the grid's size, and the keys in them follow the cells.
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -173,7 +179,6 @@ private:
     void ReportCursorFocus();
     void SetSwitchCode(int which, quint16 code);
     void FollowParent(QWidget *parent);
-    void ApplyAlign();
 
     int FiCol = 3;
     int FiRow = 3;

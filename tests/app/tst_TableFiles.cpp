@@ -88,6 +88,35 @@ private slots:
         QCOMPARE(ReadFile(path), before);
     }
 
+    // The table named on the command line is loaded before the window is first shown; its keys
+    // still end in their own cells, on screen inside them.
+    void tableAtStartKeepsItsCells() {
+        F->Form->SetEditMode(true);
+        for (const char *t : {"a", "b", "c", "d", "e", "f", "g"})
+            F->AddKey(QString::fromLatin1(t));
+        TTimeGrid *grid = F->Form->TimeGrid1;
+        grid->PutCell(9, 5, grid->GetCell(6, 0));
+        grid->PutCell(6, 0, nullptr);
+        const QString path = F->TablePath(QStringLiteral("start.kbt"));
+        F->Form->SaveTable(path);
+        F->Form.reset();
+
+        TForm1 &form = F->Make({QStringLiteral("start.kbt")});
+        QVERIFY(!form.EditMode());
+        const QString expected = QStringLiteral("abcdef");
+        for (int c = 0; c < 6; ++c) {
+            auto *key = qobject_cast<TVxKey *>(form.TimeGrid1->GetCell(c, 0));
+            QVERIFY(key);
+            QCOMPARE(key->Text(), QString(expected[c]));
+            QVERIFY(key->isVisible());
+            QVERIFY(form.TimeGrid1->CellRect(c, 0).contains(key->geometry().center()));
+        }
+        auto *last = qobject_cast<TVxKey *>(form.TimeGrid1->GetCell(9, 5));
+        QVERIFY(last);
+        QCOMPARE(last->Text(), QStringLiteral("g"));
+        QVERIFY(form.TimeGrid1->CellRect(9, 5).contains(last->geometry().center()));
+    }
+
     void freeTableKeepsCreationOrder() {
         F->Form->SetScanning(false);
         F->AddKey(QStringLiteral("first"));
