@@ -11,7 +11,8 @@ export QT_QPA_PLATFORM=xcb
 for n in $(seq 90 140); do
   [ -e /tmp/.X$n-lock ] || { E2E_DISPLAY=:$n; break; }
 done
-Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# No reset when the last client leaves: a program starting just then would find no server.
+Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 E2E_XVFB=$!
 export DISPLAY=$E2E_DISPLAY
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# A switch user composes a Czech sentence on the bundled letter keyboard: once with one switch
+# (Space, short and long presses) and once with two (Space and Enter).
+set -u
+program=$1
+. "$(dirname "$0")/lib.sh"
+command -v python3 >/dev/null && command -v xclip >/dev/null || { echo "python3 or xclip missing"; exit 77; }
+
+compose() { # switches, sentence
+  "$program" index.kbt >"program-$1.log" 2>&1 &
+  local pid=$!
+  local window
+  window=$(wait_window '^Klávesnice pro alternativní komunikaci$') ||
+    { cat "program-$1.log"; fail "main window not shown"; }
+  local written
+  written=$(python3 "$(dirname "$0")/switch_user.py" "$window" "$1" "$2") || fail "$1 switch(es): $written"
+  [ "$written" = "$2" ] || fail "$1 switch(es): wrote '$written', wanted '$2'"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+}
+
+cd "$E2E_TMP"
+compose one "ahoj."
+compose two "dík."
+echo "PASS"
