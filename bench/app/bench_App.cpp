@@ -1,9 +1,11 @@
 // The main window's costs: start-up to the first painted window with the bundled table, a key
-// activation to its text in the display, and loading tables of several sizes.
+// activation and a switch release to the text in the display, and loading tables of several
+// sizes.
 #include "Directories.h"
 #include "MainForm.h"
 #include "Picture.h"
 #include "ScriptedPrompts.h"
+#include "SwitchFilter.h"
 #include "TableFormat.h"
 #include "TimeGrid.h"
 #include "VxKey.h"
@@ -12,9 +14,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -106,6 +110,76 @@ void BM_KeyToDisplay(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_KeyToDisplay)->Unit(benchmark::kMicrosecond);
+
+// Counts the paint events that reach keys.
+class TKeyPaints : public QObject {
+public:
+    qint64 Count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint && qobject_cast<TVxKey *>(watched))
+            ++Count;
+        return false;
+    }
+};
+
+// One scan timer step on the bundled letter keyboard: the cursor moves and the cells it left and
+// entered are repainted (argument 0: the cell sweep, 1: the row sweep).
+void BM_ScanStep(benchmark::State &state) {
+    UseProgramDirs();
+    if (!QFile::exists(Dirs().TablesDir + QStringLiteral("index.kbt"))) {
+        state.SkipWithError("no bundled table found");
+        return;
+    }
+    TForm1 form({QStringLiteral("index.kbt")});
+    form.show();
+    form.Timer2->stop();
+    form.TimeGrid1->SetScanPhase(state.range(0) == 0 ? 0 : 2);
+    QCoreApplication::processEvents();
+    TKeyPaints paints;
+    qApp->installEventFilter(&paints);
+    for (auto _ : state) {
+        form.Timer2Timer();
+        QCoreApplication::processEvents();
+    }
+    qApp->removeEventFilter(&paints);
+    state.counters["key paints per step"] =
+        double(paints.Count) / double(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["keys"] = double(form.Keys().size());
+}
+BENCHMARK(BM_ScanStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A switch press and release (Space) into the application, through the switch filter, the
+// window and the grid, to the key's text in the display. The cell sweep stays on its row, so
+// every release chooses the key under the cursor again.
+void BM_SwitchToDisplay(benchmark::State &state) {
+    UseProgramDirs();
+    TForm1 form({});
+    form.show();
+    form.SetEditMode(true);
+    form.New2Click();
+    form.Keys().constFirst()->SetText(QStringLiteral("ahoj"));
+    form.TimeGrid1->SetScanModes(smStayOnRow);
+    form.SetEditMode(false);
+    form.Timer2->stop();
+    qint64 now = 0;
+    form.HookKey->SetClock([&now] { return now; });
+    const auto send = [&form](QEvent::Type type) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(form.Display, &event);
+    };
+    for (auto _ : state) {
+        send(QEvent::KeyPress);
+        now += 100;
+        send(QEvent::KeyRelease);
+        if (form.Display->document()->characterCount() > 100000)
+            form.Display->clear();
+    }
+    if (!form.Display->toPlainText().contains(QStringLiteral("ahoj")))
+        state.SkipWithError("no text reached the display");
+}
+BENCHMARK(BM_SwitchToDisplay)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
