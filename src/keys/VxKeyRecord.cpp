@@ -6,8 +6,8 @@
 #include "StreamError.h"
 
 #include <QMenu>
-#include <array>
 #include <algorithm>
+#include <array>
 
 namespace {
 

@@ -2,8 +2,7 @@
 
 #include "Error.h"
 
-void TNoSpeech::PlaySoundFile(const QString &fileName)
-{
+void TNoSpeech::PlaySoundFile(const QString &fileName) {
     Q_UNUSED(fileName);
     throw TError(QStringLiteral("Zvukový výstup není k dispozici."));
 }

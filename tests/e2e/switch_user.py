@@ -46,14 +46,18 @@ def run(*args):
     return subprocess.run(args, check=True, capture_output=True, text=True).stdout
 
 
+def window_geometry(window):
+    """x, y, width, height of the window on the screen."""
+    shell = dict(line.split("=") for line in
+                 run("xdotool", "getwindowgeometry", "--shell", window).split())
+    return int(shell["X"]), int(shell["Y"]), int(shell["WIDTH"]), int(shell["HEIGHT"])
+
+
 class Panel:
     """The key panel's pixels (the window below the display and the control strip)."""
 
     def __init__(self, window):
-        geometry = dict(line.split("=") for line in
-                        run("xdotool", "getwindowgeometry", "--shell", window).split())
-        x, y = int(geometry["X"]), int(geometry["Y"])
-        w, h = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+        x, y, w, h = window_geometry(window)
         self.area = (x, y + h // 3, w, h - h // 3)
         self.display = x11.XOpenDisplay(None)
         self.root = x11.XDefaultRootWindow(self.display)
@@ -132,10 +136,8 @@ class User:
 
 
 def display_text(window):
-    geometry = dict(line.split("=") for line in
-                    run("xdotool", "getwindowgeometry", "--shell", window).split())
-    run("xdotool", "mousemove", str(int(geometry["X"]) + 40), str(int(geometry["Y"]) + 30),
-        "click", "1")
+    x, y, _, _ = window_geometry(window)
+    run("xdotool", "mousemove", str(x + 40), str(y + 30), "click", "1")
     run("xdotool", "key", "ctrl+a", "ctrl+c")
     time.sleep(0.3)
     return run("xclip", "-o", "-selection", "clipboard")

@@ -11,8 +11,7 @@ public:
     QStringList Sounds;
     int Stops = 0;
 
-    bool SpeakText(const QString &text) override
-    {
+    bool SpeakText(const QString &text) override {
         Spoken.append(text);
         return true;
     }
