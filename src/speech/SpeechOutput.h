@@ -1,9 +1,12 @@
 #pragma once
 
+#include "VoiceSettings.h"
+
 #include <QString>
 
 // What the main window asks of speech and sound: read a text aloud, stop reading, play a key's
-// sound. The engines live behind this seam; tests record the calls.
+// sound, and keep the voice settings the configuration stores. The engines live behind this
+// seam; tests record the calls.
 class TSpeechOutput {
 public:
     virtual ~TSpeechOutput() = default;
@@ -12,6 +15,13 @@ public:
     virtual void StopSpeech() = 0;
     // Plays a sound file asynchronously; throws TError with a message when it cannot.
     virtual void PlaySoundFile(const QString &fileName) = 0;
+    // The settings of the output in use, as the configuration stores them.
+    virtual TVoiceSettings GetVoiceSettings() const { return {}; }
+    // Starts the output the settings ask for and restores its voice; false when none runs.
+    virtual bool ApplyVoiceSettings(const TVoiceSettings &settings) {
+        Q_UNUSED(settings);
+        return false;
+    }
 };
 
 // No speech output: nothing is read aloud and every call says so by its result.
