@@ -11,6 +11,7 @@ command -v Xvfb >/dev/null || { echo "program.sh: Xvfb missing, skipped"; exit 0
 tmp=$(mktemp -d)
 export XDG_RUNTIME_DIR=$tmp/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
 export QT_QPA_PLATFORM=xcb
 for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || { display=:$n; break; }; done
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &

@@ -10,12 +10,28 @@ struct TDirectories {
     QString TablesDir;
     QString SoundsDir;
     QString PicturesDir;
+    // The user's configuration folder, where the configuration is written. Empty when this run
+    // keeps no configuration at all (tests, benchmarks).
+    QString ConfigDir;
 };
 
 // Works out the directories: the data directory is the current directory when it has a "Tables"
 // folder, the program's own directory otherwise.
 TDirectories DeriveDirectories(const QString &currentDir, const QString &programFile,
                                const std::function<bool(const QString &)> &dirExists);
+
+// The same for an installed program, which must not write into a system folder: when the
+// current directory has no "Tables" folder and the program directory has none that can be
+// written, the user's data folder `userDataDir` is the data directory.
+TDirectories DeriveDirectories(const QString &currentDir, const QString &programFile,
+                               const QString &userDataDir,
+                               const std::function<bool(const QString &)> &dirExists,
+                               const std::function<bool(const QString &)> &dirWritable);
+
+// Copies the shipped data folders (Tables, Sounds, Images) of `programDir` into `dataDir` when
+// `dataDir` has no "Tables" folder yet; files already there are kept. False when something
+// could not be copied.
+bool FillDataFolder(const QString &programDir, const QString &dataDir);
 
 // The directories of this run, set once at start and changed by the configuration and the
 // directory menu.

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -31,6 +32,7 @@ void TForm1::FormCreate(const QStringList &arguments) {
     qApp->installEventFilter(this);
 
     if (!arguments.isEmpty()) {
+        FTableFromCommandLine = true;
         try {
             LoadTable(ResolvePath(arguments.constFirst(), Dirs().TablesDir));
         } catch (const TError &e) {
@@ -41,7 +43,12 @@ void TForm1::FormCreate(const QStringList &arguments) {
     HookKey->SetSwitchKeys(TimeGrid1->SwCode1(), TimeGrid1->SwCode2());
     if (Menu.ScanItem->isChecked() != FScanning)
         SetScanning(Menu.ScanItem->isChecked());
-    LoadConfig(Dirs().ProgramDir + AppStrings::ConfigFileName);
+    // The user's own configuration, else the one shipped beside the program. A run without a
+    // configuration folder keeps no configuration.
+    if (!Dirs().ConfigDir.isEmpty()) {
+        const QString own = Dirs().ConfigDir + AppStrings::ConfigFileName;
+        LoadConfig(QFileInfo::exists(own) ? own : Dirs().ProgramDir + AppStrings::ConfigFileName);
+    }
 }
 
 void TForm1::FormDestroy() {
@@ -52,7 +59,7 @@ void TForm1::FormDestroy() {
     SetKeyHook(false);
     Timer1->stop();
     Timer2->stop();
-    if (!SaveConfig(Dirs().ProgramDir + AppStrings::ConfigFileName))
+    if (!Dirs().ConfigDir.isEmpty() && !SaveConfig(Dirs().ConfigDir + AppStrings::ConfigFileName))
         Prompts().Error(AppStrings::ConfigNotSaved);
     ClearTable();
     FDragChain.reset();

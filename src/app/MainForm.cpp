@@ -7,10 +7,12 @@
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
@@ -267,8 +269,15 @@ void TForm1::BuildMenu() {
     wire(Menu.LoadKey1, &TForm1::LoadKey1Click);
     wire(Menu.SaveKey1, &TForm1::SaveKey1Click);
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
-    // A check mark only: every switch release beeps while it is set.
+    // A check mark only: every switch release clicks while it is set.
     Menu.EchoItem->setEnabled(true);
+    Menu.ReadGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    Menu.AutomaticRead->menuAction()->setCheckable(true);
+    wire(Menu.NoItem, &TForm1::NoItemClick);
+    wire(Menu.AllItem, &TForm1::AllItemClick);
+    wire(Menu.SentItem, &TForm1::SentItemClick);
+    wire(Menu.RowsItem, &TForm1::RowsItemClick);
+    connect(Menu.Special1, &QMenu::aboutToShow, this, &TForm1::Special1Click);
 }
 
 void TForm1::Timer1Timer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigFormat.h"
 #include "MainMenu.h"
 #include "SwitchReceiver.h"
 #include "TextComposer.h"
@@ -28,6 +29,7 @@ class TSwitchFilter;
 class TTimeGrid;
 class TVxKey;
 struct TKeyFont;
+struct TVoiceSettings;
 
 // The main window: the text display on top, the control strip, the key panel with the grid
 // and, in edit mode, the menu and the status bar. Its work is split by concern over several
@@ -154,12 +156,24 @@ public:
     // The grid's switch codes changed: the filter watches the new pair.
     void ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode);
 
+    // Automatic reading: the mode's menu items, and the menu showing the mode in force.
+    void SetAutoReadMode(int mode);
+    void NoItemClick();
+    void AllItemClick();
+    void SentItemClick();
+    void RowsItemClick();
+    void Special1Click();
+    // The audible answer to a switch release while "&Echo" is checked.
+    void Echo();
+
     // "&Konec": closes the window, which ends the program.
     void Terminate();
     void Timer1Timer();
     void Timer2Timer();
 
-    // The state of the previous run; filled in once the configuration file exists.
+    // The state of the previous run. LoadConfig applies what it could read, opens the table and
+    // starts the speech output; false when the file could not be read completely. SaveConfig
+    // replaces the file only when all of it was written.
     bool LoadConfig(const QString &fileName);
     bool SaveConfig(const QString &fileName);
 
@@ -183,6 +197,14 @@ private:
     void FormActivate();
     void FormKeyDown(int virtualKey);
     void FormResize();
+
+    // The configuration: each part applied in the file's order; false once a part is missing.
+    bool ApplyConfiguration(const TConfigReadResult &read, TVoiceSettings &voice);
+    void ApplyDisplay(const TDisplayRecord &display);
+    void ApplyBounds(qint32 left, qint32 top, qint32 right, qint32 bottom);
+    void SetWindowSize(const QSize &size);
+    TConfiguration CollectConfiguration() const;
+    TDisplayRecord CollectDisplay() const;
 
     void ShowKeyMenu(TVxKey *key, const QPoint &globalPos);
     void AddKey(TVxKey *key);
@@ -212,6 +234,10 @@ private:
     TSpeechOutput *FSpeech = nullptr;
     std::unique_ptr<TSpeechOutput> FNoSpeech;
     std::unique_ptr<QPrinter> FPrinter;
+    // The display's entries as designed and as last read: what the text control does not carry
+    // (system colours, the charset, the alignment) is written back from here.
+    TDisplayRecord FDisplayRecord = ConfigFormat::DesignConfiguration().Display;
+    bool FTableFromCommandLine = false;
     QString FTableDialogDir;
     QString FPictureDialogDir;
 };

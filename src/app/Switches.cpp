@@ -50,7 +50,7 @@ void TForm1::SwitchUp(int code, qint32 duration) {
     if (code == VirtualKeys::VK_F8)
         return;
     if (Menu.EchoItem->isChecked())
-        QApplication::beep();
+        Echo();
     if (ConfirmDlg->isVisible()) {
         ConfirmDlg->SwitchReleased(code, duration, TimeGrid1->SwTime());
         return;

@@ -2,11 +2,35 @@
 #include "Directories.h"
 #include "MainForm.h"
 #include "QtPrompts.h"
+#include "QuitSignals.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSessionManager>
+#include <QStandardPaths>
+
+namespace {
+
+// The data directory: the current directory or the program's, and for an installed program
+// (whose folder the user cannot write) the user's data folder, filled from the shipped data.
+TDirectories StartDirectories() {
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    TDirectories dirs = DeriveDirectories(
+        QDir::currentPath(), QCoreApplication::applicationFilePath(), userData,
+        [](const QString &dir) { return QFileInfo(dir).isDir(); },
+        [](const QString &dir) { return QFileInfo(dir).isWritable(); });
+    if (!userData.isEmpty() && dirs.DataDir != dirs.ProgramDir &&
+        QDir(dirs.DataDir) == QDir(userData))
+        FillDataFolder(dirs.ProgramDir, dirs.DataDir);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (!config.isEmpty())
+        dirs.ConfigDir = QDir::toNativeSeparators(config) + QDir::separator();
+    return dirs;
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     // On X11 every shared-memory paint is answered by a completion event, which wakes the
@@ -14,8 +38,10 @@ int main(int argc, char *argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
-    Dirs() = DeriveDirectories(QDir::currentPath(), QCoreApplication::applicationFilePath(),
-                               [](const QString &dir) { return QFileInfo(dir).isDir(); });
+    // Only the name: a display name would be appended to the window title. The user's folders
+    // are named after it.
+    QApplication::setApplicationName(AppStrings::ApplicationTitle);
+    Dirs() = StartDirectories();
     AutoReadMode = 0;
 
     TQtPrompts prompts;
@@ -26,8 +52,6 @@ int main(int argc, char *argv[]) {
         prompts.Message(AppStrings::AlreadyRunning);
         return 1;
     }
-    // Only the name: a display name would be appended to the window title.
-    QApplication::setApplicationName(AppStrings::ApplicationTitle);
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
@@ -36,6 +60,12 @@ int main(int argc, char *argv[]) {
         TForm1 form(arguments);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);
+        // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
+        // so the text and the settings are kept.
+        TQuitSignals quitSignals;
+        QObject::connect(&quitSignals, &TQuitSignals::Requested, &form, &TForm1::Terminate);
+        QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                         [&form](QSessionManager &) { form.Terminate(); });
         form.show();
         status = QApplication::exec();
         prompts.SetParent(nullptr);

@@ -4,6 +4,8 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or x
 E2E_TMP=$(mktemp -d)
 export XDG_RUNTIME_DIR=$E2E_TMP/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The program's configuration and data of this test only, never the user's.
+export XDG_CONFIG_HOME=$E2E_TMP/config XDG_DATA_HOME=$E2E_TMP/data
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 

@@ -7,6 +7,8 @@ program=$1
 command -v python3 >/dev/null && command -v xclip >/dev/null || { echo "python3 or xclip missing"; exit 77; }
 
 compose() { # switches, sentence
+  # Each user starts afresh: the configuration of the one before would bring back their text.
+  export XDG_CONFIG_HOME=$E2E_TMP/config-$1
   "$program" index.kbt >"program-$1.log" 2>&1 &
   local pid=$!
   local window
@@ -15,8 +17,11 @@ compose() { # switches, sentence
   local written
   written=$(python3 "$(dirname "$0")/switch_user.py" "$window" "$1" "$2") || fail "$1 switch(es): $written"
   [ "$written" = "$2" ] || fail "$1 switch(es): wrote '$written', wanted '$2'"
+  # Ended from outside, the program closes as its own command does and keeps the text.
   kill "$pid"
   wait "$pid" 2>/dev/null
+  "$(dirname "$program")/tools/orvanta-cfg" dump "$XDG_CONFIG_HOME/Orvanta/Orvanta.cfg" |
+    grep -qxF "  | $2" || fail "$1 switch(es): the text was not kept at the end"
 }
 
 cd "$E2E_TMP"

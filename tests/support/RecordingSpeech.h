@@ -2,14 +2,20 @@
 
 #include "SpeechOutput.h"
 
+#include <QList>
 #include <QStringList>
 
-// Speech for tests: records what would have been read aloud and played.
+// Speech for tests: records what would have been read aloud and played, and the voice settings
+// asked for.
 class TRecordingSpeech final : public TSpeechOutput {
 public:
     QStringList Spoken;
     QStringList Sounds;
     int Stops = 0;
+    // What GetVoiceSettings reports, every record ApplyVoiceSettings was given, and its answer.
+    TVoiceSettings Voice;
+    QList<TVoiceSettings> Applied;
+    bool ApplyResult = true;
 
     bool SpeakText(const QString &text) override {
         Spoken.append(text);
@@ -17,4 +23,11 @@ public:
     }
     void StopSpeech() override { ++Stops; }
     void PlaySoundFile(const QString &fileName) override { Sounds.append(fileName); }
+    TVoiceSettings GetVoiceSettings() const override { return Voice; }
+    bool ApplyVoiceSettings(const TVoiceSettings &settings) override {
+        Applied.append(settings);
+        if (ApplyResult)
+            Voice = settings;
+        return ApplyResult;
+    }
 };

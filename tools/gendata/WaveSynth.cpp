@@ -101,7 +101,8 @@ QByteArray WavFile(const QList<qint16> &samples, int sampleRate) {
 }
 
 QStringList SoundNames() {
-    return {QStringLiteral("zvonek"), QStringLiteral("cinknuti"), QStringLiteral("bublina")};
+    return {QStringLiteral("zvonek"), QStringLiteral("cinknuti"), QStringLiteral("bublina"),
+            QStringLiteral("cvaknuti")};
 }
 
 QList<qint16> Synthesize(const QString &name) {
@@ -121,6 +122,12 @@ QList<qint16> Synthesize(const QString &name) {
     if (name == QLatin1String("bublina")) {
         std::vector<double> b = Seconds(0.15);
         Pop(b);
+        return ToSamples(b);
+    }
+    if (name == QLatin1String("cvaknuti")) {
+        // The echo of a switch: a dry tick, short enough never to overlap the next press.
+        std::vector<double> b = Seconds(0.03);
+        Strike(b, 0.0, {{2500.0, 1.0, 0.004}, {4100.0, 0.5, 0.002}, {900.0, 0.3, 0.006}});
         return ToSamples(b);
     }
     return {};
