@@ -264,6 +264,7 @@ bool TForm1::LoadConfig(const QString &fileName) {
         Open1Click();
     }
 
+    FStartVoice = voice;
     // A window made without any speech output has none to start.
     if (!FNoSpeech && !FSpeech->ApplyVoiceSettings(voice))
         Prompts().Message(AppStrings::NoSynthesizer);
@@ -273,7 +274,8 @@ bool TForm1::LoadConfig(const QString &fileName) {
 TConfiguration TForm1::CollectConfiguration() const {
     TConfiguration c;
     c.Display = CollectDisplay();
-    c.VoiceRecord = WriteVoiceSettings(FSpeech->GetVoiceSettings());
+    // Without a speech output the user's choice is kept as it came.
+    c.VoiceRecord = WriteVoiceSettings(FNoSpeech ? FStartVoice : FSpeech->GetVoiceSettings());
     QBuffer grid;
     grid.open(QIODevice::WriteOnly);
     TimeGrid1->WriteSettings(&grid);

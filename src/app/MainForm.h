@@ -4,6 +4,7 @@
 #include "MainMenu.h"
 #include "SwitchReceiver.h"
 #include "TextComposer.h"
+#include "VoiceSettings.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -29,7 +30,6 @@ class TSwitchFilter;
 class TTimeGrid;
 class TVxKey;
 struct TKeyFont;
-struct TVoiceSettings;
 
 // The main window: the text display on top, the control strip, the key panel with the grid
 // and, in edit mode, the menu and the status bar. Its work is split by concern over several
@@ -238,6 +238,8 @@ private:
     // (system colours, the charset, the alignment) is written back from here.
     TDisplayRecord FDisplayRecord = ConfigFormat::DesignConfiguration().Display;
     bool FTableFromCommandLine = false;
+    // The voice settings the configuration asked for.
+    TVoiceSettings FStartVoice;
     QString FTableDialogDir;
     QString FPictureDialogDir;
 };
