@@ -3,6 +3,7 @@
 #include "Names.h"
 
 #include <QJsonArray>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -38,6 +39,8 @@ QList<QByteArray> ToNames(const QJsonValue &v, const QList<QByteArray> &allowed)
     }
     return names;
 }
+
+constexpr qint32 MaxPlace = 10000; // pixels
 
 const QList<QByteArray> StatusNames = {"vxoEdit", "vxo3Deffect", "vxoSendClick"};
 const QList<QByteArray> StyleNames = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
@@ -123,6 +126,11 @@ void ApplyKeyExt(TKeyDescription &k, const QJsonObject &o) {
     integer("Top", k.Top);
     integer("Width", k.Width);
     integer("Height", k.Height);
+    // A board from elsewhere must not make keys no screen can hold.
+    k.Left = std::clamp(k.Left, -MaxPlace, MaxPlace);
+    k.Top = std::clamp(k.Top, -MaxPlace, MaxPlace);
+    k.Width = std::clamp(k.Width, 0, MaxPlace);
+    k.Height = std::clamp(k.Height, 0, MaxPlace);
     integer("Cursor", k.Cursor);
     text("Hint", k.Hint);
     if (const QString type = o.value(QLatin1String("HelpType")).toString();
