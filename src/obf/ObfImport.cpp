@@ -506,6 +506,13 @@ TObfImportResult ImportBoardFile(const QString &path, const QString &tablesDir,
     const QByteArray bytes = file.readAll();
     const TObfImportResult result =
         ImportBoards(bytes, ImportFolderName(path, tablesDir, soundsDir));
-    WriteImport(result, tablesDir, soundsDir);
+    try {
+        WriteImport(result, tablesDir, soundsDir);
+    } catch (const TError &) {
+        // The folders were new: a half-written import is taken away again.
+        QDir(QDir(tablesDir).filePath(result.Folder)).removeRecursively();
+        QDir(QDir(soundsDir).filePath(result.Folder)).removeRecursively();
+        throw;
+    }
     return result;
 }

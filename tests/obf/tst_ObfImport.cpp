@@ -434,6 +434,26 @@ private slots:
                                      QStringLiteral("in/Můj balík.obz")}));
     }
 
+    // A write that fails half way takes the import's new folders away again.
+    void failedWriteLeavesNothing() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("in"));
+        const QString file = dir.filePath(QStringLiteral("in/p.obz"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(ThreeBoardPackage());
+        f.close();
+        QFile blocker(dir.filePath(QStringLiteral("Tables"))); // a file where the folder goes
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY_THROWS_EXCEPTION(TError,
+                                 ImportBoardFile(file, dir.filePath(QStringLiteral("Tables")),
+                                                 dir.filePath(QStringLiteral("Sounds"))));
+        QStringList files = FilesUnder(dir.path());
+        files.sort();
+        QCOMPARE(files, (QStringList{QStringLiteral("Tables"), QStringLiteral("in/p.obz")}));
+    }
+
     void safeNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
