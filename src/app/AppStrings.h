@@ -67,6 +67,9 @@ inline const QString OpenFilterTables = QStringLiteral("Keyboard files [*.kbt] (
 inline const QString OpenFilterKeys = QStringLiteral("Key files [*.kyf] (*.kyf)");
 inline const QString SaveFilterTables = QStringLiteral("Keyboard file [*.kbt] (*.kbt)");
 inline const QString SaveFilterKeys = QStringLiteral("Key file [*.kyf] (*.kyf)");
+inline const QString OpenFilterBoards =
+    QStringLiteral("Open Board files [*.obf, *.obz] (*.obf *.obz)");
+inline const QString SaveFilterBoards = QStringLiteral("Open Board package [*.obz] (*.obz)");
 
 inline const QString PrintJobName = QStringLiteral("Orvanta");
 

@@ -30,6 +30,7 @@ class TSwitchFilter;
 class TTimeGrid;
 class TVxKey;
 struct TKeyFont;
+struct TTableFile;
 
 // The main window: the text display on top, the control strip, the key panel with the grid
 // and, in edit mode, the menu and the status bar. Its work is split by concern over several
@@ -145,6 +146,13 @@ public:
     void Save1Click();
     void SaveKey1Click();
     void LoadKey1Click();
+    // Boards of other AAC programs (.obf, .obz): an import lands in a new folder of the tables
+    // directory and opens its first board; an export writes the current table, as a package
+    // with every table its keys link to. What could not be converted is listed once.
+    void ImportBoards(const QString &file);
+    void ExportBoards(const QString &file);
+    // The current table as its file holds it.
+    TTableFile CurrentTableFile() const;
 
     // Switches. The filter reports presses and releases here (messages 2026 and 2025); they go
     // on to the confirmation dialog, the grid or the free layout.

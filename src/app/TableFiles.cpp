@@ -35,6 +35,11 @@ void WriteWholeFile(const QString &path, const QByteArray &bytes) {
             QStringLiteral("Soubor \"%1\" nelze uložit.\r%2").arg(path, file.errorString()));
 }
 
+bool IsBoardFileName(const QString &file) {
+    return file.endsWith(QLatin1String(".obf"), Qt::CaseInsensitive) ||
+           file.endsWith(QLatin1String(".obz"), Qt::CaseInsensitive);
+}
+
 QByteArray RecordOf(const TVxKey *key) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -107,9 +112,7 @@ void TForm1::LoadTable(const QString &name) {
     TimeGrid1->SetiCol(0);
 }
 
-void TForm1::SaveTable(const QString &name) {
-    if (name.isEmpty())
-        return;
+TTableFile TForm1::CurrentTableFile() const {
     TTableFile table;
     table.Layout = FScanning ? 1 : 0;
     if (FScanning) {
@@ -125,6 +128,13 @@ void TForm1::SaveTable(const QString &name) {
         for (const TVxKey *key : std::as_const(FCreated))
             table.Keys.append(TTableKey{0, 0, RecordOf(key)});
     }
+    return table;
+}
+
+void TForm1::SaveTable(const QString &name) {
+    if (name.isEmpty())
+        return;
+    const TTableFile table = CurrentTableFile();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     WriteTableFile(&buffer, table);
@@ -142,9 +152,14 @@ void TForm1::AskSaveTable() {
 void TForm1::Open1Click() {
     const QString file = Prompts().OpenFileName(
         AppStrings::OpenTableTitle, FTableDialogDir,
-        AppStrings::OpenFilterTables + QStringLiteral(";;") + AppStrings::OpenFilterKeys);
+        AppStrings::OpenFilterTables + QStringLiteral(";;") + AppStrings::OpenFilterKeys +
+            QStringLiteral(";;") + AppStrings::OpenFilterBoards);
     if (file.isEmpty())
         return;
+    if (IsBoardFileName(file)) {
+        ImportBoards(file);
+        return;
+    }
     try {
         LoadTable(file);
     } catch (const TError &e) {
@@ -157,10 +172,15 @@ void TForm1::Save1Click() {
     const QString full = ResolvePath(base, Dirs().TablesDir);
     const QString file = Prompts().SaveFileName(
         QString(), ExtractDir(full) + ExtractName(full),
-        AppStrings::SaveFilterTables + QStringLiteral(";;") + AppStrings::SaveFilterKeys,
+        AppStrings::SaveFilterTables + QStringLiteral(";;") + AppStrings::SaveFilterKeys +
+            QStringLiteral(";;") + AppStrings::SaveFilterBoards,
         QStringLiteral("kbt"));
     if (file.isEmpty())
         return;
+    if (IsBoardFileName(file)) {
+        ExportBoards(file);
+        return;
+    }
     try {
         SaveTable(file);
     } catch (const TError &e) {

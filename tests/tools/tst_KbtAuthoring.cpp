@@ -1,6 +1,7 @@
 #include "Error.h"
 #include "KbtAuthoring.h"
 #include "KbtJson.h"
+#include "KbtRender.h"
 #include "Picture.h"
 #include "TableFormat.h"
 #include "VxKey.h"
@@ -275,6 +276,18 @@ private slots:
             QVERIFY2(e.Message().contains(QString::fromUtf8(message)), qPrintable(e.Message()));
             QVERIFY2(e.Message().startsWith(QLatin1String("Key 1")), qPrintable(e.Message()));
         }
+    }
+
+    // A key file is drawn as a row of its keys, each at its own size.
+    void keyFileRendersInARow() {
+        const QJsonObject json = QJsonDocument::fromJson(R"({"file": "keys", "keys": [
+            {"key": {"Text": "a", "Width": 100, "Height": 40, "NormKeyColor": "clRed"}},
+            {"key": {"Text": "b", "Width": 60, "Height": 90, "NormKeyColor": "clLime"}}]})")
+                                     .object();
+        const QImage image = RenderKeys(BuildFile(json));
+        QCOMPARE(image.size(), QSize(5 + 100 + 5 + 60 + 5, 90 + 10));
+        QCOMPARE(image.pixelColor(12, 30), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(117, 80), QColor(Qt::green));
     }
 
     void twoKeysInOneCellFail() {

@@ -122,6 +122,52 @@ private slots:
         QCOMPARE(BuildFile(reparsed), bytes);
     }
 
+    // Wide strings show as text; a lone surrogate, which JSON text cannot carry, is escaped.
+    void wideStringsShowAsText_data() {
+        QTest::addColumn<QString>("units");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << QStringLiteral("zvonek.wav") << QStringLiteral("wstring")
+                               << QStringLiteral("zvonek.wav");
+        QTest::newRow("Czech and a pair")
+            << QStringLiteral("ř\\😀") << QStringLiteral("wstring") << QStringLiteral("ř\\😀");
+        QTest::newRow("lone high")
+            << (QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"))
+            << QStringLiteral("wstring-escaped") << QStringLiteral("a\\uD800b");
+        QTest::newRow("lone low, backslash")
+            << (QChar(0xDC01) + QStringLiteral("\\x")) << QStringLiteral("wstring-escaped")
+            << QStringLiteral("\\uDC01\\\\x");
+        QTest::newRow("high at the end")
+            << (QStringLiteral("x") + QChar(0xDBFF)) << QStringLiteral("wstring-escaped")
+            << QStringLiteral("x\\uDBFF");
+    }
+    void wideStringsShowAsText() {
+        QFETCH(QString, units);
+        QFETCH(QString, form);
+        QFETCH(QString, shown);
+        QByteArray wide;
+        for (const QChar c : units)
+            wide += char(c.unicode() & 0xFF), wide += char(c.unicode() >> 8);
+        QBuffer record;
+        record.open(QIODevice::WriteOnly);
+        TComponentWriter w(&record);
+        w.WritePrefix(QByteArrayLiteral("TVxKey"), QByteArray());
+        w.WritePropertyName(QByteArrayLiteral("WavName"));
+        w.WriteValue(Typed(TValueType::vaWString, 0, wide));
+        w.WriteEndOfList();
+        w.WriteEndOfList();
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        WriteKeyFile(&b, {record.data()});
+
+        const QJsonObject json = DumpFile(b.data(), true);
+        const QJsonArray entry =
+            json[QStringLiteral("keys")][0][QStringLiteral("properties")][0].toArray();
+        QCOMPARE(entry[1].toObject().value(form).toString(), shown);
+        const QJsonObject reparsed = QJsonDocument::fromJson(QJsonDocument(json).toJson()).object();
+        QCOMPARE(BuildFile(reparsed), b.data());
+    }
+
     void plainFormsAreReadable() {
         const QJsonObject json = DumpFile(Table(1), false);
         const QJsonArray props = json[QLatin1String("keys")]

@@ -64,6 +64,74 @@ bool IsValidUtf8(const QByteArray &bytes) {
     return !decoder.hasError() && text.toUtf8() == bytes;
 }
 
+// The UTF-16 units of a wide string value as text. A lone surrogate cannot travel in JSON text,
+// so a string holding one is written with "\\uXXXX" for it and "\\\\" for a backslash.
+QString WideText(const QByteArray &bytes, bool *escaped) {
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        text[i] = QChar(char16_t(quint8(bytes[2 * i]) | quint8(bytes[2 * i + 1]) << 8));
+    bool lone = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            lone = true;
+    }
+    *escaped = lone;
+    if (!lone)
+        return text;
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out.append(c);
+            out.append(text[++i]);
+        } else if (c.isSurrogate()) {
+            out.append(
+                QStringLiteral("\\u") +
+                QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        } else if (c == QLatin1Char('\\')) {
+            out.append(QStringLiteral("\\\\"));
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+QByteArray WideBytes(const QString &text, bool escaped) {
+    QString units;
+    if (!escaped) {
+        units = text;
+    } else {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != QLatin1Char('\\')) {
+                units.append(text[i]);
+                continue;
+            }
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\\')) {
+                units.append(QLatin1Char('\\'));
+                ++i;
+                continue;
+            }
+            bool ok = false;
+            const ushort unit = i + 5 < text.size() && text[i + 1] == QLatin1Char('u')
+                                    ? text.mid(i + 2, 4).toUShort(&ok, 16)
+                                    : 0;
+            if (!ok)
+                Fail(QStringLiteral("A wide string holds a bad escape at %1.").arg(i));
+            units.append(QChar(unit));
+            i += 5;
+        }
+    }
+    QByteArray bytes(units.size() * 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        bytes[2 * i] = char(units[i].unicode() & 0xFF);
+        bytes[2 * i + 1] = char(units[i].unicode() >> 8);
+    }
+    return bytes;
+}
+
 QJsonValue ValueToJson(const TValue &v);
 
 QJsonArray ListToJson(const QList<TValue> &items) {
@@ -112,8 +180,12 @@ QJsonValue ValueToJson(const TValue &v) {
             return text;
         return QJsonObject{{QStringLiteral("utf8"), text}};
     }
-    case TValueType::vaWString:
-        return QJsonObject{{QStringLiteral("wstring-bytes"), Base64(v.Bytes)}};
+    case TValueType::vaWString: {
+        bool escaped = false;
+        const QString text = WideText(v.Bytes, &escaped);
+        return QJsonObject{
+            {escaped ? QStringLiteral("wstring-escaped") : QStringLiteral("wstring"), text}};
+    }
     case TValueType::vaIdent:
         return QJsonObject{{QStringLiteral("ident"), QString::fromLatin1(v.Bytes)}};
     case TValueType::vaSet: {
@@ -202,6 +274,10 @@ TValue TaggedToValue(const QJsonObject &o) {
         return Text(TValueType::vaUtf8String, get("utf8").toString().toUtf8());
     if (has("utf8-bytes"))
         return Text(TValueType::vaUtf8String, FromBase64(get("utf8-bytes")));
+    if (has("wstring"))
+        return Text(TValueType::vaWString, WideBytes(get("wstring").toString(), false));
+    if (has("wstring-escaped"))
+        return Text(TValueType::vaWString, WideBytes(get("wstring-escaped").toString(), true));
     if (has("wstring-bytes"))
         return Text(TValueType::vaWString, FromBase64(get("wstring-bytes")));
     if (has("ident"))

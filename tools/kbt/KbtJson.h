@@ -17,6 +17,9 @@
 //               "properties": [ ["Left", 5], ["Text", "a"], ["Status", {"set": [...]}], ... ]
 //             } ]
 // }
+// Wide strings (read-only in the program, found in old files) are shown as {"wstring": "text"};
+// one holding a lone surrogate as {"wstring-escaped": "..."} with "\uD800" for the surrogate and
+// "\\" for a backslash, so nothing is lost.
 // A key may instead be written by hand in the authoring form (see KbtAuthoring.h).
 
 // Throws TError with a message when the file is damaged.

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -70,4 +71,35 @@ QImage RenderTable(const QByteArray &bytes, QSize gridSize) {
         }
     }
     return grid.grab().toImage();
+}
+
+QImage RenderKeys(const QByteArray &bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const TTableReadResult r = ReadKeyFile(&buffer);
+    if (!r.Ok())
+        throw TError(r.Error);
+    constexpr int Gap = 5;
+    constexpr int MaxSide = 4096; // a damaged size must not make an endless picture
+    TGridSurface row(0, 0);
+    int x = Gap;
+    int height = 0;
+    for (const TTableKey &k : r.Table.Keys) {
+        QBuffer record;
+        record.setData(k.Record);
+        record.open(QIODevice::ReadOnly);
+        TVxKey *key = TVxKey::CreateFromStream(&row, &record).release();
+        const int w = std::clamp(key->Width(), 1, MaxSide);
+        const int h = std::clamp(key->Height(), 1, MaxSide);
+        if (x + w > 8 * MaxSide) {
+            key->hide();
+            continue;
+        }
+        key->setGeometry(x, Gap, w, h);
+        x += w + Gap;
+        height = std::max(height, h);
+    }
+    row.resize(std::max(x, 2 * Gap), height + 2 * Gap);
+    return row.grab().toImage();
 }

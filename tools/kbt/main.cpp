@@ -3,12 +3,23 @@
 //   orvanta-kbt build JSON -o FILE [-I DIR]...   writes the file the JSON describes; pictures of
 //                                                hand-written keys are looked up beside the JSON,
 //                                                then in each DIR
-//   orvanta-kbt render FILE -o PNG [--grid WxH]  draws a table as the window shows it
+//   orvanta-kbt render FILE -o PNG [--grid WxH]  draws a table as the window shows it, or the
+//                                                keys of a key file (.kyf) in a row
+//   orvanta-kbt import FILE.obf|FILE.obz -o DIR  a board or package of boards as tables in the
+//                                                data folder DIR (DIR/Tables/NAME, DIR/Sounds/NAME)
+//   orvanta-kbt export TABLE.kbt -o FILE.obf|FILE.obz [-T DIR]... [-S DIR]...
+//                                                a table as a board, or with the tables it links
+//                                                to as a package; linked tables are looked up in
+//                                                each DIR of -T (default: the table's folder and
+//                                                the two above it), sounds in each DIR of -S
+//                                                (default: Sounds beside those folders)
 #include "Error.h"
+#include "KbtBoards.h"
 #include "KbtJson.h"
 #include "KbtRender.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -22,7 +33,9 @@ namespace {
 int Usage() {
     std::fputs("usage: orvanta-kbt dump FILE\n"
                "       orvanta-kbt build JSON -o FILE [-I DIR]...\n"
-               "       orvanta-kbt render FILE -o PNG [--grid WIDTHxHEIGHT]\n",
+               "       orvanta-kbt render FILE -o PNG [--grid WIDTHxHEIGHT]\n"
+               "       orvanta-kbt import FILE.obf|FILE.obz -o DIR\n"
+               "       orvanta-kbt export TABLE.kbt -o FILE.obf|FILE.obz [-T DIR]... [-S DIR]...\n",
                stderr);
     return 2;
 }
@@ -50,6 +63,8 @@ struct TArgs {
     QString Input;
     QString Output;
     QStringList Includes;
+    QStringList TableDirs;
+    QStringList SoundDirs;
     QString Grid;
     bool Ok = true;
 };
@@ -63,6 +78,10 @@ TArgs ParseArgs(const QStringList &words) {
             a.Output = words[++i];
         else if (w == QLatin1String("-I") && hasValue)
             a.Includes.append(words[++i]);
+        else if (w == QLatin1String("-T") && hasValue)
+            a.TableDirs.append(words[++i]);
+        else if (w == QLatin1String("-S") && hasValue)
+            a.SoundDirs.append(words[++i]);
         else if (w == QLatin1String("--grid") && hasValue)
             a.Grid = words[++i];
         else if (!w.startsWith(QLatin1Char('-')) && a.Input.isEmpty())
@@ -113,13 +132,29 @@ int Render(const TArgs &a) {
     const QByteArray bytes = ReadAll(a.Input);
     QImage image;
     try {
-        image = RenderTable(bytes, grid);
+        image = IsKeyFileName(a.Input) ? RenderKeys(bytes) : RenderTable(bytes, grid);
     } catch (const TError &e) {
         return Error(QStringLiteral("%1: %2").arg(a.Input, e.Message()));
     }
     if (!image.save(a.Output, "PNG"))
         return Error(QStringLiteral("%1: cannot write the picture.").arg(a.Output));
     return 0;
+}
+
+int Export(const TArgs &a) {
+    QStringList tableDirs = a.TableDirs;
+    QStringList soundDirs = a.SoundDirs;
+    if (tableDirs.isEmpty()) {
+        QDir dir = QFileInfo(a.Input).absoluteDir();
+        for (int up = 0; up < 3; ++up) {
+            tableDirs.append(dir.path());
+            soundDirs.append(dir.filePath(QStringLiteral("Sounds")));
+            soundDirs.append(dir.filePath(QStringLiteral("../Sounds")));
+            if (!dir.cdUp())
+                break;
+        }
+    }
+    return ExportBoardsCommand(a.Input, a.Output, tableDirs, soundDirs);
 }
 
 // The widget application complains about a missing runtime folder, which a tool that shows no
@@ -151,6 +186,10 @@ int main(int argc, char *argv[]) {
             return Build(a);
         if (args[0] == QLatin1String("render") && a.Ok && !a.Output.isEmpty())
             return Render(a);
+        if (args[0] == QLatin1String("import") && a.Ok && !a.Output.isEmpty())
+            return ImportBoardsCommand(a.Input, a.Output);
+        if (args[0] == QLatin1String("export") && a.Ok && !a.Output.isEmpty())
+            return Export(a);
     } catch (const TError &e) {
         return Error(e.Message());
     }

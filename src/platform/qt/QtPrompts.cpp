@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace {
 
@@ -40,6 +41,12 @@ QString TQtPrompts::SaveFileName(const QString &title, const QString &directory,
     QFileDialog dialog(FParent, title, directory, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
+    // A name typed without a suffix takes the one of the file type chosen ("(*.obz)").
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &f) {
+        static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+        if (const QRegularExpressionMatch m = pattern.match(f); m.hasMatch())
+            dialog.setDefaultSuffix(m.captured(1));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

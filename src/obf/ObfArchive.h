@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// Zip packages (.obz) in memory, through libzip. Reading checks every entry's name and expanded
+// size before anything is kept: a name that climbs out of the package, too many entries or more
+// expanded bytes than the limits allow fail the whole package with TError, whatever the zip's own
+// headers claim.
+class TObfArchive {
+public:
+    // Reads every file of the zip. Throws TError with a message naming what is wrong.
+    static TObfArchive Read(const QByteArray &zip);
+
+    bool Contains(const QString &path) const { return FFiles.contains(path); }
+    // The file at `path` (a cleaned path, see ObfNames::SafeArchivePath); empty when absent.
+    QByteArray File(const QString &path) const { return FFiles.value(path); }
+    QList<QString> Paths() const { return FFiles.keys(); }
+
+private:
+    QHash<QString, QByteArray> FFiles;
+};
+
+// Writes a zip of the files in the order given (deflated). Throws TError when libzip fails.
+class TObfArchiveWriter {
+public:
+    void Add(const QString &path, const QByteArray &bytes);
+    QByteArray Finish();
+
+private:
+    QList<std::pair<QString, QByteArray>> FFiles;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+// What an imported board or package may hold. Real board sets stay far below these; anything
+// larger is refused with a message before it is expanded or allocated.
+namespace ObfLimits {
+
+inline constexpr qint64 MaxBoardBytes = 64 * 1024 * 1024;     // one .obf, data URIs included
+inline constexpr qint64 MaxPackageBytes = 512 * 1024 * 1024;  // the .obz file itself
+inline constexpr qint64 MaxEntryBytes = 64 * 1024 * 1024;     // one file inside the zip, expanded
+inline constexpr qint64 MaxExpandedBytes = 256 * 1024 * 1024; // all files of the zip, expanded
+inline constexpr qint64 MaxEntries = 20000;                   // files in the zip
+inline constexpr int MaxBoards = 500;                         // boards in one package
+inline constexpr int MaxGridSide = 100;                       // rows and columns of a board
+inline constexpr int MaxButtons = 10000;                      // buttons of a board
+inline constexpr int MaxKeys = 50000;                         // keys of all boards together
+inline constexpr int MaxPictureSide = 8192;                   // pixels, either way
+inline constexpr qint64 MaxPicturePixels = 40'000'000;
+inline constexpr qint64 MaxImportPixels = 1'000'000'000; // all pictures of one import, decoded
+inline constexpr int SymbolSide = 512; // larger pictures are scaled down to this for a key
+
+} // namespace ObfLimits

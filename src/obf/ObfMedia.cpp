@@ -1,0 +1,189 @@
+#include "ObfMedia.h"
+
+#include "Error.h"
+#include "JpegCodec.h"
+#include "ObfLimits.h"
+#include "Picture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QUrl>
+
+namespace ObfMedia {
+
+namespace {
+
+bool IsJpeg(const QByteArray &b) {
+    return b.startsWith("\xFF\xD8\xFF");
+}
+
+bool IsMetafile(const QByteArray &b, const QString &contentType) {
+    if (b.startsWith("\xD7\xCD\xC6\x9A") || b.startsWith(QByteArray("\x01\x00\x09\x00", 4)) ||
+        b.startsWith(QByteArray("\x02\x00\x09\x00", 4)))
+        return true;
+    if (b.size() > 44 && b.mid(40, 4) == " EMF")
+        return true;
+    return contentType.contains(QLatin1String("wmf")) || contentType.contains(QLatin1String("emf"));
+}
+
+void CheckSize(QSize size) {
+    if (size.width() > ObfLimits::MaxPictureSide || size.height() > ObfLimits::MaxPictureSide ||
+        qint64(size.width()) * size.height() > ObfLimits::MaxPicturePixels)
+        throw TError(QStringLiteral("obrázek je příliš velký (%1 × %2 bodů)")
+                         .arg(size.width())
+                         .arg(size.height()));
+}
+
+QSize Fitted(QSize size) {
+    if (size.width() <= ObfLimits::SymbolSide && size.height() <= ObfLimits::SymbolSide)
+        return size;
+    return size.scaled(ObfLimits::SymbolSide, ObfLimits::SymbolSide, Qt::KeepAspectRatio)
+        .expandedTo(QSize(1, 1));
+}
+
+} // namespace
+
+std::optional<TDataUri> DecodeDataUri(const QString &uri) {
+    if (!uri.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const qsizetype comma = uri.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        return std::nullopt;
+    const QString header = uri.mid(5, comma - 5);
+    const QStringList parts = header.split(QLatin1Char(';'));
+    TDataUri result;
+    result.MediaType = parts.value(0).trimmed().toLower();
+    const QByteArray payload = uri.mid(comma + 1).toLatin1();
+    if (parts.contains(QLatin1String("base64"), Qt::CaseInsensitive)) {
+        const auto decoded = QByteArray::fromBase64Encoding(
+            payload, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+        if (!decoded)
+            return std::nullopt;
+        result.Bytes = decoded.decoded;
+    } else {
+        result.Bytes = QByteArray::fromPercentEncoding(payload);
+    }
+    return result;
+}
+
+QString EncodeDataUri(const QString &mediaType, const QByteArray &bytes) {
+    return QStringLiteral("data:") + mediaType + QStringLiteral(";base64,") +
+           QString::fromLatin1(bytes.toBase64());
+}
+
+QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
+                           qint64 &pixelBudget) {
+    const auto spend = [&](QSize size) {
+        const qint64 pixels = qint64(size.width()) * size.height();
+        if (pixels > pixelBudget)
+            throw TError(QStringLiteral("obrázků je dohromady příliš mnoho"));
+        pixelBudget -= pixels;
+    };
+    if (bytes.isEmpty())
+        throw TError(QStringLiteral("obrázek je prázdný"));
+    {
+        if (IsJpeg(bytes)) {
+            QSize size;
+            QString error;
+            if (!JpegCodec::ReadSize(bytes, &size, &error))
+                throw TError(error);
+            CheckSize(size);
+            spend(size);
+            if (Fitted(size) == size)
+                return TPicture::FromFileBytes(bytes).ToSymbolData();
+            const QImage image = JpegCodec::Decode(bytes, &error);
+            if (image.isNull())
+                throw TError(error);
+            return TPicture::FromImageAsJpeg(
+                       image.scaled(Fitted(size), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+                .ToSymbolData();
+        }
+        if (IsMetafile(bytes, contentType))
+            return TPicture::FromFileBytes(bytes).ToSymbolData();
+    }
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        throw TError(QStringLiteral("neznámý druh obrázku (%1)")
+                         .arg(contentType.isEmpty() ? QStringLiteral("?") : contentType));
+    QSize size = reader.size();
+    const bool vector = reader.format() == "svg" || reader.format() == "svgz";
+    if (vector) {
+        // A drawing has no pixels of its own: it is drawn at the key's size.
+        if (!size.isValid() || size.isEmpty())
+            size = QSize(ObfLimits::SymbolSide, ObfLimits::SymbolSide);
+        size = size.scaled(ObfLimits::SymbolSide, ObfLimits::SymbolSide, Qt::KeepAspectRatio)
+                   .expandedTo(QSize(1, 1));
+        reader.setScaledSize(size);
+        spend(size);
+    } else {
+        if (!size.isValid())
+            throw TError(QStringLiteral("obrázek nelze přečíst"));
+        CheckSize(size);
+        spend(size);
+        if (Fitted(size) != size)
+            reader.setScaledSize(Fitted(size));
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        throw TError(QStringLiteral("obrázek nelze přečíst: %1").arg(reader.errorString()));
+    return TPicture::FromImageAsJpeg(image).ToSymbolData();
+}
+
+TBoardImage ImageFromSymbol(const QByteArray &symbolData) {
+    const TPicture picture = TPicture::FromSymbolData(symbolData);
+    TBoardImage result;
+    result.Size = picture.Size();
+    if (picture.Kind() == TPicture::gkJpeg) {
+        result.Bytes = picture.Bytes();
+        result.ContentType = QStringLiteral("image/jpeg");
+        result.Suffix = QStringLiteral("jpg");
+        result.Exact =
+            picture.ToSymbolData() == TPicture::FromFileBytes(picture.Bytes()).ToSymbolData();
+        return result;
+    }
+    QSize size = result.Size;
+    if (!size.isValid() || size.isEmpty())
+        size = QSize(256, 256);
+    size = size.boundedTo(QSize(1024, 1024));
+    const QImage image = picture.ToImage(size);
+    QBuffer buffer(&result.Bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG"))
+        throw TError(QStringLiteral("obrázek nelze převést do PNG"));
+    result.ContentType = QStringLiteral("image/png");
+    result.Suffix = QStringLiteral("png");
+    result.Size = image.size();
+    return result;
+}
+
+QString SoundSuffix(const QByteArray &bytes, const QString &contentType) {
+    if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE")
+        return QStringLiteral("wav");
+    if (bytes.startsWith("OggS"))
+        return QStringLiteral("ogg");
+    if (bytes.startsWith("ID3") ||
+        (bytes.size() > 1 && uchar(bytes[0]) == 0xFF && (uchar(bytes[1]) & 0xE0) == 0xE0))
+        return QStringLiteral("mp3");
+    if (contentType.contains(QLatin1String("mpeg")) || contentType.contains(QLatin1String("mp3")))
+        return QStringLiteral("mp3");
+    if (contentType.contains(QLatin1String("ogg")))
+        return QStringLiteral("ogg");
+    return QStringLiteral("wav");
+}
+
+QString SoundContentType(const QByteArray &bytes) {
+    const QString suffix = SoundSuffix(bytes, QString());
+    if (suffix == QLatin1String("mp3"))
+        return QStringLiteral("audio/mpeg");
+    if (suffix == QLatin1String("ogg"))
+        return QStringLiteral("audio/ogg");
+    return QStringLiteral("audio/wav");
+}
+
+} // namespace ObfMedia

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// Pictures and sounds between boards and keys.
+namespace ObfMedia {
+
+struct TDataUri {
+    QString MediaType;
+    QByteArray Bytes;
+};
+// "data:[type][;base64],..." (base64 or percent-encoded); nothing when it is no data URI.
+std::optional<TDataUri> DecodeDataUri(const QString &uri);
+QString EncodeDataUri(const QString &mediaType, const QByteArray &bytes);
+
+// A picture file of a board (PNG, JPEG, GIF, SVG, WebP, BMP, WMF, EMF, ...) as the "Symbol.Data"
+// of a key: a JPEG is kept as it is, a metafile too, any other picture is drawn and stored as a
+// JPEG no larger than the key needs. Throws TError when the picture cannot be read or is larger
+// than the limits allow (checked from its header, before it is decoded).
+// `pixelBudget` counts down the pixels all pictures of an import may decode together; a picture
+// beyond it is refused.
+QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
+                           qint64 &pixelBudget);
+
+// A key's picture for a board: a JPEG as it is, anything else drawn as PNG. `Exact` says whether
+// importing the picture gives the same symbol data again.
+struct TBoardImage {
+    QByteArray Bytes;
+    QString ContentType;
+    QString Suffix;
+    QSize Size;
+    bool Exact = false;
+};
+// Throws TError when the symbol data is damaged.
+TBoardImage ImageFromSymbol(const QByteArray &symbolData);
+
+// The file suffix ("wav", "mp3", "ogg") and MIME type of sound bytes, by content first.
+QString SoundSuffix(const QByteArray &bytes, const QString &contentType);
+QString SoundContentType(const QByteArray &bytes);
+
+} // namespace ObfMedia
