@@ -3,6 +3,7 @@
 #include "AppStrings.h"
 #include "ConfirmDlg.h"
 #include "DragRect.h"
+#include "GridDlg.h"
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
@@ -154,6 +155,7 @@ void TForm1::BuildControls() {
     BuildMenu();
     BuildTablePopup();
     ConfirmDlg = new TConfirmDlg(this);
+    GridDialog = new TGridDialog(this);
 
     HookKey = new TSwitchFilter(this);
     HookKey->SetReceiver(this);
@@ -178,6 +180,7 @@ void TForm1::BuildControls() {
     Timer2 = new QTimer(this);
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    GridDialog->SetScanTimer(Timer2);
 }
 
 QWidget *TForm1::BuildCtrPanel() {
@@ -267,6 +270,7 @@ void TForm1::BuildMenu() {
     wire(Menu.LoadKey1, &TForm1::LoadKey1Click);
     wire(Menu.SaveKey1, &TForm1::SaveKey1Click);
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
+    wire(Menu.GridItem, &TForm1::GridItemClick);
     // A check mark only: every switch release beeps while it is set.
     Menu.EchoItem->setEnabled(true);
 }

@@ -23,6 +23,7 @@ class QToolButton;
 class QWidget;
 class TConfirmDlg;
 class TDragRect;
+class TGridDialog;
 class TSpeechOutput;
 class TSwitchFilter;
 class TTimeGrid;
@@ -69,6 +70,7 @@ public:
     QAction *PasteItem = nullptr;   // "Vložit"
     QAction *UpravitItem = nullptr; // "Upravit ..."
     TConfirmDlg *ConfirmDlg = nullptr;
+    TGridDialog *GridDialog = nullptr;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
 
@@ -153,6 +155,8 @@ public:
     void StepFreeKey(int key);
     // The grid's switch codes changed: the filter watches the new pair.
     void ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode);
+    // "&Kurzor, mřížka...": the grid, scanning and switch settings, applied to the running scan.
+    void GridItemClick();
 
     // "&Konec": closes the window, which ends the program.
     void Terminate();
