@@ -34,6 +34,7 @@ QSpinBox *SpinEdit(int minimum, int maximum, int step, int value, const char *na
     spin->setRange(minimum, maximum);
     spin->setSingleStep(step);
     spin->setValue(value);
+    spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return spin;
 }
 

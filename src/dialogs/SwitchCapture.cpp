@@ -14,6 +14,10 @@ TSwitchCapture::TSwitchCapture(int switchNumber, QWidget *parent)
     setAccessibleName(DialogStrings::CaptureName(switchNumber));
     setAccessibleDescription(DialogStrings::CaptureHint);
     setToolTip(DialogStrings::CaptureHint);
+    // Wide enough for the waiting text, so that the dialog keeps its size while it waits.
+    setText(DialogStrings::CaptureWaiting);
+    setMinimumWidth(sizeHint().width());
+    setText(DialogStrings::Capture);
     connect(this, &QPushButton::clicked, this, [this] {
         if (FCapturing)
             CancelCapture();

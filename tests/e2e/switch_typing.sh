@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A switch user composes a Czech sentence on the bundled letter keyboard: once with one switch
-# (Space, short and long presses) and once with two (Space and Enter).
+# (Space, short and long presses), once with two (Space and Enter), and once with one switch
+# after choosing the X cursor with stopping in the grid settings.
 set -u
 program=$1
 . "$(dirname "$0")/lib.sh"
@@ -22,4 +23,5 @@ compose() { # switches, sentence
 cd "$E2E_TMP"
 compose one "ahoj."
 compose two "dík."
+compose stop "je"
 echo "PASS"
