@@ -49,6 +49,12 @@ class TestGridDlg : public QObject {
     // Types into a switch field as a user would; what the keyboard cannot type is pasted.
     static void Type(QComboBox *combo, const QString &text) {
         combo->lineEdit()->clear();
+        // With the focus, as a user types: completion works only then.
+        if (combo->window()->isVisible()) {
+            combo->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(combo->window()));
+            combo->setFocus();
+        }
         bool ascii = true;
         for (QChar c : text)
             ascii = ascii && c.unicode() < 0x80;
