@@ -180,6 +180,11 @@ QGroupBox *TGridDialog::BuildSwitchGroup() {
         row->addWidget(capture);
         return row;
     };
+    // Each capture button right after its field.
+    setTabOrder(LongSEdit, Sw1Combo);
+    setTabOrder(Sw1Combo, Sw1Capture);
+    setTabOrder(Sw1Capture, Sw2Combo);
+    setTabOrder(Sw2Combo, Sw2Capture);
     auto *form = new QFormLayout(group);
     form->addRow(Label(DialogStrings::Interval, IntSEdit, group), IntSEdit);
     form->addRow(Label(DialogStrings::LongPress, LongSEdit, group), LongSEdit);

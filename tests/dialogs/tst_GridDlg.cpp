@@ -65,6 +65,14 @@ class TestGridDlg : public QObject {
         QCOMPARE(combo->currentText(), text);
     }
 
+    // The widget Tab goes to next (a field's own editor is part of the field).
+    static QWidget *NextTabStop(QWidget *widget) {
+        QWidget *next = widget->nextInFocusChain();
+        while (next != widget && widget->isAncestorOf(next))
+            next = next->nextInFocusChain();
+        return next;
+    }
+
 private slots:
     void init() {
         SetPrompts(&FPrompts);
@@ -109,6 +117,11 @@ private slots:
         QCOMPARE(FDlg->Sw1Capture->accessibleName(), QStringLiteral("Zadat spínač 1 stiskem"));
         QCOMPARE(FDlg->Sw2Combo->accessibleName(), QStringLiteral("Spínač 2"));
         QCOMPARE(FDlg->FocCol->accessibleName(), QStringLiteral("Barva zvýraznění"));
+        // Keyboard users reach each capture button right after its field.
+        QCOMPARE(NextTabStop(FDlg->LongSEdit), FDlg->Sw1Combo);
+        QCOMPARE(NextTabStop(FDlg->Sw1Combo), FDlg->Sw1Capture);
+        QCOMPARE(NextTabStop(FDlg->Sw1Capture), FDlg->Sw2Combo);
+        QCOMPARE(NextTabStop(FDlg->Sw2Combo), FDlg->Sw2Capture);
     }
 
     void fillShowsTheGrid() {

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # A switch user composes a Czech sentence on the bundled letter keyboard: once with one switch
-# (Space, short and long presses), once with two (Space and Enter), and once with one switch
-# after choosing the X cursor with stopping in the grid settings.
+# (Space, short and long presses), once with two (Space and Enter), and once with one switch on a
+# Czech keyboard layout (the key of "ě") after choosing it and the X cursor with stopping in the
+# grid settings.
 set -u
 program=$1
 . "$(dirname "$0")/lib.sh"
-command -v python3 >/dev/null && command -v xclip >/dev/null || { echo "python3 or xclip missing"; exit 77; }
+command -v python3 >/dev/null && command -v xclip >/dev/null && command -v setxkbmap >/dev/null ||
+  { echo "python3, xclip or setxkbmap missing"; exit 77; }
 
 compose() { # switches, sentence
   "$program" index.kbt >"program-$1.log" 2>&1 &

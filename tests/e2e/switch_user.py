@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Plays a switch user on the running program: composes text on the 10 x 6 letter keyboard by
 pressing Space (switch 1) and Enter (switch 2) with xdotool while the scan runs at its own pace.
-With "stop" the user first chooses the scanning preset "X kursor (se zastavováním)" and a
-shorter scan step in the grid settings, then composes with Space alone.
+With "stop" the user types on a Czech keyboard layout, chooses the scanning preset "X kursor (se
+zastavováním)", a shorter scan step and the key that types "ě" as the only switch in the grid
+settings, then composes with that key.
 
 The cursor moves only on the scan timer's steps. Each step repaints the key panel, so the
 panel's pixels are watched to count the steps; a switch goes down a little after the step that
@@ -141,15 +142,16 @@ class StopUser:
     """The X cursor with stopping, one switch: a short press stops a sweep or starts the other
     one, a long press in a stop chooses the cell under the cross."""
 
-    def __init__(self, panel):
+    def __init__(self, panel, key):
         self.panel = panel
+        self.key = key
         self.col, self.row = 0, 0
         self.phase = "cells"  # cells, cell stop, rows, row stop
 
     def restart(self):
         """Starts the other sweep. No step is seen before the switch is up, so the count starts
         at once: a step during a settling pause would go uncounted."""
-        press("space", SHORT)
+        press(self.key, SHORT)
         self.panel.last = self.panel.digest()
         self.phase = "rows" if self.phase == "cell stop" else "cells"
 
@@ -162,7 +164,7 @@ class StopUser:
             self.row = target
         # Stopping right after a start could race a step: go round once instead.
         self.panel.wait_steps(steps or (COLS if self.phase == "cells" else ROW_COUNT))
-        press("space", SHORT)
+        press(self.key, SHORT)
         self.phase = "cell stop" if self.phase == "cells" else "row stop"
         self.panel.settle()
 
@@ -172,12 +174,13 @@ class StopUser:
             if self.phase in ("cell stop", "row stop"):
                 self.restart()
             self.sweep_to(col if self.phase == "cells" else row)
-        press("space", LONG)
+        press(self.key, LONG)
         self.panel.settle()
 
 
-def choose_stop_preset(window, interval):
-    """In edit mode: "&Nastavení", "&Kurzor, mřížka...", the fourth preset, the scan step, OK."""
+def choose_stop_preset(window, interval, switch):
+    """In edit mode: "&Nastavení", "&Kurzor, mřížka...", the fourth preset, the scan step,
+    switch 1 typed as a character, OK."""
     run("xdotool", "key", "alt+n")
     time.sleep(0.3)
     run("xdotool", "key", "k")
@@ -193,6 +196,9 @@ def choose_stop_preset(window, interval):
     run("xdotool", "windowfocus", "--sync", dialog)
     run("xdotool", "key", "Home", "Down", "Down", "Down", "alt+i", "ctrl+a")
     run("xdotool", "type", str(interval))
+    # On to switch 1 past the long press ("&1" would need Shift on this layout).
+    run("xdotool", "key", "Tab", "Tab", "ctrl+a")
+    run("xdotool", "type", switch)
     run("xdotool", "key", "Return")
     time.sleep(0.3)
     if subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Nastavení mřížky$"],
@@ -216,11 +222,12 @@ def main():
     run("xdotool", "key", "F8")
     time.sleep(0.3)
     if switches == "stop":
-        choose_stop_preset(window, 600)
+        run("setxkbmap", "-layout", "cz")
+        choose_stop_preset(window, 600, "ě")
     run("xdotool", "key", "F8")
     panel = Panel(window)
     panel.settle()
-    user = StopUser(panel) if switches == "stop" else User(panel, switches)
+    user = StopUser(panel, "ecaron") if switches == "stop" else User(panel, switches)
     for ch in text:
         user.choose(ch)
     print(display_text(window))
