@@ -3,6 +3,7 @@
 #include "AppStrings.h"
 #include "ConfirmDlg.h"
 #include "DragRect.h"
+#include "GridDlg.h"
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
@@ -156,6 +157,7 @@ void TForm1::BuildControls() {
     BuildMenu();
     BuildTablePopup();
     ConfirmDlg = new TConfirmDlg(this);
+    GridDialog = new TGridDialog(this);
 
     HookKey = new TSwitchFilter(this);
     HookKey->SetReceiver(this);
@@ -180,6 +182,7 @@ void TForm1::BuildControls() {
     Timer2 = new QTimer(this);
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    GridDialog->SetScanTimer(Timer2);
 }
 
 QWidget *TForm1::BuildCtrPanel() {
@@ -269,6 +272,7 @@ void TForm1::BuildMenu() {
     wire(Menu.LoadKey1, &TForm1::LoadKey1Click);
     wire(Menu.SaveKey1, &TForm1::SaveKey1Click);
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
+    wire(Menu.GridItem, &TForm1::GridItemClick);
     // A check mark only: every switch release clicks while it is set.
     Menu.EchoItem->setEnabled(true);
     Menu.ReadGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);

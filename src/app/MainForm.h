@@ -25,6 +25,7 @@ class QToolButton;
 class QWidget;
 class TConfirmDlg;
 class TDragRect;
+class TGridDialog;
 class TSpeechOutput;
 class TSwitchFilter;
 class TTimeGrid;
@@ -72,6 +73,7 @@ public:
     QAction *PasteItem = nullptr;   // "Vložit"
     QAction *UpravitItem = nullptr; // "Upravit ..."
     TConfirmDlg *ConfirmDlg = nullptr;
+    TGridDialog *GridDialog = nullptr;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
 
@@ -163,6 +165,8 @@ public:
     void StepFreeKey(int key);
     // The grid's switch codes changed: the filter watches the new pair.
     void ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode);
+    // "&Kurzor, mřížka...": the grid, scanning and switch settings, applied to the running scan.
+    void GridItemClick();
 
     // Automatic reading: the mode's menu items, and the menu showing the mode in force.
     void SetAutoReadMode(int mode);

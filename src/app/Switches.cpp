@@ -4,6 +4,7 @@
 
 #include "ConfirmDlg.h"
 #include "FreeKeys.h"
+#include "GridDlg.h"
 #include "SwitchFilter.h"
 #include "SwitchMouse.h"
 #include "TimeGrid.h"
@@ -71,4 +72,8 @@ void TForm1::StepFreeKey(int key) {
 void TForm1::ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode) {
     if (oldCode != newCode)
         HookKey->SetSwitchKeys(sender->SwCode1(), sender->SwCode2());
+}
+
+void TForm1::GridItemClick() {
+    GridDialog->Open(TimeGrid1);
 }

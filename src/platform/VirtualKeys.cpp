@@ -54,7 +54,36 @@ const TPair kPairs[] = {
     {Qt::Key_Apostrophe, 0xDE},
 };
 
+// The typing area by Linux input code, from the '1' key (2) on; 0 where the key is elsewhere.
+const unsigned char kPositions[] = {
+    '1', '2', '3', '4', '5', '6', '7', '8',  '9',  '0',  0xBD, 0xBB, 0, 0,    // 2..15
+    'Q', 'W', 'E', 'R', 'T', 'Y', 'U', 'I',  'O',  'P',  0xDB, 0xDD, 0, 0,    // 16..29
+    'A', 'S', 'D', 'F', 'G', 'H', 'J', 'K',  'L',  0xBA, 0xDE, 0xC0, 0, 0xDC, // 30..43
+    'Z', 'X', 'C', 'V', 'B', 'N', 'M', 0xBC, 0xBE, 0xBF,                      // 44..53
+};
+constexpr int kFirstPosition = 2;
+constexpr int kInputCode102nd = 86; // the extra key beside left Shift on European keyboards
+constexpr int kOem102 = 0xE2;
+
 } // namespace
+
+int FromKeyPosition(int inputCode) {
+    if (inputCode == kInputCode102nd)
+        return kOem102;
+    const int index = inputCode - kFirstPosition;
+    if (index < 0 || index >= int(sizeof kPositions))
+        return 0;
+    return kPositions[index];
+}
+
+int FromKeyEvent(int qtKey, bool keypad, int inputCode) {
+    const bool latinLetter = qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z;
+    if (!keypad && !latinLetter) {
+        if (const int code = FromKeyPosition(inputCode))
+            return code;
+    }
+    return FromQtKey(qtKey, keypad);
+}
 
 int FromQtKey(int qtKey, bool keypad) {
     if (keypad) {

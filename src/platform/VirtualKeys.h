@@ -50,4 +50,16 @@ int FromQtKey(int qtKey, bool keypad = false);
 // The Qt key of a virtual-key code; 0 when it has none.
 int ToQtKey(int virtualKey);
 
+// The code of a key in the typing area (digit row, letters, punctuation) by its place on a PC
+// keyboard, as the US layout names it: Linux input code 2 (the '1' key) gives '1', 16 gives 'Q',
+// 39 gives 0xBA. The same place keeps its code whatever it types on another layout, as on
+// Windows; 0 for any key outside the typing area. X11 key codes are these plus 8.
+int FromKeyPosition(int inputCode);
+
+// The code of a pressed key from its Qt key and, where the platform tells it, its Linux input
+// code (0 when unknown). A key of the typing area is known by its place unless it types a Latin
+// letter, so that the '1' key is '1' also where it types "+" or "!", and a key's code is the one
+// TKeyboardLayout gives for the characters it types.
+int FromKeyEvent(int qtKey, bool keypad, int inputCode);
+
 } // namespace VirtualKeys

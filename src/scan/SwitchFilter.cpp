@@ -5,6 +5,7 @@
 #include "VirtualKeys.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTime>
 #include <algorithm>
@@ -53,7 +54,13 @@ int TSwitchFilter::VirtualKeyOf(const QKeyEvent &event) {
     if (event.nativeVirtualKey() != 0 && event.nativeVirtualKey() < TWatchedKeys::KeyCount)
         return int(event.nativeVirtualKey());
 #endif
-    return VirtualKeys::FromQtKey(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    // X11 and Wayland key codes are the Linux input codes plus 8; elsewhere the place is unknown.
+    static const bool linuxKeyCodes = QGuiApplication::platformName() == QLatin1String("xcb") ||
+                                      QGuiApplication::platformName() == QLatin1String("wayland");
+    const quint32 scanCode = event.nativeScanCode();
+    const int inputCode = linuxKeyCodes && scanCode > 8 && scanCode < 256 ? int(scanCode - 8) : 0;
+    return VirtualKeys::FromKeyEvent(event.key(), event.modifiers().testFlag(Qt::KeypadModifier),
+                                     inputCode);
 }
 
 // A held key stays the switch it was pressed as: with Shift pressed meanwhile the '1' key comes

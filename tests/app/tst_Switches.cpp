@@ -1,10 +1,17 @@
 #include "ConfirmDlg.h"
 #include "FormFixture.h"
+#include "GridDlg.h"
 #include "ScanModes.h"
 #include "SwitchFilter.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -239,6 +246,35 @@ private slots:
         box.hide();
         Press(Qt::Key_Space, 100);
         QVERIFY(reported);
+    }
+
+    // The grid settings from the menu reach the scan at once: another switch key, another
+    // scanning mode, another scan step.
+    void gridSettingsTakeEffect() {
+        MakeKeys(true, smShowX | smStop);
+        Form().SetEditMode(true);
+        QVERIFY(Form().Menu.GridItem->isEnabled());
+        Form().Menu.GridItem->trigger();
+        TGridDialog *dlg = Form().GridDialog;
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(dlg->ScanModeCombo->currentIndex(), 3);
+        dlg->ScanModeCombo->setCurrentIndex(0);
+        emit dlg->ScanModeCombo->activated(0);
+        dlg->Sw1Combo->lineEdit()->setText(QStringLiteral("x"));
+        dlg->IntSEdit->setValue(10000);
+        dlg->OKButton->click();
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(Form().Timer2->interval(), 10000);
+        QCOMPARE(Form().HookKey->WatchedKeys(), TWatchedKeys::FromCodes(88, 13));
+        Form().SetEditMode(false);
+        Form().Timer2->stop();
+        for (QChar c : QStringLiteral("tXttXttX")) {
+            if (c == QLatin1Char('t'))
+                Form().Timer2Timer();
+            else
+                Press(Qt::Key_X, 120);
+        }
+        QCOMPARE(Form().Display->toPlainText(), QStringLiteral("bf"));
     }
 
     void hookFollowsEditMode() {

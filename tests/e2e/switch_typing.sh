@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # A switch user composes a Czech sentence on the bundled letter keyboard: once with one switch
-# (Space, short and long presses) and once with two (Space and Enter).
+# (Space, short and long presses), once with two (Space and Enter), and once with one switch on a
+# Czech keyboard layout (the key of "ě") after choosing it and the X cursor with stopping in the
+# grid settings.
 set -u
 program=$1
 . "$(dirname "$0")/lib.sh"
-command -v python3 >/dev/null && command -v xclip >/dev/null || { echo "python3 or xclip missing"; exit 77; }
+command -v python3 >/dev/null && command -v xclip >/dev/null && command -v setxkbmap >/dev/null ||
+  { echo "python3, xclip or setxkbmap missing"; exit 77; }
 
 compose() { # switches, sentence
   # Each user starts afresh: the configuration of the one before would bring back their text.
@@ -27,4 +30,5 @@ compose() { # switches, sentence
 cd "$E2E_TMP"
 compose one "ahoj."
 compose two "dík."
+compose stop "je"
 echo "PASS"

@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Plays a switch user on the running program: composes text on the 10 x 6 letter keyboard by
 pressing Space (switch 1) and Enter (switch 2) with xdotool while the scan runs at its own pace.
+With "stop" the user types on a Czech keyboard layout, chooses the scanning preset "X kursor (se
+zastavováním)", a shorter scan step and the key that types "ě" as the only switch in the grid
+settings, then composes with that key.
 
 The cursor moves only on the scan timer's steps. Each step repaints the key panel, so the
 panel's pixels are watched to count the steps; a switch goes down a little after the step that
 brought the cursor to its place, well before the next one.
 
-    switch_user.py WINDOW one|two TEXT
+    switch_user.py WINDOW one|two|stop TEXT
 
 prints what the display holds at the end.
 """
@@ -135,6 +138,75 @@ class User:
         self.panel.settle()
 
 
+class StopUser:
+    """The X cursor with stopping, one switch: a short press stops a sweep or starts the other
+    one, a long press in a stop chooses the cell under the cross."""
+
+    def __init__(self, panel, key):
+        self.panel = panel
+        self.key = key
+        self.col, self.row = 0, 0
+        self.phase = "cells"  # cells, cell stop, rows, row stop
+
+    def restart(self):
+        """Starts the other sweep. No step is seen before the switch is up, so the count starts
+        at once: a step during a settling pause would go uncounted."""
+        press(self.key, SHORT)
+        self.panel.last = self.panel.digest()
+        self.phase = "rows" if self.phase == "cell stop" else "cells"
+
+    def sweep_to(self, target):
+        if self.phase == "cells":
+            steps = (target - self.col) % COLS
+            self.col = target
+        else:
+            steps = (target - self.row) % ROW_COUNT
+            self.row = target
+        # Stopping right after a start could race a step: go round once instead.
+        self.panel.wait_steps(steps or (COLS if self.phase == "cells" else ROW_COUNT))
+        press(self.key, SHORT)
+        self.phase = "cell stop" if self.phase == "cells" else "row stop"
+        self.panel.settle()
+
+    def choose(self, ch):
+        col, row = KEYS[ch]
+        while (self.col, self.row) != (col, row) or self.phase not in ("cell stop", "row stop"):
+            if self.phase in ("cell stop", "row stop"):
+                self.restart()
+            self.sweep_to(col if self.phase == "cells" else row)
+        press(self.key, LONG)
+        self.panel.settle()
+
+
+def choose_stop_preset(window, interval, switch):
+    """In edit mode: "&Nastavení", "&Kurzor, mřížka...", the fourth preset, the scan step,
+    switch 1 typed as a character, OK."""
+    run("xdotool", "key", "alt+n")
+    time.sleep(0.3)
+    run("xdotool", "key", "k")
+    dialog = ""
+    deadline = time.monotonic() + 5
+    while not dialog:
+        if time.monotonic() > deadline:
+            sys.exit("the grid settings did not open")
+        time.sleep(0.1)
+        dialog = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                                 "^Nastavení mřížky$"], capture_output=True, text=True).stdout
+    dialog = dialog.split()[0]
+    run("xdotool", "windowfocus", "--sync", dialog)
+    run("xdotool", "key", "Home", "Down", "Down", "Down", "alt+i", "ctrl+a")
+    run("xdotool", "type", str(interval))
+    # On to switch 1 past the long press ("&1" would need Shift on this layout).
+    run("xdotool", "key", "Tab", "Tab", "ctrl+a")
+    run("xdotool", "type", switch)
+    run("xdotool", "key", "Return")
+    time.sleep(0.3)
+    if subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Nastavení mřížky$"],
+                      capture_output=True).returncode == 0:
+        sys.exit("the grid settings did not close")
+    run("xdotool", "windowfocus", "--sync", window)
+
+
 def display_text(window):
     x, y, _, _ = window_geometry(window)
     run("xdotool", "mousemove", str(x + 40), str(y + 30), "click", "1")
@@ -149,10 +221,13 @@ def main():
     # Into edit mode and back: the scan starts afresh, in the cell sweep on the first key.
     run("xdotool", "key", "F8")
     time.sleep(0.3)
+    if switches == "stop":
+        run("setxkbmap", "-layout", "cz")
+        choose_stop_preset(window, 600, "ě")
     run("xdotool", "key", "F8")
     panel = Panel(window)
     panel.settle()
-    user = User(panel, switches)
+    user = StopUser(panel, "ecaron") if switches == "stop" else User(panel, switches)
     for ch in text:
         user.choose(ch)
     print(display_text(window))
