@@ -101,7 +101,8 @@ QByteArray WavFile(const QList<qint16> &samples, int sampleRate) {
 }
 
 QStringList SoundNames() {
-    return {QStringLiteral("zvonek"), QStringLiteral("cinknuti"), QStringLiteral("bublina")};
+    return {QStringLiteral("zvonek"), QStringLiteral("cinknuti"), QStringLiteral("bublina"),
+            QStringLiteral("klik")};
 }
 
 QList<qint16> Synthesize(const QString &name) {
@@ -121,6 +122,12 @@ QList<qint16> Synthesize(const QString &name) {
     if (name == QLatin1String("bublina")) {
         std::vector<double> b = Seconds(0.15);
         Pop(b);
+        return ToSamples(b);
+    }
+    if (name == QLatin1String("klik")) {
+        // The default sound: a short dry tick, high partials that are gone in a few milliseconds.
+        std::vector<double> b = Seconds(0.04);
+        Strike(b, 0.0, {{2400.0, 1.0, 0.004}, {4100.0, 0.6, 0.003}, {900.0, 0.3, 0.006}});
         return ToSamples(b);
     }
     return {};

@@ -14,7 +14,7 @@ inline constexpr int SampleRate = 22050;
 QByteArray WavFile(const QList<qint16> &samples, int sampleRate = SampleRate);
 
 // The names of the sounds we make: "zvonek" (a two-tone door bell), "cinknuti" (a chime),
-// "bublina" (a pop).
+// "bublina" (a pop), "klik" (the default sound, a short tick).
 QStringList SoundNames();
 // The samples of a named sound at SampleRate; empty for an unknown name.
 QList<qint16> Synthesize(const QString &name);
