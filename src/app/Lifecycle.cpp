@@ -7,10 +7,12 @@
 #include "Error.h"
 #include "Prompts.h"
 #include "SendingKeys.h"
+#include "SpeechOutput.h"
 #include "StringProc.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
 #include "VirtualKeys.h"
+#include "VoiceStrings.h"
 #include "VxKey.h"
 
 #include <QAction>
@@ -41,7 +43,16 @@ void TForm1::FormCreate(const QStringList &arguments) {
     HookKey->SetSwitchKeys(TimeGrid1->SwCode1(), TimeGrid1->SwCode2());
     if (Menu.ScanItem->isChecked() != FScanning)
         SetScanning(Menu.ScanItem->isChecked());
+    FSpeech->CreateSapiVoice();
     LoadConfig(Dirs().ProgramDir + AppStrings::ConfigFileName);
+
+    // Speech starts with the automatic choice of engine until the configuration restores the
+    // stored one.
+    TVoiceSettings voice = FSpeech->GetVoiceSettings();
+    if (voice.Kind == vkNone)
+        voice.Kind = vkAuto;
+    if (!FSpeech->ApplyVoiceSettings(voice))
+        Prompts().Message(VoiceStrings::NoSynthesizer);
 }
 
 void TForm1::FormDestroy() {
@@ -56,6 +67,7 @@ void TForm1::FormDestroy() {
         Prompts().Error(AppStrings::ConfigNotSaved);
     ClearTable();
     FDragChain.reset();
+    FSpeech->FreeSapiVoice();
 }
 
 void TForm1::FormActivate() {

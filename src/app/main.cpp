@@ -1,8 +1,15 @@
 #include "AppStrings.h"
+#include "DBusAutomation.h"
+#include "DesktopShell.h"
 #include "Directories.h"
+#include "LocalSocketDde.h"
 #include "MainForm.h"
 #include "QtPrompts.h"
+#include "QtSoundPlayer.h"
 #include "SingleInstance.h"
+#include "SpVoice.h"
+#include "Voice.h"
+#include "VoiceOutput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,17 +36,27 @@ int main(int argc, char *argv[]) {
     // Only the name: a display name would be appended to the window title.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);
 
+    // The speech engines; the system engine itself is made by the main window.
+    TDBusAutomation automation;
+    TLocalSocketDde dde;
+    TQtSoundPlayer sounds(QCoreApplication::applicationDirPath() +
+                          QStringLiteral("/Sounds/klik.wav"));
+    TDesktopShell shell;
+    TVoice voice({[] { return std::make_unique<TSpVoice>(); }, &automation, &dde, &sounds, &shell});
+    TVoiceOutput speech(voice);
+
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     int status = 0;
     {
-        TForm1 form(arguments);
+        TForm1 form(arguments, &speech);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);
         form.show();
         status = QApplication::exec();
         prompts.SetParent(nullptr);
     }
+    voice.CloseVoice();
     SetPrompts(nullptr);
     return status;
 }

@@ -2,6 +2,7 @@
 
 #include "SpeechOutput.h"
 
+#include <QList>
 #include <QStringList>
 
 // Speech for tests: records what would have been read aloud and played.
@@ -17,4 +18,10 @@ public:
     }
     void StopSpeech() override { ++Stops; }
     void PlaySoundFile(const QString &fileName) override { Sounds.append(fileName); }
+    // Every start succeeds, so the window shows no start-up message.
+    QList<TVoiceSettings> Applied;
+    bool ApplyVoiceSettings(const TVoiceSettings &settings) override {
+        Applied.append(settings);
+        return true;
+    }
 };
