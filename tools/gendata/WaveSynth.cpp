@@ -126,7 +126,7 @@ QList<qint16> Synthesize(const QString &name) {
     }
     if (name == QLatin1String("klik")) {
         // The default sound: a short dry tick, high partials that are gone in a few milliseconds.
-        std::vector<double> b = Seconds(0.04);
+        std::vector<double> b = Seconds(0.06);
         Strike(b, 0.0, {{2400.0, 1.0, 0.004}, {4100.0, 0.6, 0.003}, {900.0, 0.3, 0.006}});
         return ToSamples(b);
     }
