@@ -112,8 +112,15 @@ int TSpVoice::EngineVolume(int volume) {
 }
 
 void TSpVoice::Run() {
-    const int rate =
-        espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+    // The library is brought up once per process and never shut down: its shutdown can wait
+    // forever for its own idle queue thread when it comes soon after the start.
+    static int rate = 0;
+    static bool initialized = false;
+    if (!initialized) {
+        initialized = true;
+        rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr,
+                                 espeakINITIALIZE_DONT_EXIT);
+    }
     QList<TVoiceToken> voices;
     QString czech;
     if (rate > 0) {
@@ -150,9 +157,6 @@ void TSpVoice::Run() {
         FBusy = false;
         FChanged.notify_all();
     }
-    lock.unlock();
-    if (rate > 0)
-        espeak_Terminate();
 }
 
 void TSpVoice::Synthesize(const TRequest &request) {
