@@ -16,8 +16,6 @@ inline const QString ConfigUnreadable =
     QStringLiteral("Program nemůže nalézt nebo přečíst konfigurační soubor\r");
 inline const QString DefaultTableMissing = QStringLiteral("Program nemůže nalézt výchozí tabulku ");
 inline const QString FindTable = QStringLiteral("Najděte tabulku na disku.");
-inline const QString NoSynthesizer = QStringLiteral(
-    "Hlasový syntezátor nebyl nalezen.\rProgram bude fungovat bez hlasového výstupu.");
 // The echo's click, among the program's own sounds.
 inline const QString EchoSound = QStringLiteral("Sounds/cvaknuti.wav");
 

@@ -15,6 +15,7 @@
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
 #include "VoiceSettings.h"
+#include "VoiceStrings.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -267,7 +268,7 @@ bool TForm1::LoadConfig(const QString &fileName) {
     FStartVoice = voice;
     // A window made without any speech output has none to start.
     if (!FNoSpeech && !FSpeech->ApplyVoiceSettings(voice))
-        Prompts().Message(AppStrings::NoSynthesizer);
+        Prompts().Message(VoiceStrings::NoSynthesizer);
     return complete;
 }
 

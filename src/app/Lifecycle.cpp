@@ -7,10 +7,12 @@
 #include "Error.h"
 #include "Prompts.h"
 #include "SendingKeys.h"
+#include "SpeechOutput.h"
 #include "StringProc.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
 #include "VirtualKeys.h"
+#include "VoiceStrings.h"
 #include "VxKey.h"
 
 #include <QAction>
@@ -43,6 +45,8 @@ void TForm1::FormCreate(const QStringList &arguments) {
     HookKey->SetSwitchKeys(TimeGrid1->SwCode1(), TimeGrid1->SwCode2());
     if (Menu.ScanItem->isChecked() != FScanning)
         SetScanning(Menu.ScanItem->isChecked());
+    // The system speech engine exists before the configuration restores its voice.
+    FSpeech->CreateSapiVoice();
     // The user's own configuration, else the one shipped beside the program. A run without a
     // configuration folder keeps no configuration.
     if (!Dirs().ConfigDir.isEmpty()) {
@@ -63,6 +67,7 @@ void TForm1::FormDestroy() {
         Prompts().Error(AppStrings::ConfigNotSaved);
     ClearTable();
     FDragChain.reset();
+    FSpeech->FreeSapiVoice();
 }
 
 void TForm1::FormActivate() {

@@ -7,6 +7,7 @@
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
+#include "VoiceStrings.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -233,6 +234,8 @@ QWidget *TForm1::BuildCtrPanel() {
 
     Button1 = new QPushButton(AppStrings::XmlButton, panel);
     Button1->setVisible(false);
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { FSpeech->SpeakText(VoiceStrings::XmlDemo); });
     row->addWidget(Button1);
     row->addStretch(1);
     return panel;

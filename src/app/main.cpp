@@ -1,9 +1,16 @@
 #include "AppStrings.h"
+#include "DBusAutomation.h"
+#include "DesktopShell.h"
 #include "Directories.h"
+#include "LocalSocketDde.h"
 #include "MainForm.h"
 #include "QtPrompts.h"
+#include "QtSoundPlayer.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
+#include "SpVoice.h"
+#include "Voice.h"
+#include "VoiceOutput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,11 +60,20 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
+    // The speech engines; the system engine itself is made by the main window.
+    TDBusAutomation automation;
+    TLocalSocketDde dde;
+    // The bundled click stands for any sound that cannot be found.
+    TQtSoundPlayer sounds(Dirs().ProgramDir + AppStrings::EchoSound);
+    TDesktopShell shell;
+    TVoice voice({[] { return std::make_unique<TSpVoice>(); }, &automation, &dde, &sounds, &shell});
+    TVoiceOutput speech(voice);
+
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     int status = 0;
     {
-        TForm1 form(arguments);
+        TForm1 form(arguments, &speech);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);
         // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
@@ -70,6 +86,7 @@ int main(int argc, char *argv[]) {
         status = QApplication::exec();
         prompts.SetParent(nullptr);
     }
+    voice.CloseVoice();
     SetPrompts(nullptr);
     return status;
 }

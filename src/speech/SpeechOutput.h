@@ -22,6 +22,9 @@ public:
         Q_UNUSED(settings);
         return false;
     }
+    // The system speech engine comes with the main window and goes with it.
+    virtual void CreateSapiVoice() {}
+    virtual void FreeSapiVoice() {}
 };
 
 // No speech output: nothing is read aloud and every call says so by its result.

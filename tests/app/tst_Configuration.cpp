@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 #include "SwitchFilter.h"
 #include "VoiceSettings.h"
+#include "VoiceStrings.h"
 
 #include <QAction>
 #include <QFile>
@@ -235,7 +236,7 @@ private slots:
         QCOMPARE(F->Speech.Applied.size(), 1);
         QCOMPARE(F->Speech.Applied[0].Kind, asked);
         QCOMPARE(F->Prompts.Texts(),
-                 starts ? QStringList() : QStringList{AppStrings::NoSynthesizer});
+                 starts ? QStringList() : QStringList{VoiceStrings::NoSynthesizer});
     }
 
     void failedWriteWarns() {

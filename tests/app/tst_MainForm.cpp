@@ -1,7 +1,9 @@
 #include "AppStrings.h"
 #include "Directories.h"
 #include "MainForm.h"
+#include "RecordingSpeech.h"
 #include "ScriptedPrompts.h"
+#include "VoiceStrings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -59,6 +61,26 @@ private slots:
         QVERIFY(form.Timer1->isActive());
         QCOMPARE(form.Timer1->interval(), 1000);
         QCOMPARE(form.Timer2->interval(), 1000);
+    }
+
+    // Speech starts with the automatic choice; without any engine the user is told once. The
+    // stop button and the hidden demonstration button speak through the same output.
+    void speechAtStartAndItsButtons() {
+        {
+            TForm1 form({});
+            QCOMPARE(FPrompts.Texts(), QStringList{VoiceStrings::NoSynthesizer});
+        }
+        FPrompts.Shown.clear();
+        TRecordingSpeech speech;
+        TForm1 form({}, &speech);
+        QVERIFY(FPrompts.Shown.isEmpty());
+        QCOMPARE(speech.Applied.size(), 1);
+        QCOMPARE(speech.Applied[0].Kind, std::uint8_t(vkAuto));
+        QCOMPARE(speech.Applied[0].VoiceIndex, -1);
+        form.BitBtn1->click();
+        QCOMPARE(speech.Stops, 1);
+        form.Button1->click();
+        QCOMPARE(speech.Spoken, QStringList{VoiceStrings::XmlDemo});
     }
 
     void startsInWorkModeWithScanningLayout() {

@@ -125,7 +125,8 @@ QList<qint16> Synthesize(const QString &name) {
         return ToSamples(b);
     }
     if (name == QLatin1String("cvaknuti")) {
-        // The echo of a switch: a dry tick, short enough never to overlap the next press.
+        // The echo of a switch and the default sound: a dry tick, short enough never to overlap
+        // the next press.
         std::vector<double> b = Seconds(0.06);
         Strike(b, 0.0, {{2500.0, 1.0, 0.004}, {4100.0, 0.5, 0.002}, {900.0, 0.3, 0.006}});
         return ToSamples(b);

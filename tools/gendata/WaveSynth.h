@@ -14,7 +14,7 @@ inline constexpr int SampleRate = 22050;
 QByteArray WavFile(const QList<qint16> &samples, int sampleRate = SampleRate);
 
 // The names of the sounds we make: "zvonek" (a two-tone door bell), "cinknuti" (a chime),
-// "bublina" (a pop), "cvaknuti" (the click of the echo).
+// "bublina" (a pop), "cvaknuti" (the click of the echo and the default sound).
 QStringList SoundNames();
 // The samples of a named sound at SampleRate; empty for an unknown name.
 QList<qint16> Synthesize(const QString &name);

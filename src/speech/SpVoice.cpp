@@ -1,0 +1,252 @@
+#include "SpVoice.h"
+
+#include "AudioOutput.h"
+#include "SapiMarkup.h"
+#include "VoiceInfo.h"
+#include "VoiceStrings.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// eSpeak NG hands out samples in pieces of this length; short pieces make the first sound come
+// early and let a purge cut in quickly.
+constexpr int kPieceMs = 20;
+// How much speech may wait unplayed before synthesis pauses.
+constexpr int kQueueMs = 250;
+
+// What the library's callback gets back from a synthesis: whose text it is.
+struct TJob {
+    TSpVoice *Self;
+    quint64 Generation;
+};
+
+int SynthCallback(short *samples, int count, espeak_EVENT *events) {
+    const auto *job = events ? static_cast<const TJob *>(events->user_data) : nullptr;
+    return job ? job->Self->Deliver(job->Generation, samples, count) : 0;
+}
+
+QString AgeText(int age) {
+    // eSpeak NG gives an age in years, 0 when the voice does not say (its voices are adults).
+    if (age == 0)
+        return QStringLiteral("Adult");
+    if (age < 13)
+        return QStringLiteral("Child");
+    if (age < 20)
+        return QStringLiteral("Teen");
+    if (age < 65)
+        return QStringLiteral("Adult");
+    return QStringLiteral("Senior");
+}
+
+// eSpeak NG lists a voice's languages as a priority byte, the tag and a zero, repeated, ended by
+// a zero priority.
+QStringList LanguagesOf(const char *languages) {
+    QStringList tags;
+    if (!languages)
+        return tags;
+    const char *p = languages;
+    while (*p) {
+        ++p; // priority
+        const size_t length = std::strlen(p);
+        tags.append(QString::fromUtf8(p, qsizetype(length)));
+        p += length + 1;
+    }
+    return tags;
+}
+
+TVoiceToken TokenOf(const espeak_VOICE &voice) {
+    TVoiceToken token;
+    token.Id = QString::fromUtf8(voice.identifier);
+    token.Attributes.insert(QStringLiteral("Name"), QString::fromUtf8(voice.name));
+    token.Attributes.insert(QStringLiteral("Vendor"), VoiceStrings::Vendor);
+    if (voice.gender == 1)
+        token.Attributes.insert(QStringLiteral("Gender"), QStringLiteral("Male"));
+    else if (voice.gender == 2)
+        token.Attributes.insert(QStringLiteral("Gender"), QStringLiteral("Female"));
+    token.Attributes.insert(QStringLiteral("Age"), AgeText(voice.age));
+    QStringList ids;
+    for (const QString &tag : LanguagesOf(voice.languages))
+        if (const auto id = LocaleIdOfLanguage(tag)) {
+            const QString hex = QString::number(*id, 16).toUpper();
+            if (!ids.contains(hex))
+                ids.append(hex);
+        }
+    if (!ids.isEmpty())
+        token.Attributes.insert(QStringLiteral("Language"), ids.join(QLatin1Char(';')));
+    return token;
+}
+
+} // namespace
+
+TSpVoice::TSpVoice(std::shared_ptr<TSampleSink> sink)
+    : FSink(std::move(sink)) {
+    if (!FSink)
+        FSink = std::make_shared<TAudioOutput>(kQueueMs);
+    FWorker = std::thread([this] { Run(); });
+}
+
+TSpVoice::~TSpVoice() {
+    {
+        std::lock_guard lock(FMutex);
+        FQuit = true;
+        FPending.reset();
+    }
+    ++FGeneration;
+    FSink->Purge();
+    FWake.notify_all();
+    FWorker.join();
+}
+
+int TSpVoice::WordsPerMinute(int rate) {
+    return std::clamp(int(std::lround(espeakRATE_NORMAL * RateFactor(rate))), espeakRATE_MINIMUM,
+                      espeakRATE_MAXIMUM);
+}
+
+int TSpVoice::EngineVolume(int volume) {
+    return std::clamp(volume, 0, 100);
+}
+
+void TSpVoice::Run() {
+    // The library is brought up once per process and never shut down: its shutdown can wait
+    // forever for its own idle queue thread when it comes soon after the start.
+    static int rate = 0;
+    static bool initialized = false;
+    if (!initialized) {
+        initialized = true;
+        rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMs, nullptr,
+                                 espeakINITIALIZE_DONT_EXIT);
+    }
+    QList<TVoiceToken> voices;
+    QString czech;
+    if (rate > 0) {
+        espeak_SetSynthCallback(&SynthCallback);
+        if (const espeak_VOICE **list = espeak_ListVoices(nullptr)) {
+            for (; *list; ++list) {
+                // Voices that need the separate MBROLA synthesizer cannot speak here.
+                if (std::strncmp((*list)->identifier, "mb/", 3) == 0)
+                    continue;
+                voices.append(TokenOf(**list));
+                if (czech.isEmpty() &&
+                    LanguagesOf((*list)->languages).contains(QLatin1String("cs")))
+                    czech = voices.last().Id;
+            }
+        }
+    }
+    std::unique_lock lock(FMutex);
+    FSampleRate = rate > 0 ? rate : 0;
+    FVoices = voices;
+    FCzechId = czech;
+    FReady = true;
+    FChanged.notify_all();
+    while (true) {
+        FWake.wait(lock, [this] { return FQuit || FPending; });
+        if (FQuit)
+            break;
+        const TRequest request = *FPending;
+        FPending.reset();
+        FBusy = true;
+        lock.unlock();
+        if (FSampleRate > 0 && request.Generation == FGeneration)
+            Synthesize(request);
+        lock.lock();
+        FBusy = false;
+        FChanged.notify_all();
+    }
+}
+
+void TSpVoice::Synthesize(const TRequest &request) {
+    const QString voice = request.VoiceId.isEmpty() ? FCzechId : request.VoiceId;
+    const TSpeechText speech = TranslateMarkup(request.Text, request.Rate);
+    // A voice element switches the library's voice; the next text starts from ours again.
+    if (voice != FLoadedVoice || speech.IsSsml) {
+        if (voice.isEmpty() || espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK)
+            espeak_SetVoiceByName("cs");
+        FLoadedVoice = speech.IsSsml ? QString() : voice;
+    }
+    espeak_SetParameter(espeakRATE, WordsPerMinute(request.Rate), 0);
+    espeak_SetParameter(espeakVOLUME, EngineVolume(request.Volume), 0);
+    FSink->Begin(FSampleRate, 1);
+    const QByteArray text = speech.Text.toUtf8();
+    TJob job{this, request.Generation};
+    espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8 | (speech.IsSsml ? espeakSSML : 0), nullptr, &job);
+}
+
+int TSpVoice::Deliver(quint64 generation, const short *samples, int count) {
+    if (FGeneration != generation)
+        return 1; // a newer text purged this one
+    if (samples && count > 0)
+        FSink->Write(samples, count);
+    return FGeneration != generation ? 1 : 0;
+}
+
+void TSpVoice::WaitUntilReady() {
+    std::unique_lock lock(FMutex);
+    FChanged.wait(lock, [this] { return FReady; });
+}
+
+void TSpVoice::WaitUntilIdle() {
+    std::unique_lock lock(FMutex);
+    FChanged.wait(lock, [this] { return FReady && !FBusy && !FPending; });
+}
+
+QList<TVoiceToken> TSpVoice::GetVoices() {
+    WaitUntilReady();
+    std::lock_guard lock(FMutex);
+    return FVoices;
+}
+
+TVoiceToken TSpVoice::Voice() {
+    WaitUntilReady();
+    std::lock_guard lock(FMutex);
+    const QString id = FVoiceId.isEmpty() ? FCzechId : FVoiceId;
+    for (const TVoiceToken &token : std::as_const(FVoices))
+        if (token.Id == id)
+            return token;
+    return {};
+}
+
+bool TSpVoice::SetVoice(const TVoiceToken &token) {
+    WaitUntilReady();
+    std::lock_guard lock(FMutex);
+    for (const TVoiceToken &known : std::as_const(FVoices))
+        if (known.Id == token.Id) {
+            FVoiceId = token.Id;
+            return true;
+        }
+    return false;
+}
+
+bool TSpVoice::SetRate(int rate) {
+    if (rate < -10 || rate > 10)
+        return false;
+    FRate = rate;
+    return true;
+}
+
+bool TSpVoice::SetVolume(int volume) {
+    if (volume < 0 || volume > 100)
+        return false;
+    FVolume = volume;
+    return true;
+}
+
+bool TSpVoice::Speak(const QString &text) {
+    TRequest request{text, FVoiceId, FRate, FVolume, 0};
+    {
+        std::lock_guard lock(FMutex);
+        // Until the engine is up a text simply waits for it; afterwards a failed start shows.
+        if (FReady && FSampleRate == 0)
+            return false;
+        request.Generation = ++FGeneration;
+        FPending = request;
+    }
+    FSink->Purge();
+    FWake.notify_all();
+    return true;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "SpeechOutput.h"
+
+class TVoice;
+
+// The main window's speech output on the voice unit.
+class TVoiceOutput final : public TSpeechOutput {
+public:
+    explicit TVoiceOutput(TVoice &voice)
+        : FVoice(voice) {}
+
+    bool SpeakText(const QString &text) override;
+    void StopSpeech() override;
+    // Throws TError when the sound cannot be played.
+    void PlaySoundFile(const QString &fileName) override;
+    TVoiceSettings GetVoiceSettings() const override;
+    bool ApplyVoiceSettings(const TVoiceSettings &settings) override;
+    void CreateSapiVoice() override;
+    void FreeSapiVoice() override;
+
+private:
+    TVoice &FVoice;
+};
