@@ -3,6 +3,7 @@
 
 #include "AppStrings.h"
 #include "KeyArrangement.h"
+#include "KeySettingDlg.h"
 #include "Prompts.h"
 #include "TimeGrid.h"
 #include "VxKey.h"
@@ -165,7 +166,9 @@ void TForm1::UnselectAll() {
 }
 
 void TForm1::SelectionChange() {
-    // The key settings dialog follows the selection once it exists.
+    // From now on the key settings dialog applies its changes to the selected keys.
+    if (KeySettingDlg)
+        KeySettingDlg->SetSelection(&FSelection);
 }
 
 void TForm1::ShowKeyMenu(TVxKey *key, const QPoint &globalPos) {

@@ -3,6 +3,7 @@
 #include "AppStrings.h"
 #include "ConfirmDlg.h"
 #include "DragRect.h"
+#include "KeySettingDlg.h"
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
@@ -154,6 +155,7 @@ void TForm1::BuildControls() {
     BuildMenu();
     BuildTablePopup();
     ConfirmDlg = new TConfirmDlg(this);
+    KeySettingDlg = new TKeySettingDlg(FSpeech, this);
 
     HookKey = new TSwitchFilter(this);
     HookKey->SetReceiver(this);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -23,6 +24,7 @@ class QToolButton;
 class QWidget;
 class TConfirmDlg;
 class TDragRect;
+class TKeySettingDlg;
 class TSpeechOutput;
 class TSwitchFilter;
 class TTimeGrid;
@@ -69,6 +71,7 @@ public:
     QAction *PasteItem = nullptr;   // "Vložit"
     QAction *UpravitItem = nullptr; // "Upravit ..."
     TConfirmDlg *ConfirmDlg = nullptr;
+    TKeySettingDlg *KeySettingDlg = nullptr;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
 
@@ -185,6 +188,9 @@ private:
     void FormResize();
 
     void ShowKeyMenu(TVxKey *key, const QPoint &globalPos);
+    // Gives the key dialog's file dialogs their folders, then shows it filled from `key`;
+    // `accepted` runs when it closes with OK.
+    void ShowKeyDialog(TVxKey *key, std::function<void()> accepted);
     void AddKey(TVxKey *key);
     void DestroyKey(TVxKey *key);
     // Turns the records of a file into keys under the current layout's parent.
