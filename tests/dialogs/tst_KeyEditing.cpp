@@ -53,13 +53,6 @@ private slots:
     }
     void cleanup() { F.reset(); }
 
-    void createdOnceWithTheWindow() {
-        QVERIFY(Dlg());
-        QCOMPARE(F->Form->findChildren<TKeySettingDlg *>().size(), 1);
-        QVERIFY(!Dlg()->isVisible());
-        QVERIFY(!Dlg()->HasSelection());
-    }
-
     // How the dialog ends decides what reaches the key and whether the table counts as changed.
     void closingTheDialog_data() {
         QTest::addColumn<bool>("fromMenu");
@@ -119,26 +112,6 @@ private slots:
         QCOMPARE(clicked->Text(), QStringLiteral("clicked"));
         Dlg()->OKBtn->click();
         QCOMPARE(clicked->Text(), QStringLiteral("nové"));
-    }
-
-    void menuWithSeveralKeysGivesAppearanceOnly() {
-        TVxKey *a = F->AddKey(QStringLiteral("a"));
-        TVxKey *b = F->AddKey(QStringLiteral("b"), TSpecialKey::Enter);
-        TVxKey *c = F->AddKey(QStringLiteral("c"));
-        F->Form->SetEditMode(true);
-        for (TVxKey *k : {b, a, c})
-            Select(k);
-        OpenFromMenu();
-        // Filled from the first selected key.
-        QVERIFY(Dlg()->SystemChk->isChecked());
-        Dlg()->BtnWEdit->setValue(130);
-        Dlg()->OKBtn->click();
-        for (TVxKey *k : {a, b, c})
-            QCOMPARE(k->Width(), 130);
-        QCOMPARE(a->Text(), QStringLiteral("a"));
-        QCOMPARE(a->SpecialKey(), TSpecialKey::None);
-        QCOMPARE(c->Text(), QStringLiteral("c"));
-        QVERIFY(F->Form->TableName().isEmpty());
     }
 
     // Every property a key record keeps, edited through the dialog, saved with the table and
