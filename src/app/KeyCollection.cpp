@@ -92,10 +92,14 @@ void TForm1::New2Click() {
 }
 
 void TForm1::Delete1Click() {
+    // Only a real change counts: until the selection first changes, the key dialog applies to
+    // the key it was opened for.
+    const bool changed = !FSelection.isEmpty();
     for (qsizetype i = FSelection.size() - 1; i >= 0; --i)
         DestroyKey(FSelection.at(i));
     FSelection.clear();
-    SelectionChange();
+    if (changed)
+        SelectionChange();
     ArrangeKeys();
     SetTableName(QString());
 }
@@ -107,8 +111,10 @@ void TForm1::ClearTable() {
         DestroyKey(FKeys.at(i));
     FKeys.clear();
     FCreated.clear();
+    const bool changed = !FSelection.isEmpty();
     FSelection.clear();
-    SelectionChange();
+    if (changed)
+        SelectionChange();
     TimeGrid1->ClearCells();
 }
 

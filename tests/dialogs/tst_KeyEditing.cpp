@@ -63,6 +63,8 @@ private slots:
         QTest::newRow("popup, OK") << false << false << "ok" << true << true;
         QTest::newRow("popup, Storno") << false << false << "cancel" << false << false;
         QTest::newRow("popup, Escape") << false << false << "escape" << false << false;
+        // Nothing was ever selected (a new table does not count): applying acts on the key.
+        QTest::newRow("popup, apply, Storno") << false << true << "cancel" << true << false;
         QTest::newRow("menu, OK") << true << false << "ok" << true << true;
         QTest::newRow("menu, apply, Storno") << true << true << "cancel" << true << false;
     }
@@ -72,6 +74,7 @@ private slots:
         QFETCH(QString, close);
         QFETCH(bool, changed);
         QFETCH(bool, marked);
+        F->Form->New1Click();
         TVxKey *key = F->AddKey(QStringLiteral("a"));
         F->Form->SetEditMode(true);
         F->Form->SetTableName(F->TablePath(QStringLiteral("t.kbt")));
