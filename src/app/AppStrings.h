@@ -42,8 +42,6 @@ inline const QString MaxKeysSuffix = QStringLiteral(" !");
 inline const QString NoKeySelected =
     QStringLiteral("Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
                    "\rklávesy [Ctrl] a levého tlačítka myši.");
-inline const QString KeyDialogMissing =
-    QStringLiteral("Dialog pro nastavení klávesy zatím není k dispozici.");
 
 inline const QString LoadItem = QStringLiteral("Nahrát symbol...");
 inline const QString ClearItem = QStringLiteral("Smazat symbol");

@@ -3,6 +3,7 @@
 
 #include "AppStrings.h"
 #include "KeyArrangement.h"
+#include "KeySettingDlg.h"
 #include "Prompts.h"
 #include "TimeGrid.h"
 #include "VxKey.h"
@@ -91,10 +92,14 @@ void TForm1::New2Click() {
 }
 
 void TForm1::Delete1Click() {
+    // Only a real change counts: until the selection first changes, the key dialog applies to
+    // the key it was opened for.
+    const bool changed = !FSelection.isEmpty();
     for (qsizetype i = FSelection.size() - 1; i >= 0; --i)
         DestroyKey(FSelection.at(i));
     FSelection.clear();
-    SelectionChange();
+    if (changed)
+        SelectionChange();
     ArrangeKeys();
     SetTableName(QString());
 }
@@ -106,8 +111,10 @@ void TForm1::ClearTable() {
         DestroyKey(FKeys.at(i));
     FKeys.clear();
     FCreated.clear();
+    const bool changed = !FSelection.isEmpty();
     FSelection.clear();
-    SelectionChange();
+    if (changed)
+        SelectionChange();
     TimeGrid1->ClearCells();
 }
 
@@ -165,7 +172,9 @@ void TForm1::UnselectAll() {
 }
 
 void TForm1::SelectionChange() {
-    // The key settings dialog follows the selection once it exists.
+    // From now on the key settings dialog applies its changes to the selected keys.
+    if (KeySettingDlg)
+        KeySettingDlg->SetSelection(&FSelection);
 }
 
 void TForm1::ShowKeyMenu(TVxKey *key, const QPoint &globalPos) {

@@ -2,7 +2,9 @@
 #include "MainForm.h"
 
 #include "AppStrings.h"
+#include "Directories.h"
 #include "Error.h"
+#include "KeySettingDlg.h"
 #include "Picture.h"
 #include "Prompts.h"
 #include "VxKey.h"
@@ -90,8 +92,36 @@ void TForm1::PasteItemClick() {
     SetTableName(QString());
 }
 
+void TForm1::ShowKeyDialog(TVxKey *key, std::function<void()> accepted) {
+    if (!key || KeySettingDlg->isVisible())
+        return;
+    if (KeySettingDlg->KeybdDialogDir.isEmpty())
+        KeySettingDlg->KeybdDialogDir = Dirs().TablesDir;
+    if (KeySettingDlg->SoundDialogDir.isEmpty())
+        KeySettingDlg->SoundDialogDir = Dirs().SoundsDir;
+    if (KeySettingDlg->ImageDialogDir.isEmpty())
+        KeySettingDlg->ImageDialogDir = Dirs().PicturesDir;
+    KeySettingDlg->FillFromKey(key);
+    // Modal to the window, but without a nested event loop: the answer arrives by signal.
+    connect(
+        KeySettingDlg, &QDialog::finished, this,
+        [accepted = std::move(accepted)](int result) {
+            if (result != QDialog::Rejected)
+                accepted();
+        },
+        Qt::SingleShotConnection);
+    KeySettingDlg->open();
+    // Straight to the keyboard: a switch or keyboard user must not have to click into it.
+    KeySettingDlg->activateWindow();
+}
+
 void TForm1::UpravitClick() {
-    Prompts().Message(AppStrings::KeyDialogMissing);
+    const QPointer<TVxKey> key = FPopupKey;
+    ShowKeyDialog(key, [this, key] {
+        if (key)
+            key->AssignKey(KeySettingDlg->WorkingKey());
+        SetTableName(QString());
+    });
 }
 
 void TForm1::Edit1Click() {
@@ -99,5 +129,8 @@ void TForm1::Edit1Click() {
         Prompts().Message(AppStrings::NoKeySelected);
         return;
     }
-    Prompts().Message(AppStrings::KeyDialogMissing);
+    ShowKeyDialog(FSelection.constFirst(), [this] {
+        KeySettingDlg->ApplyBtnClick();
+        SetTableName(QString());
+    });
 }

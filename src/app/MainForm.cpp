@@ -4,6 +4,7 @@
 #include "ConfirmDlg.h"
 #include "DragRect.h"
 #include "GridDlg.h"
+#include "KeySettingDlg.h"
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
@@ -159,6 +160,7 @@ void TForm1::BuildControls() {
     BuildTablePopup();
     ConfirmDlg = new TConfirmDlg(this);
     GridDialog = new TGridDialog(this);
+    KeySettingDlg = new TKeySettingDlg(FSpeech, this);
 
     HookKey = new TSwitchFilter(this);
     HookKey->SetReceiver(this);

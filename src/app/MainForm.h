@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -26,6 +27,7 @@ class QWidget;
 class TConfirmDlg;
 class TDragRect;
 class TGridDialog;
+class TKeySettingDlg;
 class TSpeechOutput;
 class TSwitchFilter;
 class TTimeGrid;
@@ -74,6 +76,7 @@ public:
     QAction *UpravitItem = nullptr; // "Upravit ..."
     TConfirmDlg *ConfirmDlg = nullptr;
     TGridDialog *GridDialog = nullptr;
+    TKeySettingDlg *KeySettingDlg = nullptr;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
 
@@ -219,6 +222,9 @@ private:
     TDisplayRecord CollectDisplay() const;
 
     void ShowKeyMenu(TVxKey *key, const QPoint &globalPos);
+    // Gives the key dialog's file dialogs their folders, then shows it filled from `key`;
+    // `accepted` runs when it closes with OK.
+    void ShowKeyDialog(TVxKey *key, std::function<void()> accepted);
     void AddKey(TVxKey *key);
     void DestroyKey(TVxKey *key);
     // Turns the records of a file into keys under the current layout's parent.

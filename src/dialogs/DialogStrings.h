@@ -61,3 +61,78 @@ inline const QString YesName = QStringLiteral("Ano");
 inline const QString NoName = QStringLiteral("Ne");
 
 } // namespace DialogStrings
+
+// The key settings dialog.
+namespace DialogStrings {
+
+inline const QString KeySettingCaption = QStringLiteral("Nastavení klávesy");
+inline const QString OkButton = QStringLiteral("O&K");
+inline const QString CancelButton = QStringLiteral("&Storno");
+inline const QString ApplyButton = QStringLiteral("Provést &změny");
+
+inline const QString RozmerySheet = QStringLiteral("&Rozměry a Text");
+inline const QString SymbolSheet = QStringLiteral("S&ymbol");
+inline const QString BarvySheet = QStringLiteral("&Barvy");
+inline const QString JineSheet = QStringLiteral("&Jiná nastavení");
+
+inline const QString HeightLabel = QStringLiteral("&Výška");
+inline const QString WidthLabel = QStringLiteral("Šíř&ka");
+inline const QString BorderLabel = QStringLiteral("&Okraje");
+inline const QString TextLabel = QStringLiteral("&Text");
+// Two blanks before "klávesa", as the caption always had.
+inline const QString SystemKey = QStringLiteral("S&ystémová  klávesa");
+inline const QString FontButton = QStringLiteral("&Písmo...");
+
+inline const QString NoSymbol = QStringLiteral("(None)");
+inline const QString LoadSymbol = QStringLiteral("&Otevřít ...");
+inline const QString ClearSymbol = QStringLiteral("S&mazat");
+inline const QString KeepAspect = QStringLiteral("&Zachovat rozměry");
+inline const QString AspectLabel = QStringLiteral("&výška/šířka:");
+inline const QString AspectDesign = QStringLiteral("1.0");
+
+inline const QString NormalLabel = QStringLiteral("&Normální");
+inline const QString SpecialLabel = QStringLiteral("S&peciální");
+inline const QString BackLabel = QStringLiteral("P&ozadí textu");
+inline const QString SelectedLabel = QStringLiteral("&Vybraná");
+inline const QString ActiveLabel = QStringLiteral("&Aktivní");
+inline const QString D3Check = QStringLiteral("3D-effect");
+inline const QString Sample = QStringLiteral("Ukázka");
+
+inline const QString SoundLabel = QStringLiteral("&Zvuk");
+inline const QString SoundHint = QStringLiteral("Zadejte název zvukového souboru (včetně cesty)");
+inline const QString FindButton = QStringLiteral("Najít ...");
+inline const QString PlayButton = QStringLiteral("Přehrát...");
+inline const QString KeybdLabel = QStringLiteral("&Klávesnice");
+inline const QString KeybdHint =
+    QStringLiteral("Zadejte název souboru s tabulkou [*.kbt] }včetně cesty]");
+
+inline const QString ImageDialogTitle = QStringLiteral("Načtení souboru s obrázkem");
+// Besides bitmaps, metafiles and JPEG, any picture the system can read is offered.
+inline const QString ImageDialogFilter =
+    QStringLiteral("All (*.bmp *.wmf *.emf *.jpg *.jpeg *.png *.gif *.svg *.ico);;Bitmaps (*.bmp);;"
+                   "Metafiles (*.wmf *.emf);;JPEG [*.jpg] (*.jpg *.jpeg);;"
+                   "Other pictures (*.png *.gif *.svg *.ico);;all files (*)");
+inline const QString SoundDialogTitle = QStringLiteral("Načtení zvukového záznamu");
+inline const QString SoundDialogFilter = QStringLiteral("sound files (*.wav);;all files (*)");
+inline const QString SoundSuffix = QStringLiteral("wav");
+inline const QString KeybdDialogTitle = QStringLiteral("Načtení souboru s klávesnicí");
+inline const QString KeybdDialogFilter = QStringLiteral("KBT files (*.kbt);;all files (*)");
+inline const QString KeybdSuffix = QStringLiteral("kbt");
+
+inline const QString BadNumber = QStringLiteral("Nesprávně zadané číslo");
+inline const QString NoKeySelected =
+    QStringLiteral("Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
+                   "\rklávesy [Ctrl] a levého tlačítka myši.");
+
+// What a screen reader announces for controls without a caption of their own.
+inline const QString UpperTextName = QStringLiteral("Horní text");
+inline const QString SpecialKeyName = QStringLiteral("Druh systémové klávesy");
+inline const QString SymbolName = QStringLiteral("Symbol");
+inline const QString SampleDescription = QStringLiteral("Náhled upravované klávesy");
+inline const QString NormalName = QStringLiteral("Normální barva");
+inline const QString SpecialName = QStringLiteral("Speciální barva");
+inline const QString BackName = QStringLiteral("Barva pozadí textu");
+inline const QString SelectedName = QStringLiteral("Barva vybrané klávesy");
+inline const QString ActiveName = QStringLiteral("Barva aktivní klávesy");
+
+} // namespace DialogStrings

@@ -23,6 +23,12 @@ public:
     // File dialogs; an empty string means the user cancelled.
     virtual QString OpenFileName(const QString &title, const QString &directory,
                                  const QString &filter) = 0;
+    // An open dialog that completes a name typed without an extension with `defaultSuffix`.
+    virtual QString OpenFileNameWithSuffix(const QString &title, const QString &directory,
+                                           const QString &filter, const QString &defaultSuffix) {
+        Q_UNUSED(defaultSuffix);
+        return OpenFileName(title, directory, filter);
+    }
     virtual QString SaveFileName(const QString &title, const QString &directory,
                                  const QString &filter, const QString &defaultSuffix) = 0;
 

@@ -36,6 +36,17 @@ QString TQtPrompts::OpenFileName(const QString &title, const QString &directory,
     return QFileDialog::getOpenFileName(FParent, title, directory, filter);
 }
 
+QString TQtPrompts::OpenFileNameWithSuffix(const QString &title, const QString &directory,
+                                           const QString &filter, const QString &defaultSuffix) {
+    QFileDialog dialog(FParent, title, directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QString TQtPrompts::SaveFileName(const QString &title, const QString &directory,
                                  const QString &filter, const QString &defaultSuffix) {
     QFileDialog dialog(FParent, title, directory, filter);

@@ -16,6 +16,8 @@ public:
     bool Question(const QString &text) override;
     QString OpenFileName(const QString &title, const QString &directory,
                          const QString &filter) override;
+    QString OpenFileNameWithSuffix(const QString &title, const QString &directory,
+                                   const QString &filter, const QString &defaultSuffix) override;
     QString SaveFileName(const QString &title, const QString &directory, const QString &filter,
                          const QString &defaultSuffix) override;
     std::optional<QColor> ChooseColor(const QColor &initial) override;
