@@ -3,6 +3,7 @@
 
 #include "AppStrings.h"
 #include "Error.h"
+#include "Limits.h"
 #include "Picture.h"
 #include "Prompts.h"
 #include "VxKey.h"
@@ -83,7 +84,7 @@ void TForm1::PasteItemClick() {
                 FPopupKey->SetSymbol(TPicture::FromImageAsJpeg(image));
         }
         if (data && data->hasText())
-            FPopupKey->SetText(data->text());
+            FPopupKey->SetText(data->text().left(Limits::MaxKeyText));
     } catch (const TError &) {
     }
     FPopupKey->update();
