@@ -37,12 +37,13 @@ constexpr int MaxKeyBorder = 32767;
 // Pictures, checked from their headers before anything is decoded. A side of 16384 pixels is
 // more than any screen; the pixel counts bound the decoded image (4 bytes a pixel): 256 MB for
 // a photograph (JPEG is decoded scaled down to the key's size, so only its header is trusted
-// for the full count), 64 MB for an uncompressed bitmap, and 16 MB for a run-length bitmap,
-// whose few stored bytes can claim a large area cheaply.
+// for the full count), 64 MB for an uncompressed bitmap, whose file is as large, and 4 MB for a
+// run-length bitmap, whose two stored bytes can claim a large area: a table of 200 of them
+// must still paint within a second.
 constexpr int MaxPictureSide = 16384;
 constexpr qint64 MaxJpegPixels = qint64(1) << 26;
 constexpr qint64 MaxBitmapPixels = qint64(1) << 24;
-constexpr qint64 MaxRlePixels = qint64(1) << 22;
+constexpr qint64 MaxRlePixels = qint64(1) << 20;
 // A picture file loaded by the user from disk.
 constexpr qint64 MaxPictureFile = qint64(256) << 20;
 // Pixels of one cached drawing of a picture at a key's size.
