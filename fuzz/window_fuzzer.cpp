@@ -4,6 +4,7 @@
 // process with more resident memory than the memory budget aborts, so libFuzzer keeps it.
 // Run with -rss_limit_mb as well; the check here catches growth that stays below it per input.
 #include "Directories.h"
+#include "Error.h"
 #include "MainForm.h"
 #include "Prompts.h"
 #include "RecordingSpeech.h"
