@@ -14,19 +14,12 @@
 
 namespace {
 
-void MakeKeys(const TTableReadResult &result) {
-    for (const TTableKey &entry : result.Table.Keys) {
-        QBuffer record;
-        record.setData(entry.Record);
-        record.open(QIODevice::ReadOnly);
-        try {
-            std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(nullptr, &record);
-            key->resize(key->size().boundedTo(QSize(200, 200)));
-            QImage image(key->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-            key->render(&image);
-        } catch (const TError &) {
-        }
-    }
+// Each key the reader accepts is created as the program creates it, then painted.
+void MakeKey(QIODevice *device) {
+    std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(nullptr, device);
+    key->resize(key->size().boundedTo(QSize(200, 200)));
+    QImage image(key->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    key->render(&image);
 }
 
 } // namespace
@@ -49,10 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (bool keyFile : {false, true}) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        try {
-            MakeKeys(keyFile ? ReadKeyFile(&buffer) : ReadTableFile(&buffer));
-        } catch (const TError &) {
-        }
+        TTableReadResult read = keyFile ? ReadKeyFile(&buffer) : ReadTableFile(&buffer);
+        // Refusals end in the result; a TError escaping here would be a finding.
+        ReadKeys(read, bytes, [](QIODevice *device, const TTableKey &, int) { MakeKey(device); });
     }
     return 0;
 }

@@ -56,6 +56,22 @@ inline const QString LoadPictFilter =
 inline const QString CannotLoadTable = QStringLiteral("Tabulku nelze nahrát.");
 inline const QString TryOpenMenu = QStringLiteral("Zkuste nahrát tabulku z menu Soubor/Otevřít...");
 inline const QString CannotOpenTable = QStringLiteral("Tabulku nelze otevřít: ");
+inline const QString CannotOpenKeys = QStringLiteral("Soubor s klávesami nelze otevřít: ");
+// The second line of those messages: what is wrong with the file, and where.
+inline const QString ProblemKey = QStringLiteral("klávesa %1: ");          // counted from 1
+inline const QString ProblemOffset = QStringLiteral(" (bajt %1 souboru)"); // file offset
+inline const QString FaultTruncated = QStringLiteral("soubor je zkrácený");
+inline const QString FaultDamaged = QStringLiteral("záznam je poškozený");
+inline const QString FaultGridSize = QStringLiteral("velikost mřížky je mimo povolený rozsah");
+inline const QString FaultTooManyKeys = QStringLiteral("soubor má příliš mnoho kláves");
+inline const QString FaultCellOutside = QStringLiteral("buňka klávesy leží mimo mřížku");
+inline const QString FaultCellTaken = QStringLiteral("buňka klávesy už patří jiné klávese");
+inline const QString FaultTrailingBytes =
+    QStringLiteral("za poslední klávesou následují další data");
+inline const QString FaultPicture = QStringLiteral("obrázek je poškozený");
+inline const QString FaultPictureTooLarge = QStringLiteral("obrázek je příliš velký");
+inline const QString FaultTextTooLong = QStringLiteral("text je příliš dlouhý");
+inline const QString FaultGeometry = QStringLiteral("poloha nebo velikost je mimo rozsah");
 inline const QString SaveTableQuestion = QStringLiteral("Uložit tabulku ?");
 inline const QString OpenTableTitle = QStringLiteral("Načíst soubor s tabulkou");
 inline const QString OpenKeysTitle = QStringLiteral("Načíst soubor s klávesou/klávesami");

@@ -4,11 +4,13 @@
 #include "AppStrings.h"
 #include "KeyArrangement.h"
 #include "KeySettingDlg.h"
+#include "Limits.h"
 #include "Prompts.h"
 #include "TimeGrid.h"
 #include "VxKey.h"
 
 #include <QMenu>
+#include <algorithm>
 
 void TForm1::AddKey(TVxKey *key) {
     FKeys.append(key);
@@ -42,16 +44,20 @@ void TForm1::HookKeyEvents(TVxKey *key) {
 }
 
 bool TForm1::CanAddKey() {
-    const qint64 capacity = qint64(TimeGrid1->nRow()) * TimeGrid1->nCol();
-    if (FKeys.size() < capacity)
-        return true;
-    if (FScanning) {
+    const qint64 cells = qint64(TimeGrid1->nRow()) * TimeGrid1->nCol();
+    const qint64 capacity = FScanning ? std::min<qint64>(cells, Limits::MaxKeys) : Limits::MaxKeys;
+    if (FKeys.size() >= capacity) {
         Prompts().Message(AppStrings::MaxKeysPrefix + QString::number(capacity) +
                           AppStrings::MaxKeysSuffix);
         return false;
     }
+    if (FKeys.size() < cells)
+        return true;
     // The free layout has room for any number of keys; the grid grows so each still gets a cell.
-    TimeGrid1->SetnCol(TimeGrid1->nCol() + 1);
+    if (TimeGrid1->nCol() < Limits::MaxGridCols)
+        TimeGrid1->SetnCol(TimeGrid1->nCol() + 1);
+    else
+        TimeGrid1->SetnRow(TimeGrid1->nRow() + 1);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "Directories.h"
 #include "Error.h"
 #include "KeySettingDlg.h"
+#include "Limits.h"
 #include "Picture.h"
 #include "Prompts.h"
 #include "VxKey.h"
@@ -85,7 +86,7 @@ void TForm1::PasteItemClick() {
                 FPopupKey->SetSymbol(TPicture::FromImageAsJpeg(image));
         }
         if (data && data->hasText())
-            FPopupKey->SetText(data->text());
+            FPopupKey->SetText(data->text().left(Limits::MaxKeyText));
     } catch (const TError &) {
     }
     FPopupKey->update();

@@ -228,7 +228,7 @@ private:
     void AddKey(TVxKey *key);
     void DestroyKey(TVxKey *key);
     // Turns the records of a file into keys under the current layout's parent.
-    TVxKey *KeyFromRecord(const QByteArray &record);
+    TVxKey *KeyFromRecord(QIODevice *record);
 
     void TextKey(int code, const QString &text, const QString &textSh, TVxKey *key);
     void SpecialAction(int code, TVxKey *key);

@@ -6,6 +6,7 @@
 #include "Directories.h"
 #include "Error.h"
 #include "FileLookup.h"
+#include "Limits.h"
 #include "Prompts.h"
 #include "StringProc.h"
 #include "TableFormat.h"
@@ -47,14 +48,57 @@ QByteArray RecordOf(const TVxKey *key) {
     return buffer.data();
 }
 
+// The reason a file was refused, in the user's words, for the second line of the message.
+QString ProblemText(const TReadProblem &problem) {
+    QString reason;
+    switch (problem.Fault) {
+    case TFault::Truncated:
+        reason = AppStrings::FaultTruncated;
+        break;
+    case TFault::GridSize:
+        reason = AppStrings::FaultGridSize;
+        break;
+    case TFault::TooManyKeys:
+        reason = AppStrings::FaultTooManyKeys;
+        break;
+    case TFault::CellOutside:
+        reason = AppStrings::FaultCellOutside;
+        break;
+    case TFault::CellTaken:
+        reason = AppStrings::FaultCellTaken;
+        break;
+    case TFault::TrailingBytes:
+        reason = AppStrings::FaultTrailingBytes;
+        break;
+    case TFault::Picture:
+        reason = AppStrings::FaultPicture;
+        break;
+    case TFault::PictureTooLarge:
+        reason = AppStrings::FaultPictureTooLarge;
+        break;
+    case TFault::TextTooLong:
+        reason = AppStrings::FaultTextTooLong;
+        break;
+    case TFault::Geometry:
+        reason = AppStrings::FaultGeometry;
+        break;
+    case TFault::None:
+    case TFault::Damaged:
+        reason = AppStrings::FaultDamaged;
+        break;
+    }
+    if (problem.Key >= 0)
+        reason = AppStrings::ProblemKey.arg(problem.Key + 1) + reason;
+    if (problem.Offset >= 0)
+        reason += AppStrings::ProblemOffset.arg(problem.Offset);
+    return reason;
+}
+
 } // namespace
 
-TVxKey *TForm1::KeyFromRecord(const QByteArray &record) {
-    QBuffer buffer;
-    buffer.setData(record);
-    buffer.open(QIODevice::ReadOnly);
+TVxKey *TForm1::KeyFromRecord(QIODevice *record) {
     QWidget *parent = FScanning ? static_cast<QWidget *>(TimeGrid1) : KeyPanel;
-    std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(parent, &buffer);
+    std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(parent, record);
     TVxKey *raw = key.release(); // the parent owns it now
     HookKeyEvents(raw);
     raw->SetColorFocused(TimeGrid1->PenFocus().Color);
@@ -76,9 +120,9 @@ void TForm1::LoadTable(const QString &name) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    const TTableReadResult read = ReadTableFile(&buffer);
+    TTableReadResult read = ReadTableFile(&buffer);
 
-    bool ok = read.Ok();
+    // A refused header changes nothing: the grid keeps its size and the layout stays.
     if (read.HeaderRead) {
         const TTableFile &table = read.Table;
         SetScanning(table.Scanning());
@@ -88,16 +132,12 @@ void TForm1::LoadTable(const QString &name) {
             TimeGrid1->SetnCol(table.nCol);
             TimeGrid1->SetnRow(table.nRow);
         }
-        try {
-            for (const TTableKey &entry : table.Keys) {
-                TVxKey *key = KeyFromRecord(entry.Record);
-                if (FScanning)
-                    TimeGrid1->PutCell(entry.Col, entry.Row, key);
-            }
-        } catch (const TError &) {
-            ok = false;
-        }
-        if (ok) {
+        ReadKeys(read, bytes, [this](QIODevice *device, const TTableKey &entry, int) {
+            TVxKey *key = KeyFromRecord(device);
+            if (FScanning)
+                TimeGrid1->PutCell(entry.Col, entry.Row, key);
+        });
+        if (read.Ok()) {
             if (FScanning)
                 TimeGrid1->ArrangeCells();
             else
@@ -106,8 +146,9 @@ void TForm1::LoadTable(const QString &name) {
             TVxKey::ActiveFrameWidth = TimeGrid1->PenFocus().Width;
         }
     }
-    if (!ok)
-        Prompts().Error(AppStrings::CannotOpenTable + name);
+    if (!read.Ok())
+        Prompts().Error(AppStrings::CannotOpenTable + name + QLatin1Char('\r') +
+                        ProblemText(read.Problem));
     TimeGrid1->SetiRow(0);
     TimeGrid1->SetiCol(0);
 }
@@ -118,11 +159,12 @@ TTableFile TForm1::CurrentTableFile() const {
     if (FScanning) {
         table.nCol = TimeGrid1->nCol();
         table.nRow = TimeGrid1->nRow();
-        for (int r = 0; r < table.nRow; ++r) {
-            for (int c = 0; c < table.nCol; ++c) {
-                if (auto *key = qobject_cast<TVxKey *>(TimeGrid1->GetCell(c, r)))
-                    table.Keys.append(TTableKey{c, r, RecordOf(key)});
-            }
+        // Row by row, the occupied cells only; keys below the last row have no cell.
+        for (const QPoint &cell : TimeGrid1->OccupiedCells()) {
+            if (cell.y() >= table.nRow)
+                break;
+            if (auto *key = qobject_cast<TVxKey *>(TimeGrid1->GetCell(cell.x(), cell.y())))
+                table.Keys.append(TTableKey{cell.x(), cell.y(), RecordOf(key)});
         }
     } else {
         for (const TVxKey *key : std::as_const(FCreated))
@@ -223,14 +265,21 @@ void TForm1::LoadKey1Click() {
     if (file.isEmpty())
         return;
     try {
+        const QByteArray bytes = ReadWholeFile(file);
         QBuffer buffer;
-        buffer.setData(ReadWholeFile(file));
+        buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
-        const TTableReadResult read = ReadKeyFile(&buffer);
-        for (const TTableKey &entry : read.Table.Keys)
-            KeyFromRecord(entry.Record);
+        TTableReadResult read = ReadKeyFile(&buffer);
+        // The window holds no more keys than one table may.
+        const qsizetype room = Limits::MaxKeys - FKeys.size();
+        ReadKeys(read, bytes, [this, room](QIODevice *device, const TTableKey &, int index) {
+            if (index >= room)
+                throw TError(QString(), TFault::TooManyKeys);
+            KeyFromRecord(device);
+        });
         if (!read.Ok())
-            throw TError(read.Error);
+            throw TError(AppStrings::CannotOpenKeys + file + QLatin1Char('\r') +
+                         ProblemText(read.Problem));
     } catch (const TError &e) {
         // The keys read before the damage stay, but the table is not rearranged.
         Prompts().Error(e.Message());

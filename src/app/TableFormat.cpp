@@ -1,17 +1,34 @@
 #include "TableFormat.h"
 
 #include "ComponentReader.h"
+#include "Limits.h"
 #include "StreamError.h"
 
+#include <QBuffer>
 #include <QIODevice>
+#include <QSet>
 #include <QtEndian>
 
 namespace {
 
+// A refusal found by the framing; the key index and the offset are filled in by the reader.
+class TFramingError : public TStreamError {
+public:
+    TFramingError(const QString &message, TFault fault, qint64 offset)
+        : TStreamError(message, fault)
+        , FOffset(offset) {}
+    qint64 Offset() const { return FOffset; }
+
+private:
+    qint64 FOffset;
+};
+
 qint32 ReadInt32(QIODevice *device, const char *what) {
+    const qint64 at = device->pos();
     char raw[4];
     if (device->read(raw, 4) != 4)
-        throw TStreamError(QStringLiteral("The file ends before the %1.").arg(QLatin1String(what)));
+        throw TFramingError(QStringLiteral("the file ends before the %1").arg(QLatin1String(what)),
+                            TFault::Truncated, at);
     return qFromLittleEndian<qint32>(raw);
 }
 
@@ -28,10 +45,88 @@ void WriteBytes(QIODevice *device, const QByteArray &bytes) {
 }
 
 qint32 ReadCount(QIODevice *device) {
+    const qint64 at = device->pos();
     const qint32 count = ReadInt32(device, "key count");
     if (count < 0)
-        throw TStreamError(QStringLiteral("The key count %1 is negative.").arg(count));
+        throw TFramingError(QStringLiteral("the key count %1 is negative").arg(count),
+                            TFault::Damaged, at);
+    if (count > Limits::MaxKeys)
+        throw TFramingError(
+            QStringLiteral("%1 keys are more than the %2 allowed").arg(count).arg(Limits::MaxKeys),
+            TFault::TooManyKeys, at);
     return count;
+}
+
+qint32 ReadGridCount(QIODevice *device, const char *what, int limit) {
+    const qint64 at = device->pos();
+    const qint32 count = ReadInt32(device, what);
+    if (count < 1 || count > limit)
+        throw TFramingError(QStringLiteral("the %1 %2 is outside 1..%3")
+                                .arg(QLatin1String(what))
+                                .arg(count)
+                                .arg(limit),
+                            TFault::GridSize, at);
+    return count;
+}
+
+TFault FaultOf(const TError &e) {
+    return e.Fault() == TFault::None ? TFault::Damaged : e.Fault();
+}
+
+void SetProblem(TTableReadResult &result, const TError &e, int key, qint64 offset) {
+    result.Problem = TReadProblem{FaultOf(e), key, offset, e.Message()};
+    result.Error = DescribeProblem(result.Problem);
+}
+
+// Reads `count` keys, each with its cell when `table` is in the scanning layout, then checks
+// that nothing follows them.
+void ReadKeyList(QIODevice *device, TTableReadResult &result, qint32 count, bool cells) {
+    TTableFile &table = result.Table;
+    QSet<qint64> taken;
+    for (qint32 i = 0; i < count; ++i) {
+        const qint64 entry = device->pos();
+        qint64 at = entry;
+        try {
+            TTableKey key;
+            if (cells) {
+                key.Col = ReadInt32(device, "key's column");
+                key.Row = ReadInt32(device, "key's row");
+                if (key.Col < 0 || key.Row < 0 || key.Col >= table.nCol || key.Row >= table.nRow)
+                    throw TFramingError(QStringLiteral("the cell (%1, %2) lies outside the %3 x "
+                                                       "%4 grid")
+                                            .arg(key.Col)
+                                            .arg(key.Row)
+                                            .arg(table.nCol)
+                                            .arg(table.nRow),
+                                        TFault::CellOutside, at);
+                if (taken.contains(qint64(key.Row) * table.nCol + key.Col))
+                    throw TFramingError(QStringLiteral("the cell (%1, %2) already holds a key")
+                                            .arg(key.Col)
+                                            .arg(key.Row),
+                                        TFault::CellTaken, at);
+                at = device->pos();
+            }
+            key.Offset = at;
+            key.Entry = entry;
+            key.Record = ReadRecordBytes(device);
+            if (cells)
+                taken.insert(qint64(key.Row) * table.nCol + key.Col);
+            table.Keys.append(key);
+        } catch (const TFramingError &e) {
+            SetProblem(result, e, i, e.Offset());
+            return;
+        } catch (const TError &e) {
+            SetProblem(result, e, i, entry);
+            return;
+        }
+    }
+    if (!device->atEnd()) {
+        const qint64 at = device->pos();
+        SetProblem(result,
+                   TError(QStringLiteral("%1 bytes follow the last key").arg(device->size() - at),
+                          TFault::TrailingBytes),
+                   -1, at);
+    }
 }
 
 } // namespace
@@ -59,43 +154,70 @@ QByteArray ReadRecordBytes(QIODevice *device) {
 TTableReadResult ReadTableFile(QIODevice *device) {
     TTableReadResult result;
     TTableFile &table = result.Table;
+    qint32 count = 0;
     try {
         char layout = 0;
         if (device->read(&layout, 1) != 1)
-            throw TStreamError(QStringLiteral("The file is empty."));
+            throw TFramingError(QStringLiteral("the file is empty"), TFault::Truncated, 0);
         table.Layout = static_cast<quint8>(layout);
-        const qint32 count = ReadCount(device);
+        count = ReadCount(device);
         if (table.Scanning()) {
-            table.nCol = ReadInt32(device, "column count");
-            table.nRow = ReadInt32(device, "row count");
+            table.nCol = ReadGridCount(device, "column count", Limits::MaxGridCols);
+            table.nRow = ReadGridCount(device, "row count", Limits::MaxGridRows);
         }
-        result.HeaderRead = true;
-        for (qint32 i = 0; i < count; ++i) {
-            TTableKey key;
-            if (table.Scanning()) {
-                key.Col = ReadInt32(device, "key's column");
-                key.Row = ReadInt32(device, "key's row");
-            }
-            key.Record = ReadRecordBytes(device);
-            table.Keys.append(key);
-        }
-    } catch (const TStreamError &e) {
-        result.Error = e.Message();
+    } catch (const TFramingError &e) {
+        SetProblem(result, e, -1, e.Offset());
+        return result;
     }
+    result.HeaderRead = true;
+    ReadKeyList(device, result, count, table.Scanning());
     return result;
 }
 
 TTableReadResult ReadKeyFile(QIODevice *device) {
     TTableReadResult result;
+    qint32 count = 0;
     try {
-        const qint32 count = ReadCount(device);
-        result.HeaderRead = true;
-        for (qint32 i = 0; i < count; ++i)
-            result.Table.Keys.append(TTableKey{0, 0, ReadRecordBytes(device)});
-    } catch (const TStreamError &e) {
-        result.Error = e.Message();
+        count = ReadCount(device);
+    } catch (const TFramingError &e) {
+        SetProblem(result, e, -1, e.Offset());
+        return result;
     }
+    result.HeaderRead = true;
+    ReadKeyList(device, result, count, false);
     return result;
+}
+
+void ReadKeys(TTableReadResult &result, const QByteArray &bytes, const TKeyReader &readKey) {
+    QBuffer buffer;
+    buffer.setData(bytes); // shared, not copied
+    buffer.open(QIODevice::ReadOnly);
+    QList<TTableKey> &keys = result.Table.Keys;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        try {
+            if (!buffer.seek(keys[i].Offset))
+                throw TStreamError(QStringLiteral("the record lies outside the file"));
+            readKey(&buffer, keys[i], int(i));
+        } catch (const TError &e) {
+            // A key's own failure comes before any later one of the framing. Its offset is where
+            // the key's entry begins (its cell, in a scanning table); the detail may say more.
+            const qint64 entry = keys[i].Entry;
+            keys.resize(i);
+            SetProblem(result, e, int(i), entry);
+            return;
+        }
+    }
+}
+
+QString DescribeProblem(const TReadProblem &problem) {
+    QString where;
+    if (problem.Key >= 0)
+        where = QStringLiteral("key %1").arg(problem.Key + 1);
+    if (problem.Offset >= 0)
+        where += (where.isEmpty() ? QStringLiteral("at file offset %1")
+                                  : QStringLiteral(" at file offset %1"))
+                     .arg(problem.Offset);
+    return where.isEmpty() ? problem.Detail : where + QStringLiteral(": ") + problem.Detail;
 }
 
 void WriteTableFile(QIODevice *device, const TTableFile &table) {

@@ -308,10 +308,10 @@ QSize TEmfPlayer::Size(QByteArrayView bytes) {
                  int(std::min<qint64>(std::abs(ht) * 96 / 2540, 1 << 20)));
 }
 
-void TEmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView bytes) {
+bool TEmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView bytes) {
     const std::optional<THeader> h = ReadHeader(bytes);
     if (!h)
-        return;
+        return true;
     TMetafileDC dc(painter, target);
     // Pixels per millimetre of the reference device; the frame in those pixels maps onto the
     // target.
@@ -335,6 +335,7 @@ void TEmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView by
     TByteReader r(bytes.data(), bytes.size());
     r.Seek(h->Size);
     TEmfRecords records(dc);
+    qint64 played = 0;
     while (r.Remaining() >= 8) {
         const qsizetype start = r.Pos();
         const std::uint32_t type = r.U32();
@@ -346,6 +347,10 @@ void TEmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView by
             qsizetype(std::min<std::uint64_t>(declared, std::uint64_t(r.Size() - start)));
         TByteReader params(r.Data() + start + 8, size - 8);
         records.Play(type, QByteArrayView(r.Data() + start, size), params);
+        dc.Spend(1);
+        if (++played > Limits::MaxMetafileRecords || dc.Exhausted())
+            return false;
         r.Seek(start + size);
     }
+    return true;
 }

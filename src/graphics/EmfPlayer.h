@@ -22,5 +22,6 @@ public:
     static std::optional<THeader> ReadHeader(QByteArrayView bytes);
     // Natural size in pixels at 96 dpi, from the frame.
     static QSize Size(QByteArrayView bytes);
-    static void Play(QPainter &painter, const QRectF &target, QByteArrayView bytes);
+    // False when the picture was cut short at its work limit.
+    static bool Play(QPainter &painter, const QRectF &target, QByteArrayView bytes);
 };

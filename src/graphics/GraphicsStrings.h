@@ -13,5 +13,7 @@ inline const QString InvalidJpeg = QStringLiteral("Obrázek JPEG je poškozený 
 inline const QString UnknownPicture = QStringLiteral("Soubor %1 není obrázek známého formátu.");
 inline const QString CannotReadPicture = QStringLiteral("Soubor s obrázkem %1 nelze přečíst.");
 inline const QString CannotCompress = QStringLiteral("Obrázek nelze převést do formátu JPEG (%1).");
+inline const QString MetafileWorkLimit =
+    QStringLiteral("Metasoubor je příliš složitý; vykreslí se jen jeho začátek.");
 
 } // namespace GraphicsStrings

@@ -1,5 +1,7 @@
 #include "JpegCodec.h"
 
+#include "Limits.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <csetjmp>
@@ -14,8 +16,6 @@ namespace JpegCodec {
 
 namespace {
 
-// Pictures beyond this many pixels are refused before any memory is taken for them.
-constexpr long long MaxPixels = 1LL << 26;
 // Real progressive pictures have about ten scans; thousands of tiny ones only cost time.
 constexpr int MaxScans = 256;
 
@@ -74,6 +74,13 @@ bool ReadHeader(TDecoder *d, const unsigned char *data, unsigned long size) {
     d->Info.progress = &d->Progress;
     jpeg_mem_src(&d->Info, data, size);
     jpeg_read_header(&d->Info, TRUE);
+    return true;
+}
+
+bool CalcOutput(TDecoder *d) {
+    if (setjmp(d->Errors.Jump))
+        return false;
+    jpeg_calc_output_dimensions(&d->Info);
     return true;
 }
 
@@ -169,7 +176,7 @@ bool ReadSize(const QByteArray &data, QSize *size, QString *error) {
     return true;
 }
 
-QImage Decode(const QByteArray &data, QString *error) {
+QImage Decode(const QByteArray &data, QString *error, QSize fit) {
     auto decoder = std::make_unique<TDecoder>();
     if (!ReadHeader(decoder.get(), reinterpret_cast<const unsigned char *>(data.constData()),
                     (unsigned long)data.size())) {
@@ -178,9 +185,20 @@ QImage Decode(const QByteArray &data, QString *error) {
     }
     jpeg_decompress_struct &info = decoder->Info;
     const long long width = info.image_width, height = info.image_height;
-    if (width < 1 || height < 1 || width * height > MaxPixels) {
+    if (width < 1 || height < 1 || width > Limits::MaxPictureSide ||
+        height > Limits::MaxPictureSide || width * height > Limits::MaxJpegPixels) {
         SetError(error, "JPEG picture is too large");
         return QImage();
+    }
+    // The library's DCT scaling decodes a large photograph at 1/2, 1/4 or 1/8 of its size in a
+    // fraction of the time and memory; the smallest scale still at least `fit` is used.
+    if (fit.width() > 0 && fit.height() > 0) {
+        unsigned denom = 1;
+        while (denom < 8 && width / (denom * 2) >= fit.width() &&
+               height / (denom * 2) >= fit.height())
+            denom *= 2;
+        info.scale_num = 1;
+        info.scale_denom = denom;
     }
     QImage::Format format = QImage::Format_RGB888;
     if (info.num_components == 1) {
@@ -192,7 +210,11 @@ QImage Decode(const QByteArray &data, QString *error) {
     } else {
         info.out_color_space = JCS_RGB;
     }
-    QImage image(int(width), int(height), format);
+    if (!CalcOutput(decoder.get())) {
+        SetError(error, decoder->Errors.Message);
+        return QImage();
+    }
+    QImage image(int(info.output_width), int(info.output_height), format);
     if (image.isNull()) {
         SetError(error, "not enough memory for the JPEG picture");
         return QImage();

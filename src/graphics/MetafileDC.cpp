@@ -133,7 +133,9 @@ QBrush TMetafileDC::MakeBrush(const TBrush &brush) const {
 }
 
 void TMetafileDC::Draw(const QPainterPath &path, bool fill, bool stroke) {
-    if (FState.Rop2 == R2Nop)
+    // A clip is rasterised again for every shape drawn through it.
+    Spend(path.elementCount() + (FState.Clip ? 16 * qint64(FState.Clip->elementCount()) : 0));
+    if (FState.Rop2 == R2Nop || Exhausted())
         return;
     const QTransform t = LogicalToTarget();
     if (!Usable(t))
@@ -413,6 +415,9 @@ void TMetafileDC::DrawImage(const QRectF &dest, const QImage &image, const QRect
                             std::uint32_t rop) {
     if (image.isNull() || dest.width() == 0 || dest.height() == 0)
         return;
+    Spend(qint64(image.width()) * image.height() / 16);
+    if (Exhausted())
+        return;
     const QRectF src = source.normalized().intersected(QRectF(image.rect()));
     if (src.isEmpty())
         return;
@@ -487,6 +492,13 @@ void TMetafileDC::StrokeAndFillPath() {
 }
 
 void TMetafileDC::CombineClip(const QPainterPath &targetPath, int mode) {
+    // Combining works on every edge of both paths; a clip past its element limit ends the
+    // playing, since each later record would pay for it again.
+    // Path clipping costs some microseconds per edge involved, far more than drawing one.
+    Spend(64 *
+          (qint64(targetPath.elementCount()) + (FState.Clip ? FState.Clip->elementCount() : 0)));
+    if (Exhausted())
+        return;
     QPainterPath current;
     if (FState.Clip)
         current = *FState.Clip;
@@ -511,6 +523,8 @@ void TMetafileDC::CombineClip(const QPainterPath &targetPath, int mode) {
     default:
         break;
     }
+    if (FState.Clip && FState.Clip->elementCount() > Limits::MaxMetafileClipElements)
+        Spend(Limits::MaxMetafileWork + 1);
 }
 
 void TMetafileDC::SelectClipPath(int mode) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Limits.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
@@ -98,6 +100,12 @@ public:
     // own viewport settings do not apply.
     void SetWindowMapsFrame(bool on) { FWindowMapsFrame = on; }
 
+    // The work this playing may still do (see Limits). Every record and every path element
+    // drawn or combined into the clip costs; once spent, nothing more is drawn and the players
+    // stop at the next record.
+    bool Exhausted() const { return FWork > Limits::MaxMetafileWork; }
+    void Spend(qint64 units) { FWork += units; }
+
     TState &State() { return FState; }
     const TState &State() const { return FState; }
     void SaveDC();
@@ -175,4 +183,5 @@ private:
     QPainterPath FPath;
     bool FPathOpen = false;
     bool FFigureOpen = false;
+    qint64 FWork = 0;
 };

@@ -1,3 +1,4 @@
+#include "Limits.h"
 #include "MetafileDC.h"
 
 #include <algorithm>
@@ -6,7 +7,7 @@
 namespace {
 
 // Object tables are small in real pictures; the cap keeps damaged indexes from costing memory.
-constexpr std::size_t MaxObjects = 16384;
+constexpr std::size_t MaxObjects = Limits::MaxMetafileObjects;
 
 } // namespace
 

@@ -21,11 +21,10 @@ QSize TMetafilePlayer::Size(const QByteArray &bytes) {
     return PictureFormats::IsEmf(bytes) ? TEmfPlayer::Size(bytes) : TWmfPlayer::Size(bytes);
 }
 
-void TMetafilePlayer::Play(QPainter &painter, const QRectF &target, const QByteArray &bytes) {
+bool TMetafilePlayer::Play(QPainter &painter, const QRectF &target, const QByteArray &bytes) {
     if (target.isEmpty())
-        return;
+        return true;
     if (PictureFormats::IsEmf(bytes))
-        TEmfPlayer::Play(painter, target, bytes);
-    else
-        TWmfPlayer::Play(painter, target, bytes);
+        return TEmfPlayer::Play(painter, target, bytes);
+    return TWmfPlayer::Play(painter, target, bytes);
 }

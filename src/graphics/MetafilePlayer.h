@@ -17,6 +17,7 @@ public:
     // Natural size in pixels at 96 dpi; empty when the picture does not tell.
     static QSize Size(const QByteArray &bytes);
     // Maps the picture's frame (EMF), box (placeable WMF) or window (plain WMF) onto `target`,
-    // clipped to it.
-    static void Play(QPainter &painter, const QRectF &target, const QByteArray &bytes);
+    // clipped to it. False when the picture did more work than one metafile may (see Limits) and
+    // was drawn only up to that point.
+    static bool Play(QPainter &painter, const QRectF &target, const QByteArray &bytes);
 };

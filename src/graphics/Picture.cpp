@@ -3,6 +3,7 @@
 #include "ByteReader.h"
 #include "GraphicsStrings.h"
 #include "JpegCodec.h"
+#include "Limits.h"
 #include "MetafilePlayer.h"
 #include "PictureError.h"
 #include "PictureFormats.h"
@@ -12,11 +13,17 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
-constexpr qsizetype MaxFileSize = qsizetype(256) << 20;
-constexpr qint64 MaxRenderPixels = qint64(1) << 24;
+using Limits::MaxRenderPixels;
+
+[[noreturn]] void Refuse(const QString &message, const QString &why) {
+    throw TPictureError(message.arg(why), why == QLatin1String(PictureFormats::TooLargeMessage)
+                                              ? TFault::PictureTooLarge
+                                              : TFault::Picture);
+}
 
 const QByteArray BitmapName = QByteArrayLiteral("TBitmap");
 const QByteArray IconName = QByteArrayLiteral("TIcon");
@@ -62,20 +69,26 @@ void Validate(TPicture::TKind kind, const QByteArray &bytes) {
     switch (kind) {
     case TPicture::gkBitmap:
         if (!PictureFormats::CheckBmp(bytes, &why))
-            throw TPictureError(GraphicsStrings::InvalidBitmap.arg(why));
+            Refuse(GraphicsStrings::InvalidBitmap, why);
         break;
     case TPicture::gkIcon:
         // Icons are small enough to decode at once; the other kinds wait for their first paint.
         if (PictureFormats::IcoExtent(bytes) < 0 || DecodeIcon(bytes).isNull())
-            throw TPictureError(GraphicsStrings::InvalidIcon);
+            throw TPictureError(GraphicsStrings::InvalidIcon, TFault::Picture);
         break;
-    case TPicture::gkJpeg:
-        if (!JpegCodec::ReadSize(bytes, nullptr, &why))
-            throw TPictureError(GraphicsStrings::InvalidJpeg.arg(why));
+    case TPicture::gkJpeg: {
+        QSize size;
+        if (!JpegCodec::ReadSize(bytes, &size, &why))
+            Refuse(GraphicsStrings::InvalidJpeg, why);
+        // Refused from the frame header, before anything is decoded.
+        if (size.width() > Limits::MaxPictureSide || size.height() > Limits::MaxPictureSide ||
+            qint64(size.width()) * size.height() > Limits::MaxJpegPixels)
+            Refuse(GraphicsStrings::InvalidJpeg, QLatin1String(PictureFormats::TooLargeMessage));
         break;
+    }
     case TPicture::gkMetafile:
         if (!TMetafilePlayer::Check(bytes, &why))
-            throw TPictureError(GraphicsStrings::InvalidMetafile.arg(why));
+            Refuse(GraphicsStrings::InvalidMetafile, why);
         break;
     case TPicture::gkNone:
         break;
@@ -99,6 +112,8 @@ struct TPicture::TCache {
     qreal RenderRatio = 0;
     bool RenderTransparent = false;
     bool RenderSmooth = false;
+    // The metafile stopped at its work limit; said once, not on every paint.
+    bool WorkLimited = false;
 };
 
 TPicture TPicture::Make(TKind kind, const QByteArray &bytes, const QByteArray &trailing) {
@@ -117,14 +132,14 @@ TPicture::TCache &TPicture::Cache() const {
     return *FCache;
 }
 
-QImage TPicture::Decode() const {
+QImage TPicture::Decode(QSize fit) const {
     switch (FKind) {
     case gkBitmap:
         return PictureFormats::DecodeBmp(FBytes);
     case gkIcon:
         return DecodeIcon(FBytes);
     case gkJpeg:
-        return JpegCodec::Decode(FBytes, nullptr);
+        return JpegCodec::Decode(FBytes, nullptr, fit);
     default:
         return QImage();
     }
@@ -176,9 +191,22 @@ QSize TPicture::Size() const {
     return cache.Size;
 }
 
+void TPicture::PlayMetafile(QPainter &painter, const QRectF &target) const {
+    if (TMetafilePlayer::Play(painter, target, FBytes))
+        return;
+    TCache &cache = Cache();
+    if (!cache.WorkLimited)
+        qWarning("%s", qPrintable(GraphicsStrings::MetafileWorkLimit));
+    cache.WorkLimited = true;
+}
+
+bool TPicture::WorkLimited() const {
+    return FCache && FCache->WorkLimited;
+}
+
 void TPicture::DrawDirect(QPainter &painter, const QRectF &target) const {
     if (FKind == gkMetafile) {
-        TMetafilePlayer::Play(painter, target, FBytes);
+        PlayMetafile(painter, target);
         return;
     }
     QImage image = Decode();
@@ -194,6 +222,11 @@ void TPicture::DrawDirect(QPainter &painter, const QRectF &target) const {
 
 void TPicture::Draw(QPainter &painter, const QRectF &target) const {
     if (IsEmpty() || target.isEmpty())
+        return;
+    // Nothing that far out can be seen, and rounding it to whole pixels would overflow.
+    constexpr qreal far = 1 << 30;
+    if (!(std::abs(target.left()) < far && std::abs(target.top()) < far && target.width() < far &&
+          target.height() < far))
         return;
     // Only plain pixel-aligned drawing is cached; rotated, scaled or fractional targets (printing,
     // say) are drawn afresh.
@@ -222,11 +255,11 @@ void TPicture::Draw(QPainter &painter, const QRectF &target) const {
             image.fill(Qt::transparent);
             QPainter player(&image);
             player.setRenderHint(QPainter::Antialiasing, smooth);
-            TMetafilePlayer::Play(player, QRectF(QPointF(0, 0), size), FBytes);
+            PlayMetafile(player, QRectF(QPointF(0, 0), size));
             player.end();
             cache.Render = image;
         } else {
-            QImage image = Decode();
+            QImage image = Decode(size);
             if (!image.isNull()) {
                 if (transparent)
                     image = MakeTransparent(image);
@@ -265,7 +298,7 @@ QImage TPicture::ToImage(QSize size) const {
         return image;
     image.fill(Qt::white);
     QPainter painter(&image);
-    TMetafilePlayer::Play(painter, QRectF(QPointF(0, 0), size), FBytes);
+    PlayMetafile(painter, QRectF(QPointF(0, 0), size));
     painter.end();
     return image;
 }
@@ -364,7 +397,7 @@ TPicture TPicture::FromFileBytes(const QByteArray &bytes, const QString &fileNam
 
 TPicture TPicture::FromFile(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > Limits::MaxPictureFile)
         throw TPictureError(GraphicsStrings::CannotReadPicture.arg(path));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

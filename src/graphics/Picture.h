@@ -34,6 +34,9 @@ public:
     // The graphic rendered at `size` (its natural size when empty), e.g. for the clipboard.
     QImage ToImage(QSize size = QSize()) const;
 
+    // True once a metafile was cut short at its work limit while being drawn.
+    bool WorkLimited() const;
+
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool on) { FTransparent = on; }
 
@@ -67,8 +70,10 @@ private:
     static TPicture Make(TKind kind, const QByteArray &bytes,
                          const QByteArray &trailing = QByteArray());
     TCache &Cache() const;
-    QImage Decode() const;
+    // The decoded image; a JPEG may come out scaled down towards `fit`.
+    QImage Decode(QSize fit = QSize()) const;
     void DrawDirect(QPainter &painter, const QRectF &target) const;
+    void PlayMetafile(QPainter &painter, const QRectF &target) const;
 
     TKind FKind = gkNone;
     QByteArray FBytes;

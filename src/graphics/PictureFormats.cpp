@@ -1,6 +1,7 @@
 #include "PictureFormats.h"
 
 #include "ByteReader.h"
+#include "Limits.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -11,8 +12,6 @@ namespace PictureFormats {
 
 namespace {
 
-constexpr std::int64_t MaxPixels = std::int64_t(1) << 26;
-constexpr std::int64_t MaxRlePixels = std::int64_t(1) << 24;
 constexpr std::uint32_t BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
 
 struct TDibHeader {
@@ -70,11 +69,12 @@ std::optional<TDibHeader> ParseDibHeader(QByteArrayView info, QString *error) {
         h.Compression > BiBitfields)
         return fail("unsupported bitmap compression");
     const std::int64_t height = h.Height < 0 ? -h.Height : h.Height;
-    if (h.Width < 1 || height < 1 || h.Width > 65535 || height > 65535 ||
-        h.Width * height > MaxPixels)
+    if (h.Width < 1 || height < 1)
         return fail("bitmap dimensions are not valid");
-    if (h.Compression != BiRgb && h.Compression != BiBitfields && h.Width * height > MaxRlePixels)
-        return fail("bitmap dimensions are not valid");
+    const bool rle = h.Compression != BiRgb && h.Compression != BiBitfields;
+    if (h.Width > Limits::MaxPictureSide || height > Limits::MaxPictureSide ||
+        h.Width * height > (rle ? Limits::MaxRlePixels : Limits::MaxBitmapPixels))
+        return fail(TooLargeMessage);
     return h;
 }
 

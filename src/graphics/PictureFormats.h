@@ -21,6 +21,9 @@ bool IsPlainWmf(QByteArrayView data);
 // furthest image); -1 when the directory is damaged or an image lies beyond `data`.
 qsizetype IcoExtent(QByteArrayView data);
 
+// The reason given for a picture whose header asks for more than the limits allow.
+inline constexpr const char *TooLargeMessage = "the picture is larger than allowed";
+
 // Checks a .bmp file image: header, dimensions and that the pixel data is all there.
 bool CheckBmp(QByteArrayView file, QString *error, QSize *size = nullptr);
 QImage DecodeBmp(QByteArrayView file);

@@ -453,10 +453,10 @@ QSize TWmfPlayer::Size(QByteArrayView bytes) {
                  int(std::abs(extent.height()) * 96 / PlainUnitsPerInch));
 }
 
-void TWmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView bytes) {
+bool TWmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView bytes) {
     const std::optional<THeader> header = ReadHeader(bytes);
     if (!header)
-        return;
+        return true;
     TMetafileDC dc(painter, target);
     dc.SetWindowMapsFrame(true);
     dc.SetTableSize(header->Objects);
@@ -471,6 +471,7 @@ void TWmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView by
         FindWindow(r, &s.WindowOrg, &s.WindowExt);
     }
     TPlayer player{dc};
+    qint64 played = 0;
     while (r.Remaining() >= 6) {
         const qsizetype start = r.Pos();
         const std::uint32_t words = r.U32();
@@ -482,6 +483,10 @@ void TWmfPlayer::Play(QPainter &painter, const QRectF &target, QByteArrayView by
             std::min<std::uint64_t>(std::uint64_t(words) * 2, std::uint64_t(r.Size() - start)));
         TByteReader params(r.Data() + start + 6, size - 6);
         player.Record(function, words, params);
+        dc.Spend(1);
+        if (++played > Limits::MaxMetafileRecords || dc.Exhausted())
+            return false;
         r.Seek(start + size);
     }
+    return true;
 }

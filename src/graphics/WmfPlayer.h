@@ -21,5 +21,6 @@ public:
     static std::optional<THeader> ReadHeader(QByteArrayView bytes);
     // Natural size in pixels at 96 dpi; plain metafiles count 1440 window units per inch.
     static QSize Size(QByteArrayView bytes);
-    static void Play(QPainter &painter, const QRectF &target, QByteArrayView bytes);
+    // False when the picture was cut short at its work limit.
+    static bool Play(QPainter &painter, const QRectF &target, QByteArrayView bytes);
 };

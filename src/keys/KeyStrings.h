@@ -16,6 +16,19 @@ inline QString InvalidValue(const QString &name, const QString &value) {
 inline QString BadSymbol(const QString &reason) {
     return QStringLiteral("The key's symbol cannot be read: %1").arg(reason);
 }
+inline QString OutOfRange(const QString &name, qint64 value, qint64 low, qint64 high) {
+    return QStringLiteral("The key's %1 %2 is outside %3..%4.")
+        .arg(name)
+        .arg(value)
+        .arg(low)
+        .arg(high);
+}
+inline QString TextTooLong(const QString &name, qint64 length, qint64 limit) {
+    return QStringLiteral("The key's %1 has %2 characters, more than the %3 allowed.")
+        .arg(name)
+        .arg(length)
+        .arg(limit);
+}
 inline QString UnexpectedChild() {
     return QStringLiteral("The key record holds a child component; a key has none.");
 }

@@ -3,6 +3,7 @@
 #include "ComponentReader.h"
 #include "ComponentWriter.h"
 #include "KeyStrings.h"
+#include "Limits.h"
 #include "StreamError.h"
 
 #include <QMenu>
@@ -54,6 +55,23 @@ QByteArray IdentOf(const std::array<TIdent, N> &names, int value) {
     return QByteArray();
 }
 
+// Positions, sizes and the border are refused beyond the limits: the window system cannot show
+// them, and sums of them would overflow.
+qint32 Bounded(qint32 value, qint32 low, qint32 high, const char *property) {
+    if (value < low || value > high)
+        throw TStreamError(KeyStrings::OutOfRange(QString::fromLatin1(property), value, low, high),
+                           TFault::Geometry);
+    return value;
+}
+
+QString Limited(const QString &text, const QByteArray &property) {
+    if (text.size() > Limits::MaxKeyText)
+        throw TStreamError(
+            KeyStrings::TextTooLong(QString::fromLatin1(property), text.size(), Limits::MaxKeyText),
+            TFault::TextTooLong);
+    return text;
+}
+
 [[noreturn]] void InvalidValue(const QByteArray &property, const QByteArray &value) {
     throw TStreamError(
         KeyStrings::InvalidValue(QString::fromLatin1(property), QString::fromLatin1(value)));
@@ -94,17 +112,19 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
     if (is("Tag")) {
         SetTag(reader.ReadInteger());
     } else if (is("Left")) {
-        SetLeft(reader.ReadInteger());
+        SetLeft(Bounded(reader.ReadInteger(), Limits::MinKeyCoordinate, Limits::MaxKeyCoordinate,
+                        "Left"));
     } else if (is("Top")) {
-        SetTop(reader.ReadInteger());
+        SetTop(Bounded(reader.ReadInteger(), Limits::MinKeyCoordinate, Limits::MaxKeyCoordinate,
+                       "Top"));
     } else if (is("Width")) {
-        SetWidth(reader.ReadInteger());
+        SetWidth(Bounded(reader.ReadInteger(), 0, Limits::MaxKeySize, "Width"));
     } else if (is("Height")) {
-        SetHeight(reader.ReadInteger());
+        SetHeight(Bounded(reader.ReadInteger(), 0, Limits::MaxKeySize, "Height"));
     } else if (is("Cursor")) {
         SetCursor(reader.ReadInteger());
     } else if (is("Hint")) {
-        SetHint(reader.ReadString());
+        SetHint(Limited(reader.ReadString(), name));
     } else if (is("HelpType")) {
         const QByteArray ident = reader.ReadIdent();
         const auto type = FindIdent(HelpTypeNames, ident);
@@ -112,7 +132,7 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
             InvalidValue(name, ident);
         SetHelpType(THelpType(*type));
     } else if (is("HelpKeyword")) {
-        SetHelpKeyword(reader.ReadString());
+        SetHelpKeyword(Limited(reader.ReadString(), name));
     } else if (is("HelpContext")) {
         SetHelpContext(reader.ReadInteger());
     } else if (is("Enabled")) {
@@ -129,7 +149,8 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
         } catch (const TStreamError &) {
             throw;
         } catch (const TError &error) {
-            throw TStreamError(KeyStrings::BadSymbol(error.Message()));
+            throw TStreamError(KeyStrings::BadSymbol(error.Message()),
+                               error.Fault() == TFault::None ? TFault::Picture : error.Fault());
         }
     } else if (is("Status")) {
         const QList<QByteArray> names = reader.ReadSet();
@@ -138,9 +159,9 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
             InvalidValue(name, names.join(','));
         SetStatus(*status);
     } else if (is("Text")) {
-        SetText(reader.ReadString());
+        SetText(Limited(reader.ReadString(), name));
     } else if (is("TextSh")) {
-        SetTextSh(reader.ReadString());
+        SetTextSh(Limited(reader.ReadString(), name));
     } else if (is("Font.Charset")) {
         TKeyFont font = FFont;
         font.Charset = reader.ReadCharset();
@@ -159,7 +180,7 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
         SetFont(font);
     } else if (is("Font.Name")) {
         TKeyFont font = FFont;
-        font.Name = reader.ReadString();
+        font.Name = Limited(reader.ReadString(), name);
         SetFont(font);
     } else if (is("Font.Pitch")) {
         const QByteArray ident = reader.ReadIdent();
@@ -182,7 +203,8 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
         font.Style = style;
         SetFont(font);
     } else if (is("BorderWidth")) {
-        SetBorderWidth(reader.ReadInteger());
+        SetBorderWidth(Bounded(reader.ReadInteger(), -Limits::MaxKeyBorder, Limits::MaxKeyBorder,
+                               "BorderWidth"));
     } else if (is("ColorSelected")) {
         SetColorSelected(reader.ReadColor());
     } else if (is("ColorFocused")) {
@@ -208,9 +230,9 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
             InvalidValue(name, ident);
         SetSpecialKey(*kind);
     } else if (is("WavName")) {
-        SetWavName(reader.ReadString());
+        SetWavName(Limited(reader.ReadString(), name));
     } else if (is("KbdName")) {
-        SetKbdName(reader.ReadString());
+        SetKbdName(Limited(reader.ReadString(), name));
     } else if (is("Aspect")) {
         SetAspect(reader.ReadExtended());
     } else {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Limits.h"
+
 #include <QHash>
 #include <QList>
 #include <QtGlobal>
+#include <algorithm>
 #include <type_traits>
 
 // The grid's cells as one flat row-major list: cell (c, r) is slot c + r * nCol for the column
@@ -13,8 +16,8 @@ template <typename Slot>
 class TCellList {
 public:
     // A placement past this many slots is refused like a negative one, so that a damaged table
-    // cannot make the grid allocate billions of empty slots. No screen shows that many cells.
-    static constexpr qint64 MaxSlots = qint64(1) << 20;
+    // cannot make the grid allocate billions of empty slots: every cell of the largest grid.
+    static constexpr qint64 MaxSlots = Limits::MaxGridCells;
 
     static qint64 Index(int c, int r, int nCol) { return qint64(c) + qint64(r) * nCol; }
 
@@ -59,6 +62,18 @@ public:
         FWhere.clear();
     }
     qsizetype Size() const { return FSlots.size(); }
+    // The indices of the occupied slots, ascending: the work is the number of controls placed,
+    // not the length of the list.
+    QList<qint64> Occupied() const {
+        QList<qint64> out;
+        out.reserve(FWhere.size());
+        for (auto it = FWhere.cbegin(); it != FWhere.cend(); ++it) {
+            if (*it < FSlots.size() && Address(FSlots[*it]) == it.key())
+                out.append(*it);
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    }
     const QList<Slot> &Slots() const { return FSlots; }
 
 private:

@@ -167,16 +167,20 @@ void TTimeGrid::ArrangeCell(int c, int r) {
 }
 
 void TTimeGrid::ArrangeCells() {
-    // Slots past the end of the list are empty, so each column stops there; that keeps the
-    // work to the size of the list whatever the counts say.
-    const qsizetype size = FCells.Size();
-    for (int c = 0; c < FnCol && c < size; ++c) {
-        for (int r = 0; r < FnRow; ++r) {
-            if (TCellList<QPointer<QWidget>>::Index(c, r, FnCol) >= size)
-                break;
-            ArrangeCell(c, r);
-        }
-    }
+    // Only the cells that hold a control can change anything, so only they are visited: the
+    // work follows the number of keys, not the grid's area. Each cell lays out its own control,
+    // so the order does not matter.
+    for (const QPoint &cell : OccupiedCells())
+        ArrangeCell(cell.x(), cell.y());
+}
+
+QList<QPoint> TTimeGrid::OccupiedCells() const {
+    QList<QPoint> cells;
+    if (FnCol < 1)
+        return cells;
+    for (qint64 index : FCells.Occupied())
+        cells.append(QPoint(int(index % FnCol), int(index / FnCol)));
+    return cells;
 }
 
 void TTimeGrid::WriteSettings(QIODevice *stream) const {

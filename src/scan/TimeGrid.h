@@ -98,6 +98,9 @@ public:
     QWidget *GetCell(int c, int r) const;
     virtual void ClearCells();
     qsizetype CellCount() const { return FCells.Size(); }
+    // The cells (column, row) that hold a control, in row-by-row order. Cells past the last row
+    // are included; the caller decides what they mean.
+    QList<QPoint> OccupiedCells() const;
 
     // Cell (c, r) in client coordinates; x + width and y + height are the exclusive edges.
     virtual QRect CellRect(int c, int r) const;

@@ -50,8 +50,9 @@ qint64 TComponentReader::Offset() const {
     return FDevice->isSequential() ? FConsumed : FDevice->pos();
 }
 
-[[noreturn]] void TComponentReader::Fail(qint64 offset, const QString &what) const {
-    throw TStreamError(QStringLiteral("Damaged record at offset %1: %2").arg(offset).arg(what));
+[[noreturn]] void TComponentReader::Fail(qint64 offset, const QString &what, TFault fault) const {
+    throw TStreamError(QStringLiteral("Damaged record at offset %1: %2").arg(offset).arg(what),
+                       fault);
 }
 
 [[noreturn]] void TComponentReader::FailType(qint64 offset, const char *expected,
@@ -69,9 +70,11 @@ QByteArray TComponentReader::ReadBytes(qint64 count) {
     if (!FDevice->isSequential()) {
         const qint64 left = BytesLeft();
         if (count > left)
-            Fail(at, QStringLiteral("the value needs %1 but only %2 left.")
-                         .arg(ByteCount(count), left == 1 ? QStringLiteral("1 is")
-                                                          : QStringLiteral("%1 are").arg(left)));
+            Fail(at,
+                 QStringLiteral("the value needs %1 but only %2 left.")
+                     .arg(ByteCount(count),
+                          left == 1 ? QStringLiteral("1 is") : QStringLiteral("%1 are").arg(left)),
+                 TFault::Truncated);
         data = FDevice->read(count);
     } else {
         while (data.size() < count) {
@@ -98,7 +101,8 @@ void TComponentReader::ReadFixed(char *data, qint64 count) {
     if (got != count) {
         if (got < 0)
             Fail(at, QStringLiteral("the device failed (%1).").arg(FDevice->errorString()));
-        Fail(at, QStringLiteral("the record ends %1 early.").arg(ByteCount(count - got)));
+        Fail(at, QStringLiteral("the record ends %1 early.").arg(ByteCount(count - got)),
+             TFault::Truncated);
     }
     FConsumed += count;
 }
@@ -134,7 +138,8 @@ TValueType TComponentReader::ReadValueType() {
 TValueType TComponentReader::PeekValueType() {
     char b = 0;
     if (FDevice->peek(&b, 1) != 1)
-        Fail(Offset(), QStringLiteral("the record ends where a value was expected."));
+        Fail(Offset(), QStringLiteral("the record ends where a value was expected."),
+             TFault::Truncated);
     if (!IsValueType(quint8(b)))
         Fail(Offset(), QStringLiteral("unknown value type %1.").arg(Hex(quint8(b))));
     return TValueType(quint8(b));
@@ -143,7 +148,8 @@ TValueType TComponentReader::PeekValueType() {
 void TComponentReader::ReadSignature() {
     const qint64 at = Offset();
     if (BytesLeft() < 4)
-        Fail(at, QStringLiteral("the record is too short for its signature \"TPF0\"."));
+        Fail(at, QStringLiteral("the record is too short for its signature \"TPF0\"."),
+             TFault::Truncated);
     if (ReadBytes(4) != QByteArrayLiteral("TPF0"))
         Fail(at, QStringLiteral("the signature is not \"TPF0\"."));
 }
@@ -163,7 +169,8 @@ TComponentReader::TPrefix TComponentReader::ReadPrefix() {
 bool TComponentReader::EndOfList() {
     char b = 0;
     if (FDevice->peek(&b, 1) != 1)
-        Fail(Offset(), QStringLiteral("the record ends before the end of its list."));
+        Fail(Offset(), QStringLiteral("the record ends before the end of its list."),
+             TFault::Truncated);
     if (b != 0)
         return false;
     ReadByte();

@@ -64,7 +64,8 @@ private:
 
     // Position for messages: the device's own for files and buffers, else bytes consumed.
     qint64 Offset() const;
-    [[noreturn]] void Fail(qint64 offset, const QString &what) const;
+    [[noreturn]] void Fail(qint64 offset, const QString &what,
+                           TFault fault = TFault::Damaged) const;
     [[noreturn]] void FailType(qint64 offset, const char *expected, TValueType found) const;
 
     QIODevice *FDevice;

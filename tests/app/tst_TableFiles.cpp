@@ -148,7 +148,8 @@ private slots:
         WriteFile(path, bytes.left(bytes.size() - 4));
         F->Form->SetTableName(QStringLiteral("old.kbt"));
         F->Form->LoadTable(QStringLiteral("d.kbt"));
-        QCOMPARE(F->Prompts.Texts().last(), QStringLiteral("Tabulku nelze otevřít: d.kbt"));
+        QVERIFY(F->Prompts.Texts().last().startsWith(
+            QStringLiteral("Tabulku nelze otevřít: d.kbt\rklávesa 2: soubor je zkrácený (bajt ")));
         QCOMPARE(F->Form->Keys().size(), 1);
         QCOMPARE(F->Form->TableName(), QStringLiteral("old.kbt"));
     }

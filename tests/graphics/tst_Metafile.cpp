@@ -1,6 +1,7 @@
 #include "MetafileBuilder.h"
 #include "MetafilePlayer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -562,6 +563,44 @@ private slots:
         QString error;
         QCOMPARE(TMetafilePlayer::Check(bytes, &error), valid);
         QCOMPARE(error.isEmpty(), valid);
+    }
+
+    // Pictures that are cheap to store but expensive to play stop at the work limit, drawn as
+    // far as they got; any bound catches a player that works through them all.
+    void workLimit_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        TWmfBuilder excluded;
+        excluded.Window(0, 0, 1000, 1000);
+        for (int i = 0; i < 15625; ++i) {
+            const int x = (i * 7) % 997, y = (i * 13) % 991;
+            excluded.Record(0x0415, {y + 1, x + 1, y, x}); // ExcludeClipRect
+        }
+        QTest::newRow("wmf: 15625 clip exclusions") << excluded.Build(QRect(0, 0, 1000, 1000));
+        TEmfBuilder emf;
+        for (int i = 0; i < 20000; ++i) {
+            const int x = (i * 7) % 97, y = (i * 13) % 89;
+            emf.Record(29, {x, y, x + 1, y + 1}); // ExcludeClipRect
+        }
+        QTest::newRow("emf: 20000 clip exclusions") << emf.Build();
+        TWmfBuilder many;
+        for (int i = 0; i < 150000; ++i)
+            many.Record(0x0102, {1}); // SetBkMode
+        QTest::newRow("wmf: 150000 records") << many.Build(QRect(0, 0, 100, 100));
+    }
+    void workLimit() {
+        QFETCH(QByteArray, bytes);
+        QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!TMetafilePlayer::Play(painter, QRectF(0, 0, 200, 200), bytes));
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+    }
+    void ordinaryPicturesPlayToTheEnd() {
+        QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        QVERIFY(TMetafilePlayer::Play(painter, QRectF(0, 0, 100, 100), RichWmf()));
+        QVERIFY(TMetafilePlayer::Play(painter, QRectF(0, 0, 100, 100), RichEmf()));
     }
 
     void everyTruncationIsSafe_data() {

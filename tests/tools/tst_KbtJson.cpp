@@ -29,7 +29,9 @@ QByteArray BmpBytes() {
 }
 
 // A key record holding every kind of value, some of them in forms our writer never makes.
-QByteArray OddRecord() {
+// With `foreign`, also values a key cannot take (a list, binary data and a float where it has
+// none), which the program refuses and so must the dump.
+QByteArray OddRecord(bool foreign = false) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     TComponentWriter w(&buffer);
@@ -40,7 +42,7 @@ QByteArray OddRecord() {
     };
     put("Left", Typed(TValueType::vaInt8, 5));
     put("Top", Typed(TValueType::vaInt16, 5)); // wider than needed
-    put("Width", Typed(TValueType::vaInt32, 70000));
+    put("Width", Typed(TValueType::vaInt32, 60000));
     put("Text", Typed(TValueType::vaString, 0,
                       QByteArray("\xE8\x9A"
                                  "a"))); // cp1250, not UTF-8
@@ -57,9 +59,6 @@ QByteArray OddRecord() {
     TValue ext = Typed(TValueType::vaExtended);
     ext.Ext = {0, 0x68, 0x66, 0x66, 0x66, 0x66, 0x66, 0xE6, 0xFE, 0x3F};
     put("Aspect", ext);
-    TValue oddExt = Typed(TValueType::vaExtended);
-    oddExt.Ext = {1, 2, 3, 4, 5, 6, 7, 0xE6, 0xFE, 0x3F}; // more precision than a double
-    put("Tag", oddExt);
     put("Symbol.Data", Typed(
                            TValueType::vaBinary, 0, QByteArray("\x07TBitmap", 8) + [] {
                                QByteArray len(4, 0);
@@ -68,22 +67,27 @@ QByteArray OddRecord() {
                                    len[i] = char((n >> (8 * i)) & 0xFF);
                                return len;
                            }() + BmpBytes()));
-    put("Cursor", Typed(TValueType::vaBinary, 0, QByteArrayLiteral("\x01\x02")));
-    TValue list = Typed(TValueType::vaList);
-    list.List = {Typed(TValueType::vaString, 0, QByteArrayLiteral("line")),
-                 Typed(TValueType::vaInt8, 1)};
-    put("Lines.Strings", list);
+    if (foreign) {
+        TValue oddExt = Typed(TValueType::vaExtended);
+        oddExt.Ext = {1, 2, 3, 4, 5, 6, 7, 0xE6, 0xFE, 0x3F}; // more precision than a double
+        put("Tag", oddExt);
+        put("Cursor", Typed(TValueType::vaBinary, 0, QByteArrayLiteral("\x01\x02")));
+        TValue list = Typed(TValueType::vaList);
+        list.List = {Typed(TValueType::vaString, 0, QByteArrayLiteral("line")),
+                     Typed(TValueType::vaInt8, 1)};
+        put("Lines.Strings", list);
+    }
     w.WriteEndOfList();
     w.WriteEndOfList();
     return buffer.data();
 }
 
-QByteArray Table(int layout) {
+QByteArray Table(int layout, bool foreign = false) {
     TTableFile t;
     t.Layout = quint8(layout);
     t.nCol = 4;
     t.nRow = 3;
-    t.Keys = {{1, 2, OddRecord()}, {3, 0, OddRecord()}};
+    t.Keys = {{1, 2, OddRecord()}, {3, 0, OddRecord(foreign)}};
     QBuffer b;
     b.open(QIODevice::WriteOnly);
     WriteTableFile(&b, t);
@@ -197,6 +201,7 @@ private slots:
         QTest::newRow("cut") << table.left(table.size() - 3);
         QTest::newRow("trailing bytes") << table + QByteArray("x");
         QTest::newRow("empty") << QByteArray();
+        QTest::newRow("values a key cannot take") << Table(1, true);
     }
     void damagedFilesFail() {
         QFETCH(QByteArray, bytes);
@@ -222,5 +227,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestKbtJson)
+// Dumping reads every key as the program does, into a key widget.
+QTEST_MAIN(TestKbtJson)
 #include "tst_KbtJson.moc"

@@ -8,6 +8,7 @@
 #include "KbtAuthoring.h"
 #include "Picture.h"
 #include "TableFormat.h"
+#include "VxKey.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -377,11 +378,13 @@ QJsonObject DumpFile(const QByteArray &bytes, bool keyFile) {
     QBuffer b;
     b.setData(bytes);
     b.open(QIODevice::ReadOnly);
-    const TTableReadResult r = keyFile ? ReadKeyFile(&b) : ReadTableFile(&b);
+    TTableReadResult r = keyFile ? ReadKeyFile(&b) : ReadTableFile(&b);
+    // Every key is read as the program reads it, so a file dumps exactly when it opens.
+    ReadKeys(r, bytes, [](QIODevice *device, const TTableKey &, int) {
+        (void)TVxKey::CreateFromStream(nullptr, device);
+    });
     if (!r.Ok())
         Fail(r.Error);
-    if (b.pos() != bytes.size())
-        Fail(QStringLiteral("%1 bytes follow the last key.").arg(bytes.size() - b.pos()));
     QJsonObject out;
     out.insert(QStringLiteral("file"), keyFile ? QStringLiteral("keys") : QStringLiteral("table"));
     const bool scanning = !keyFile && r.Table.Scanning();

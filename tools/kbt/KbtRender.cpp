@@ -1,5 +1,6 @@
 #include "KbtRender.h"
 
+#include "CellRect.h"
 #include "Error.h"
 #include "KbtAuthoring.h"
 #include "TableFormat.h"
@@ -30,14 +31,13 @@ protected:
         painter.setPen(QColor(0x80, 0x80, 0x80));
         const int w = width();
         const int h = height();
-        for (int c = 0; c <= FCol; ++c) {
-            const int x = c < FCol ? int(double(c) * w / FCol) : w - 1;
+        // One line per distinct position inside the picture, however many columns share it.
+        for (int x : GridLinePositions(w, FCol, 0, w - 1))
             painter.drawLine(x, 0, x, h - 1);
-        }
-        for (int r = 0; r <= FRow; ++r) {
-            const int y = r < FRow ? int(double(r) * h / FRow) : h - 1;
+        painter.drawLine(w - 1, 0, w - 1, h - 1);
+        for (int y : GridLinePositions(h, FRow, 0, h - 1))
             painter.drawLine(0, y, w - 1, y);
-        }
+        painter.drawLine(0, h - 1, w - 1, h - 1);
     }
 
 private:
@@ -51,25 +51,19 @@ QImage RenderTable(const QByteArray &bytes, QSize gridSize) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    const TTableReadResult r = ReadTableFile(&buffer);
-    if (!r.Ok())
-        throw TError(r.Error);
+    TTableReadResult r = ReadTableFile(&buffer);
     const bool scanning = r.Table.Scanning();
     TGridSurface grid(scanning ? r.Table.nCol : 0, scanning ? r.Table.nRow : 0);
     grid.resize(gridSize);
-    for (const TTableKey &k : r.Table.Keys) {
-        QBuffer record;
-        record.setData(k.Record);
-        record.open(QIODevice::ReadOnly);
-        TVxKey *key = TVxKey::CreateFromStream(&grid, &record).release();
-        if (scanning) {
-            if (k.Col < 0 || k.Row < 0 || k.Col >= r.Table.nCol || k.Row >= r.Table.nRow)
-                key->hide(); // the grid shows no key outside its cells
-            else
-                key->setGeometry(
-                    TKeyAuthor::KeyRectInCell(gridSize, r.Table.nCol, r.Table.nRow, k.Col, k.Row));
-        }
-    }
+    // The reader refuses cells outside the grid, so every key has its place.
+    ReadKeys(r, bytes, [&](QIODevice *device, const TTableKey &k, int) {
+        TVxKey *key = TVxKey::CreateFromStream(&grid, device).release();
+        if (scanning)
+            key->setGeometry(
+                TKeyAuthor::KeyRectInCell(gridSize, r.Table.nCol, r.Table.nRow, k.Col, k.Row));
+    });
+    if (!r.Ok())
+        throw TError(r.Error);
     return grid.grab().toImage();
 }
 

@@ -114,7 +114,10 @@ int Build(const TArgs &a) {
     TBuildOptions options;
     options.SearchDirs = QStringList{QFileInfo(a.Input).absolutePath()} + a.Includes;
     try {
-        WriteAll(a.Output, BuildFile(doc.object(), options));
+        const QByteArray bytes = BuildFile(doc.object(), options);
+        // Nothing is written that the program would refuse to open.
+        DumpFile(bytes, IsKeyFileName(a.Output));
+        WriteAll(a.Output, bytes);
     } catch (const TError &e) {
         return Error(QStringLiteral("%1: %2").arg(a.Input, e.Message()));
     }
