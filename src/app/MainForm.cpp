@@ -270,6 +270,7 @@ void TForm1::BuildMenu() {
     wire(Menu.LoadKey1, &TForm1::LoadKey1Click);
     wire(Menu.SaveKey1, &TForm1::SaveKey1Click);
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
+    wire(Menu.VoiceItem, &TForm1::VoiceItemClick);
     // A check mark only: every switch release beeps while it is set.
     Menu.EchoItem->setEnabled(true);
 }

@@ -22,6 +22,8 @@ class QTimer;
 class QToolButton;
 class QWidget;
 class TConfirmDlg;
+class TDlgSAPI5;
+class TDlgVoice;
 class TDragRect;
 class TSpeechOutput;
 class TSwitchFilter;
@@ -69,6 +71,9 @@ public:
     QAction *PasteItem = nullptr;   // "Vložit"
     QAction *UpravitItem = nullptr; // "Upravit ..."
     TConfirmDlg *ConfirmDlg = nullptr;
+    // The speech output's dialogs; none without a real speech output.
+    TDlgVoice *DlgVoice = nullptr;
+    TDlgSAPI5 *DlgSAPI5 = nullptr;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
 
@@ -134,6 +139,8 @@ public:
     QString SelectLineText(int position);
     // Prints the display at once as a job titled "Orvanta".
     void Tisk1Click();
+    // Opens the speech output dialog; it applies every choice itself.
+    void VoiceItemClick();
 
     // Tables and key files. LoadTable throws TError when the file cannot be opened.
     void LoadTable(const QString &name);
