@@ -202,11 +202,11 @@ QWidget *TDlgSAPI5::BuildSettingsPage() {
     connect(BtnReset, &QToolButton::clicked, this, &TDlgSAPI5::BtnResetClick);
 
     tbRate = TrackBar(-10, 10, "tbRate", page);
-    tbRate->setAccessibleName(VoiceDialogStrings::Rate);
+    tbRate->setAccessibleName(QString(VoiceDialogStrings::Rate).remove(QLatin1Char('&')));
     lblRate = Value(QStringLiteral("0"), "lblRate", page);
     connect(tbRate, &QSlider::valueChanged, this, &TDlgSAPI5::tbRateChange);
     tbVolume = TrackBar(0, 100, "tbVolume", page);
-    tbVolume->setAccessibleName(VoiceDialogStrings::Volume);
+    tbVolume->setAccessibleName(QString(VoiceDialogStrings::Volume).remove(QLatin1Char('&')));
     lblVolume = Value(QStringLiteral("100"), "lblVolume", page);
     connect(tbVolume, &QSlider::valueChanged, this, &TDlgSAPI5::tbVolumeChange);
     for (QLabel *value : {lblRate, lblVolume}) {
@@ -245,8 +245,12 @@ bool TDlgSAPI5::SettingsTabVisible() const {
 
 void TDlgSAPI5::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         FormShow();
+        // The arrow keys move through the voices at once.
+        if (PageControl1->currentWidget() == TabVolba)
+            TreeTTS->setFocus();
+    }
 }
 
 void TDlgSAPI5::FormCreate() {

@@ -66,6 +66,9 @@ TDlgVoice::TDlgVoice(TVoice &voice, TDlgSAPI5 *sapi5, QWidget *parent)
     TestTextCb->setCurrentIndex(-1);
     TestTextCb->setEditText(QString());
     TestTextCb->setAccessibleName(VoiceDialogStrings::TestTextName);
+    // The sample sentences are long; the field need not be as wide as they are.
+    TestTextCb->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    TestTextCb->setMinimumContentsLength(16);
     TestBtn = Button(VoiceDialogStrings::Test, "TestBtn", QStyle::SP_MediaPlay, Panel1);
     connect(TestBtn, &QPushButton::clicked, this, &TDlgVoice::TestBtnClick);
     BitBtn3 = Button(VoiceDialogStrings::Stop, "BitBtn3", QStyle::SP_MediaStop, Panel1);
@@ -79,6 +82,7 @@ TDlgVoice::TDlgVoice(TVoice &voice, TDlgSAPI5 *sapi5, QWidget *parent)
     grid->addWidget(TestBtn, 2, 1);
     grid->addWidget(BitBtn3, 2, 2);
     grid->setColumnStretch(0, 1);
+    grid->setRowStretch(3, 1);
 
     BitBtn1 = Button(VoiceDialogStrings::Ok, "BitBtn1", QStyle::SP_DialogOkButton, this);
     BitBtn1->setDefault(true);
