@@ -6,12 +6,14 @@
 #include "DragRect.h"
 #include "Error.h"
 #include "Prompts.h"
+#include "SAPI5Dlg.h"
 #include "SendingKeys.h"
 #include "SpeechOutput.h"
 #include "StringProc.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
 #include "VirtualKeys.h"
+#include "VoiceDlg.h"
 #include "VoiceStrings.h"
 #include "VxKey.h"
 
@@ -53,6 +55,22 @@ void TForm1::FormCreate(const QStringList &arguments) {
         const QString own = Dirs().ConfigDir + AppStrings::ConfigFileName;
         LoadConfig(QFileInfo::exists(own) ? own : Dirs().ProgramDir + AppStrings::ConfigFileName);
     }
+
+    // The speech output's dialogs live as long as the window, made once the output runs.
+    if (TVoice *unit = FSpeech->Voice()) {
+        DlgSAPI5 = new TDlgSAPI5(*unit, this);
+        DlgVoice = new TDlgVoice(*unit, DlgSAPI5, this);
+    }
+}
+
+void TForm1::VoiceItemClick() {
+    // Modal without a nested event loop; the window ignores the dialog's result.
+    if (!DlgVoice)
+        return;
+    DlgVoice->setWindowModality(Qt::ApplicationModal);
+    DlgVoice->show();
+    DlgVoice->raise();
+    DlgVoice->activateWindow();
 }
 
 void TForm1::FormDestroy() {

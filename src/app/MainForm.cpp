@@ -278,6 +278,7 @@ void TForm1::BuildMenu() {
     wire(Menu.SaveKey1, &TForm1::SaveKey1Click);
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
     wire(Menu.GridItem, &TForm1::GridItemClick);
+    wire(Menu.VoiceItem, &TForm1::VoiceItemClick);
     // A check mark only: every switch release clicks while it is set.
     Menu.EchoItem->setEnabled(true);
     Menu.ReadGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);

@@ -25,6 +25,8 @@ class QTimer;
 class QToolButton;
 class QWidget;
 class TConfirmDlg;
+class TDlgSAPI5;
+class TDlgVoice;
 class TDragRect;
 class TGridDialog;
 class TKeySettingDlg;
@@ -77,6 +79,9 @@ public:
     TConfirmDlg *ConfirmDlg = nullptr;
     TGridDialog *GridDialog = nullptr;
     TKeySettingDlg *KeySettingDlg = nullptr;
+    // The speech output's dialogs; none without a real speech output.
+    TDlgVoice *DlgVoice = nullptr;
+    TDlgSAPI5 *DlgSAPI5 = nullptr;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
 
@@ -142,6 +147,8 @@ public:
     QString SelectLineText(int position);
     // Prints the display at once as a job titled "Orvanta".
     void Tisk1Click();
+    // Opens the speech output dialog; it applies every choice itself.
+    void VoiceItemClick();
 
     // Tables and key files. LoadTable throws TError when the file cannot be opened.
     void LoadTable(const QString &name);

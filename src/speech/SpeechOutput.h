@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class TVoice;
+
 // What the main window asks of speech and sound: read a text aloud, stop reading, play a key's
 // sound, and keep the voice settings the configuration stores. The engines live behind this
 // seam; tests record the calls.
@@ -25,6 +27,9 @@ public:
     // The system speech engine comes with the main window and goes with it.
     virtual void CreateSapiVoice() {}
     virtual void FreeSapiVoice() {}
+    // The voice unit behind this output, for the dialogs that choose and tune it; none when
+    // there is no real speech output.
+    virtual TVoice *Voice() { return nullptr; }
 };
 
 // No speech output: nothing is read aloud and every call says so by its result.

@@ -18,6 +18,7 @@ public:
     bool ApplyVoiceSettings(const TVoiceSettings &settings) override;
     void CreateSapiVoice() override;
     void FreeSapiVoice() override;
+    TVoice *Voice() override { return &FVoice; }
 
 private:
     TVoice &FVoice;
