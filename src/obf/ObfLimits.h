@@ -1,9 +1,13 @@
 #pragma once
 
+#include "Limits.h"
+
 #include <QtGlobal>
 
 // What an imported board or package may hold. Real board sets stay far below these; anything
-// larger is refused with a message before it is expanded or allocated.
+// larger is refused with a message before it is expanded or allocated. A board becomes one of
+// our tables, so it may hold no more keys than a table (Limits.h); its grid stays within what
+// the grid dialog offers, and its pictures within what a key shows.
 namespace ObfLimits {
 
 inline constexpr qint64 MaxBoardBytes = 64 * 1024 * 1024;     // one .obf, data URIs included
@@ -13,7 +17,7 @@ inline constexpr qint64 MaxExpandedBytes = 256 * 1024 * 1024; // all files of th
 inline constexpr qint64 MaxEntries = 20000;                   // files in the zip
 inline constexpr int MaxBoards = 500;                         // boards in one package
 inline constexpr int MaxGridSide = 100;                       // rows and columns of a board
-inline constexpr int MaxButtons = 10000;                      // buttons of a board
+inline constexpr int MaxButtons = Limits::MaxKeys;            // buttons of a board
 inline constexpr int MaxKeys = 50000;                         // keys of all boards together
 inline constexpr int MaxPictureSide = 8192;                   // pixels, either way
 inline constexpr qint64 MaxPicturePixels = 40'000'000;
