@@ -1,3 +1,4 @@
+#include "AboutBox.h"
 #include "AppStrings.h"
 #include "Directories.h"
 #include "MainForm.h"
@@ -28,6 +29,7 @@ int main(int argc, char *argv[]) {
     }
     // Only the name: a display name would be appended to the window title.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);
+    QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
