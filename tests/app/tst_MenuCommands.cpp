@@ -5,7 +5,6 @@
 #include "OpenDocument.h"
 
 #include <QLabel>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
@@ -222,17 +221,6 @@ private slots:
         };
         F->Form->Menu.Oaplikaci1->trigger();
         QCOMPARE(version, QStringLiteral("Verze 2.0 (update 2)"));
-    }
-
-    void everyMenuItemIsEnabledExceptThoseOfOtherDialogs() {
-        const QStringList pending = {QStringLiteral("GridItem"), QStringLiteral("VoiceItem"),
-                                     QStringLiteral("NoItem"),   QStringLiteral("AllItem"),
-                                     QStringLiteral("SentItem"), QStringLiteral("RowsItem")};
-        for (QAction *a : F->Form->menuBar()->findChildren<QAction *>()) {
-            if (a->isSeparator() || a->objectName().isEmpty() || pending.contains(a->objectName()))
-                continue;
-            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
-        }
     }
 };
 
