@@ -91,3 +91,13 @@ namespace AppStrings {
 inline const QString PrintedToFile =
     QStringLiteral("Tiskárna není k dispozici. Text byl uložen do souboru ");
 } // namespace AppStrings
+
+namespace AppStrings {
+inline const QString DirCaptionTables = QStringLiteral("Volba adresáře: Tabulky");
+inline const QString DirCaptionSounds = QStringLiteral("Volba adresáře: Zvuky");
+inline const QString DirCaptionPictures = QStringLiteral("Volba adresáře: Obrázky");
+inline const QString NoSuchDirectory = QStringLiteral("Adresář neexistuje");
+inline const QString HelpFolder = QStringLiteral("Help");
+inline const QString HelpManual = QStringLiteral("Help.html");
+inline const QString HelpGuide = QStringLiteral("Guide.html");
+} // namespace AppStrings

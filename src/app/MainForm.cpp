@@ -1,7 +1,9 @@
 #include "MainForm.h"
 
+#include "AboutBox.h"
 #include "AppStrings.h"
 #include "ConfirmDlg.h"
+#include "DirDialog.h"
 #include "DragRect.h"
 #include "GridDlg.h"
 #include "KeySettingDlg.h"
@@ -161,6 +163,10 @@ void TForm1::BuildControls() {
     ConfirmDlg = new TConfirmDlg(this);
     GridDialog = new TGridDialog(this);
     KeySettingDlg = new TKeySettingDlg(FSpeech, this);
+    DirDialog = new TDirDialog(this);
+    AboutBox = new TAboutBox(this);
+    ShowModal = [](QDialog &dialog) { return dialog.exec(); };
+    connect(Splitter1, &QSplitter::splitterMoved, this, &TForm1::Splitter1Moved);
 
     HookKey = new TSwitchFilter(this);
     HookKey->SetReceiver(this);
@@ -269,6 +275,10 @@ void TForm1::BuildMenu() {
     wire(Menu.New1, &TForm1::New1Click);
     wire(Menu.Open1, &TForm1::Open1Click);
     wire(Menu.Save1, &TForm1::Save1Click);
+    wire(Menu.Tabulky1, &TForm1::Tabulky1Click);
+    wire(Menu.Zvuky1, &TForm1::Zvuky1Click);
+    wire(Menu.Obrzky1, &TForm1::Obrzky1Click);
+    wire(Menu.Tiskrna1, &TForm1::Tiskrna1Click);
     wire(Menu.Tisk1, &TForm1::Tisk1Click);
     wire(Menu.Konec1, &TForm1::Terminate);
     wire(Menu.Edit1, &TForm1::Edit1Click);
@@ -279,6 +289,10 @@ void TForm1::BuildMenu() {
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
     wire(Menu.GridItem, &TForm1::GridItemClick);
     wire(Menu.VoiceItem, &TForm1::VoiceItemClick);
+    wire(Menu.TextItem, &TForm1::TextItemClick);
+    wire(Menu.Nvod1, &TForm1::Nvod1Click);
+    wire(Menu.Prvodce1, &TForm1::Prvodce1Click);
+    wire(Menu.Oaplikaci1, &TForm1::Oaplikaci1Click);
     // A check mark only: every switch release clicks while it is set.
     Menu.EchoItem->setEnabled(true);
     Menu.ReadGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);

@@ -14,6 +14,7 @@
 #include <memory>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -24,7 +25,9 @@ class QTextEdit;
 class QTimer;
 class QToolButton;
 class QWidget;
+class TAboutBox;
 class TConfirmDlg;
+class TDirDialog;
 class TDlgSAPI5;
 class TDlgVoice;
 class TDragRect;
@@ -82,6 +85,11 @@ public:
     // The speech output's dialogs; none without a real speech output.
     TDlgVoice *DlgVoice = nullptr;
     TDlgSAPI5 *DlgSAPI5 = nullptr;
+    TDirDialog *DirDialog = nullptr;
+    TAboutBox *AboutBox = nullptr;
+    // Shows a dialog of the window modally and returns its result; tests replace it so that no
+    // test waits on a window.
+    std::function<int(QDialog &)> ShowModal;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
 
@@ -188,6 +196,18 @@ public:
     // The audible answer to a switch release while "&Echo" is checked.
     void Echo();
 
+    // The menu commands of the file, settings and help menus.
+    void Tabulky1Click();
+    void Zvuky1Click();
+    void Obrzky1Click();
+    void Tiskrna1Click();
+    void TextItemClick();
+    void Nvod1Click();
+    void Prvodce1Click();
+    void Oaplikaci1Click();
+    // The splitter under the display was moved: the keys are laid out in the new space.
+    void Splitter1Moved();
+
     // "&Konec": closes the window, which ends the program.
     void Terminate();
     void Timer1Timer();
@@ -242,6 +262,9 @@ private:
     // One keystroke of `virtualKey` into the display: a press and a release.
     void PressKey(int virtualKey);
     void SpeakText(const QString &text);
+    // One directory command: the chooser under `caption`, starting at `directory`, which takes
+    // the chosen directory when it exists.
+    void ChooseDirectory(const QString &caption, QString &directory);
 
     bool FEditMode = true;
     bool FScanning = false;

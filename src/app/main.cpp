@@ -1,3 +1,4 @@
+#include "AboutBox.h"
 #include "AppStrings.h"
 #include "DBusAutomation.h"
 #include "DesktopShell.h"
@@ -59,6 +60,7 @@ int main(int argc, char *argv[]) {
         prompts.Message(AppStrings::AlreadyRunning);
         return 1;
     }
+    QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
 
     // The speech engines; the system engine itself is made by the main window.
     TDBusAutomation automation;

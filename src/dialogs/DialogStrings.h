@@ -60,6 +60,30 @@ inline const QString No = QStringLiteral("&Ne");
 inline const QString YesName = QStringLiteral("Ano");
 inline const QString NoName = QStringLiteral("Ne");
 
+// The directory chooser.
+inline const QString DirCaption = QStringLiteral("Volba adresáře");
+inline const QString Ok = QStringLiteral("OK");
+inline const QString Cancel = QStringLiteral("Storno");
+inline const QString PlaceHome = QStringLiteral("Domovská složka");
+inline const QString PlaceDocuments = QStringLiteral("Dokumenty");
+inline const QString PlaceRoot = QStringLiteral("Celý počítač");
+inline const QString PlacesName = QStringLiteral("Místa a svazky");
+inline const QString TreeName = QStringLiteral("Adresáře");
+
+// The about box.
+inline const QString AboutCaption = QStringLiteral("O aplikaci");
+inline const QString ProgramName = QStringLiteral("Orvanta");
+inline const QString ProductName = QStringLiteral("Klávesnice pro alternativní komunikaci");
+inline const QString VersionDesign = QStringLiteral("Verze");
+inline const QString VersionPrefix = QStringLiteral("Verze 2.0");
+inline const QString VersionUpdate = QStringLiteral("update 2");
+inline const QString Credits[4] = {
+    QStringLiteral("Napsal tým programu Orvanta pro lidi, kteří nemohou mluvit."),
+    QStringLiteral("Klávesnice, obrázky a zvuky jsou vlastní tvorbou projektu."),
+    QStringLiteral("Řeč: eSpeak NG. Grafické rozhraní: Qt 6."),
+    QStringLiteral("Licence: GNU General Public License, verze 3 nebo pozdější."),
+};
+
 } // namespace DialogStrings
 
 // The key settings dialog.

@@ -3,12 +3,16 @@
 //                                            a symbol drawn by SymbolArt, as a JPEG picture,
 //                                            on white or on the given key face colour
 //   orvanta-gendata sound NAME FILE.wav      a sound made by WaveSynth, as a WAVE file
+//   orvanta-gendata icon FILE.svg SIZE FILE.png
+//                                            the program's icon drawn at SIZE x SIZE pixels
 #include "Error.h"
 #include "Picture.h"
 #include "SymbolArt.h"
 #include "WaveSynth.h"
 
-#include <QCoreApplication>
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -27,15 +31,44 @@ bool Write(const QString &path, const QByteArray &bytes) {
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }
 
+// Draws the SVG icon through Qt's image plugin at one size, as PNG bytes; empty on failure.
+QByteArray IconPng(const QString &svg, int size) {
+    QImageReader reader(svg, "svg");
+    reader.setScaledSize(QSize(size, size));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    // Pictures with text need fonts, which need a GUI application; no window is ever shown.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() == 4 && args[0] == QLatin1String("icon")) {
+        bool ok = false;
+        const int size = args[2].toInt(&ok);
+        if (!ok || size < 1 || size > 1024)
+            return Fail(QStringLiteral("%1 is not an icon size.").arg(args[2]));
+        const QByteArray png = IconPng(args[1], size);
+        if (png.isEmpty())
+            return Fail(QStringLiteral("%1: cannot draw the icon.").arg(args[1]));
+        if (!Write(args[3], png))
+            return Fail(QStringLiteral("%1: cannot write the file.").arg(args[3]));
+        return 0;
+    }
     const bool withBackground = args.size() == 4 && args[0] == QLatin1String("picture");
     if (args.size() != 3 && !withBackground) {
         std::fputs("usage: orvanta-gendata picture NAME FILE.jpg [RRGGBB]\n"
-                   "       orvanta-gendata sound NAME FILE.wav\n",
+                   "       orvanta-gendata sound NAME FILE.wav\n"
+                   "       orvanta-gendata icon FILE.svg SIZE FILE.png\n",
                    stderr);
         return 2;
     }

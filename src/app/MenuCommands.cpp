@@ -1,0 +1,97 @@
+// The commands of the file, settings and help menus that no other part of the window owns:
+// directories, printer setup, the display font, help pages, the about box and the splitter.
+#include "MainForm.h"
+
+#include "AboutBox.h"
+#include "AppStrings.h"
+#include "DirDialog.h"
+#include "Directories.h"
+#include "DirectoryChoice.h"
+#include "OpenDocument.h"
+#include "Prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+bool DirExists(const QString &dir) {
+    return QFileInfo(dir).isDir();
+}
+
+} // namespace
+
+void TForm1::ChooseDirectory(const QString &caption, QString &directory) {
+    DirDialog->setWindowTitle(caption);
+    DirDialog->SetDirectory(
+        DirectoryToShow(directory, QDir::toNativeSeparators(QDir::currentPath()), DirExists));
+    if (ShowModal(*DirDialog) != QDialog::Accepted)
+        return;
+    // The directory may have gone while the chooser was open.
+    const TDirectoryChoice choice = AcceptDirectory(DirDialog->Directory(), DirExists);
+    if (choice.Exists)
+        directory = choice.Directory;
+    else
+        Prompts().Message(AppStrings::NoSuchDirectory);
+}
+
+void TForm1::Tabulky1Click() {
+    ChooseDirectory(AppStrings::DirCaptionTables, Dirs().TablesDir);
+    // The table dialogs start where the tables now are.
+    FTableDialogDir = Dirs().TablesDir;
+}
+
+void TForm1::Zvuky1Click() {
+    ChooseDirectory(AppStrings::DirCaptionSounds, Dirs().SoundsDir);
+}
+
+void TForm1::Obrzky1Click() {
+    ChooseDirectory(AppStrings::DirCaptionPictures, Dirs().PicturesDir);
+    FPictureDialogDir = Dirs().PicturesDir;
+}
+
+void TForm1::Tiskrna1Click() {
+    // The same printer object serves "&Tisk...", so the choice made here is kept.
+    Prompts().SetupPrinter(Printer());
+}
+
+void TForm1::TextItemClick() {
+    const std::optional<QFont> chosen = Prompts().ChooseFont(Display->document()->defaultFont());
+    if (!chosen)
+        return;
+    const int caret = Display->textCursor().position();
+    QTextCursor cursor = Display->textCursor();
+    cursor.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setFont(*chosen);
+    cursor.mergeCharFormat(format);
+    Display->document()->setDefaultFont(*chosen);
+    Display->setFont(*chosen);
+    // The caret stays where it was rather than jumping to the start, where the next key's text
+    // would otherwise land.
+    cursor.setPosition(caret);
+    Display->setTextCursor(cursor);
+    // Text typed from here on takes the font too, also where the old text's format would
+    // otherwise carry on.
+    Display->setCurrentFont(*chosen);
+}
+
+void TForm1::Nvod1Click() {
+    OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
+                 AppStrings::HelpManual);
+}
+
+void TForm1::Prvodce1Click() {
+    OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
+                 AppStrings::HelpGuide);
+}
+
+void TForm1::Oaplikaci1Click() {
+    ShowModal(*AboutBox);
+}
+
+void TForm1::Splitter1Moved() {
+    FormResize();
+}

@@ -1,0 +1,228 @@
+#include "AboutBox.h"
+#include "AppStrings.h"
+#include "DirDialog.h"
+#include "FormFixture.h"
+#include "OpenDocument.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QProcess>
+#include <QSplitter>
+#include <QSplitterHandle>
+#include <QStandardPaths>
+#include <QTextEdit>
+
+class TestMenuCommands : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFormFixture> F;
+
+    QString Sub(const QString &name) const {
+        return QDir::toNativeSeparators(F->Dir.filePath(name)) + QDir::separator();
+    }
+
+    // Drags the splitter handle under the display by `dy` pixels, as the mouse would.
+    static void DragHandle(QSplitter *splitter, int dy) {
+        QSplitterHandle *handle = splitter->handle(1);
+        const QPoint local = handle->rect().center();
+        const QPoint global = handle->mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(handle, &press);
+        QMouseEvent move(QEvent::MouseMove, local + QPoint(0, dy), global + QPoint(0, dy),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, local + QPoint(0, dy),
+                            global + QPoint(0, dy), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &release);
+    }
+
+private slots:
+    void init() {
+        F = std::make_unique<TFormFixture>();
+        F->Make();
+        F->Form->SetEditMode(true);
+    }
+    void cleanup() {
+        F.reset();
+        SetOpenDocument({});
+    }
+
+    void directoryCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("storedExists");
+        QTest::addColumn<QString>("answer"); // what the user does in the chooser
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<bool>("complains");
+        QTest::newRow("tables: chosen gets its separator")
+            << "Tabulky1" << true << "choose" << true << false;
+        QTest::newRow("sounds: chosen with separator keeps one")
+            << "Zvuky1" << true << "choose/" << true << false;
+        QTest::newRow("pictures: removed while open")
+            << "Obrzky1" << true << "remove" << false << true;
+        QTest::newRow("tables: cancelled") << "Tabulky1" << true << "cancel" << false << false;
+        QTest::newRow("sounds: stored gone, starts in the current directory")
+            << "Zvuky1" << false << "choose" << true << false;
+    }
+    void directoryCommands() {
+        QFETCH(QString, command);
+        QFETCH(bool, storedExists);
+        QFETCH(QString, answer);
+        QFETCH(bool, changed);
+        QFETCH(bool, complains);
+        struct TTarget {
+            QString Caption;
+            QString *Dir;
+            void (TForm1::*Click)();
+        };
+        const QHash<QString, TTarget> targets = {
+            {QStringLiteral("Tabulky1"),
+             {AppStrings::DirCaptionTables, &Dirs().TablesDir, &TForm1::Tabulky1Click}},
+            {QStringLiteral("Zvuky1"),
+             {AppStrings::DirCaptionSounds, &Dirs().SoundsDir, &TForm1::Zvuky1Click}},
+            {QStringLiteral("Obrzky1"),
+             {AppStrings::DirCaptionPictures, &Dirs().PicturesDir, &TForm1::Obrzky1Click}},
+        };
+        const TTarget target = targets.value(command);
+        QVERIFY(target.Dir);
+        if (!storedExists)
+            *target.Dir = Sub(QStringLiteral("gone"));
+        const QString old = *target.Dir;
+        QVERIFY(QDir().mkpath(F->Dir.filePath(QStringLiteral("new"))));
+        const QString chosen = QDir::toNativeSeparators(F->Dir.filePath(QStringLiteral("new")));
+
+        QString caption, shownAt;
+        F->Form->ShowModal = [&](QDialog &dialog) {
+            auto &chooser = static_cast<TDirDialog &>(dialog);
+            caption = chooser.windowTitle();
+            shownAt = chooser.Directory();
+            if (answer == QLatin1String("cancel"))
+                return int(QDialog::Rejected);
+            chooser.SetDirectory(answer.endsWith(QLatin1Char('/')) ? chosen + QDir::separator()
+                                                                   : chosen);
+            if (answer == QLatin1String("remove"))
+                QDir(chosen).removeRecursively();
+            return int(QDialog::Accepted);
+        };
+        (F->Form.get()->*target.Click)();
+
+        QCOMPARE(caption, target.Caption);
+        QCOMPARE(shownAt, storedExists ? old : QDir::toNativeSeparators(QDir::currentPath()));
+        QCOMPARE(*target.Dir, changed ? chosen + QDir::separator() : old);
+        QCOMPARE(F->Prompts.Texts(),
+                 complains ? QStringList{AppStrings::NoSuchDirectory} : QStringList{});
+    }
+
+    void splitterMoveMakesTheDisplayTaller() {
+        TForm1 &form = *F->Form;
+        const int display = form.Display->height();
+        const int grid = form.TimeGrid1->height();
+        DragHandle(form.Splitter1, 30);
+        QCOMPARE(form.Display->height(), display + 30);
+        QCOMPARE(form.TimeGrid1->height(), grid - 30);
+    }
+
+    void textItemFontAppliesToOldAndNewText() {
+        TForm1 &form = *F->Form;
+        form.Display->setPlainText(QStringLiteral("staré"));
+        QTextCursor end = form.Display->textCursor();
+        end.movePosition(QTextCursor::End);
+        form.Display->setTextCursor(end);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(30);
+        font.setBold(true);
+        F->Prompts.Fonts = {font};
+        form.TextItemClick();
+        QVERIFY(!form.Display->textCursor().hasSelection());
+        QCOMPARE(form.Display->textCursor().position(), 5);
+
+        form.Display->setFocus();
+        QTest::keyClicks(form.Display, QStringLiteral("nove"));
+        QCOMPARE(form.Display->toPlainText(), QStringLiteral("starénove"));
+        for (const int position : {1, 7}) {
+            QTextCursor at(form.Display->document());
+            at.setPosition(position);
+            const QFont f = at.charFormat().font();
+            QCOMPARE(f.family(), font.family());
+            QCOMPARE(f.pixelSize(), 30);
+            QVERIFY(f.bold());
+        }
+
+        // Cancelling the font dialog changes nothing.
+        form.TextItemClick();
+        QCOMPARE(form.Display->font().pixelSize(), 30);
+    }
+
+    void printMakesAnOrvantaJobWithTheText() {
+        TForm1 &form = *F->Form;
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("job.pdf"));
+        form.Printer().setOutputFormat(QPrinter::PdfFormat);
+        form.Printer().setOutputFileName(pdf);
+        form.Display->setPlainText(QStringLiteral("Dobrý den, mám hlad."));
+        form.Menu.Tisk1->trigger();
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        // The job's title is the document title, stored as UTF-16 text.
+        const QByteArray title = QByteArrayLiteral("\xFE\xFF\x00O\x00r\x00v\x00"
+                                                   "a\x00n\x00t\x00"
+                                                   "a");
+        QVERIFY(bytes.contains(title) || bytes.contains("(Orvanta)"));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(10000));
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput())
+                    .contains(QStringLiteral("Dobrý den, mám hlad.")));
+    }
+
+    void printerSetupKeepsTheChosenPrinter() {
+        TForm1 &form = *F->Form;
+        QPrinter *before = &form.Printer();
+        F->Prompts.PrinterAnswers = {true};
+        form.Menu.Tiskrna1->trigger();
+        QCOMPARE(F->Prompts.Shown.size(), 1);
+        QCOMPARE(F->Prompts.Shown.constFirst().Kind, TScriptedPrompts::kPrinter);
+        QCOMPARE(&form.Printer(), before);
+    }
+
+    void helpItemsOpenTheirPages_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("manual") << "Nvod1"
+                                << "Help.html";
+        QTest::newRow("guide") << "Prvodce1"
+                               << "Guide.html";
+    }
+    void helpItemsOpenTheirPages() {
+        QFETCH(QString, item);
+        QFETCH(QString, page);
+        QStringList opened;
+        SetOpenDocument([&opened](const QString &path) { opened.append(path); });
+        auto *action = F->Form->findChild<QAction *>(item);
+        QVERIFY(action);
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        QCOMPARE(opened, QStringList{Dirs().ProgramDir + QStringLiteral("Help") +
+                                     QDir::separator() + page});
+    }
+
+    void aboutShowsTheVersion() {
+        QString version;
+        F->Form->ShowModal = [&version](QDialog &dialog) {
+            dialog.show();
+            version = static_cast<TAboutBox &>(dialog).Version->text();
+            dialog.hide();
+            return int(QDialog::Accepted);
+        };
+        F->Form->Menu.Oaplikaci1->trigger();
+        QCOMPARE(version, QStringLiteral("Verze 2.0 (update 2)"));
+    }
+};
+
+QTEST_MAIN(TestMenuCommands)
+#include "tst_MenuCommands.moc"
