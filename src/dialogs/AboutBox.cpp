@@ -60,7 +60,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     }
     panelColumn->addStretch(1);
 
-    OKButton = new QPushButton(DialogStrings::Ok, this);
+    OKButton = new QPushButton(DialogStrings::PlainOk, this);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -60,10 +60,10 @@ inline const QString No = QStringLiteral("&Ne");
 inline const QString YesName = QStringLiteral("Ano");
 inline const QString NoName = QStringLiteral("Ne");
 
-// The directory chooser.
+// The directory chooser (its buttons, and the about box's, carry no access keys).
 inline const QString DirCaption = QStringLiteral("Volba adresáře");
-inline const QString Ok = QStringLiteral("OK");
-inline const QString Cancel = QStringLiteral("Storno");
+inline const QString PlainOk = QStringLiteral("OK");
+inline const QString PlainCancel = QStringLiteral("Storno");
 inline const QString PlaceHome = QStringLiteral("Domovská složka");
 inline const QString PlaceDocuments = QStringLiteral("Dokumenty");
 inline const QString PlaceRoot = QStringLiteral("Celý počítač");

@@ -40,9 +40,9 @@ TDirDialog::TDirDialog(QWidget *parent)
     DirList->setSelectionMode(QAbstractItemView::SingleSelection);
     panelColumn->addWidget(DirList, 1);
 
-    Button1 = new QPushButton(DialogStrings::Ok, this);
+    Button1 = new QPushButton(DialogStrings::PlainOk, this);
     Button1->setDefault(true);
-    Button2 = new QPushButton(DialogStrings::Cancel, this);
+    Button2 = new QPushButton(DialogStrings::PlainCancel, this);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
