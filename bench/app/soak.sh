@@ -41,7 +41,7 @@ import struct, sys
 def short(b): return bytes([len(b)]) + b
 out = struct.pack("<d", 2.002)
 out += b"TPF0" + short(b"TRichEdit") + short(b"Display") + b"\0\0"   # display: defaults
-out += bytes(32)                                                       # voice: automatic
+out += struct.pack("<B3xiii16x", 1, -1, 100, 0)                       # voice: automatic
 grid = struct.pack("<iiiiB3xiiiiBB2xIIiIiIiIiBB2x",
                    0, 0, 1024, 600, 5, 0, 0, 10, 6, 0, 1, 32, 13, 500,
                    0x00FFFF, 3, 0x0000FF, 3, 0x808080, 1, 0, 0)
