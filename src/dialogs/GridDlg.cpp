@@ -121,6 +121,12 @@ TGridDialog::TGridDialog(QWidget *parent)
     EnableChecks();
 }
 
+TGridDialog::~TGridDialog() {
+    // Hiding the dialog on its way out moves the focus, and the application would report that
+    // to a dialog that is already half destroyed.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 QGroupBox *TGridDialog::BuildPenGroup(const QString &title, QSpinBox *&width, TColorPanel *&colour,
                                       const QString &colourName) {
     auto *group = new QGroupBox(title, this);

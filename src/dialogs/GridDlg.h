@@ -24,6 +24,7 @@ class TGridDialog : public QDialog {
 
 public:
     explicit TGridDialog(QWidget *parent = nullptr);
+    ~TGridDialog() override;
 
     QGroupBox *GroupBox1 = nullptr; // "&Mřížka"
     QSpinBox *GridSEdit = nullptr;
