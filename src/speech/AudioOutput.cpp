@@ -6,12 +6,15 @@
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QThread>
+#include <QTimer>
 #include <chrono>
 
 namespace {
 
 // Small enough that a purge is heard within it, large enough not to underrun on a busy machine.
 constexpr int kDeviceBufferMs = 60;
+// How long an output with nothing to play stays open before it is stopped.
+constexpr int kIdleStopMs = 1000;
 // A device that takes nothing for this long is treated as absent, so a producer never hangs.
 constexpr auto kStallLimit = std::chrono::seconds(2);
 
@@ -158,6 +161,11 @@ void TAudioOutput::StartDevice() {
     }
     if (FSink && (FSink->state() == QAudio::ActiveState || FSink->state() == QAudio::IdleState))
         return;
+    // A sink that was stopped is not started again: the sound server's stream may stay silent.
+    if (FSink) {
+        FSink->deleteLater();
+        FSink = nullptr;
+    }
     if (!FSink) {
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         QAudioFormat format;
@@ -174,11 +182,24 @@ void TAudioOutput::StartDevice() {
         }
         FSink = new QAudioSink(device, format, FContext);
         FSink->setBufferSize(rate * channels * 2 * kDeviceBufferMs / 1000);
-        // Stop as soon as the queue runs dry, so that an idle output wakes nobody.
-        QObject::connect(FSink, &QAudioSink::stateChanged, FContext, [this](QAudio::State state) {
-            if (state == QAudio::IdleState && FSink)
-                FSink->stop();
-        });
+        // Stop once the queue has stayed dry for a while, so that an idle output wakes nobody.
+        // Not at once: the synthesizer delivers a text in pieces, the queue runs dry between
+        // them, and stopping the sink throws away what the sound server has not played yet.
+        QAudioSink *sink = FSink;
+        QObject::connect(sink, &QAudioSink::stateChanged, FContext,
+                         [this, sink](QAudio::State state) {
+                             if (state != QAudio::IdleState)
+                                 return;
+                             QTimer::singleShot(kIdleStopMs, sink, [this, sink] {
+                                 bool dry = false;
+                                 {
+                                     std::lock_guard lock(FMutex);
+                                     dry = Queued() == 0;
+                                 }
+                                 if (dry && sink->state() == QAudio::IdleState)
+                                     sink->stop();
+                             });
+                         });
     }
     if (!FSource)
         FSource = new TQueueDevice(*this);
