@@ -33,16 +33,24 @@ TQtSoundPlayer::~TQtSoundPlayer() = default;
 bool TQtSoundPlayer::Play(const QString &name) {
     const QString file =
         !IsKnownSound(name) && !name.isEmpty() && QFileInfo(name).isFile() ? name : FDefaultSound;
-    QFile in(file);
-    if (in.size() > kMaxSoundBytes || !in.open(QIODevice::ReadOnly))
-        return false;
-    const auto sound = ReadWaveFile(in.readAll());
-    if (!sound)
-        return false;
+    const QFileInfo info(file);
+    if (file != FLastFile || info.size() != FLastSize || info.lastModified() != FLastModified) {
+        FLastFile.clear();
+        QFile in(file);
+        if (info.size() > kMaxSoundBytes || !in.open(QIODevice::ReadOnly))
+            return false;
+        auto sound = ReadWaveFile(in.readAll());
+        if (!sound)
+            return false;
+        FLastSound = std::move(*sound);
+        FLastFile = file;
+        FLastSize = info.size();
+        FLastModified = info.lastModified();
+    }
     if (!FSink)
         FSink = std::make_shared<TAudioOutput>(0);
     FSink->Purge();
-    FSink->Begin(sound->SampleRate, sound->Channels);
-    FSink->Write(sound->Samples.constData(), sound->Samples.size());
+    FSink->Begin(FLastSound.SampleRate, FLastSound.Channels);
+    FSink->Write(FLastSound.Samples.constData(), FLastSound.Samples.size());
     return true;
 }

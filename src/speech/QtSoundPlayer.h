@@ -1,7 +1,9 @@
 #pragma once
 
 #include "SoundPlayer.h"
+#include "WaveFile.h"
 
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
@@ -21,4 +23,10 @@ public:
 private:
     QString FDefaultSound;
     std::shared_ptr<TSampleSink> FSink;
+    // The last sound played, kept while its file is unchanged: the echo plays the same click on
+    // every switch release.
+    QString FLastFile;
+    qint64 FLastSize = -1;
+    QDateTime FLastModified;
+    TWaveSound FLastSound;
 };
