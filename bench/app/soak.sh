@@ -8,8 +8,8 @@
 #   bench/app/soak.sh BUILD_DIR [MINUTES] [BOUND_MB]     (defaults: 30 minutes, 8 MB)
 #   SOAK_DISPLAY=:93 bench/app/soak.sh ...                uses that X display number
 #
-# The scan step comes from the configuration file the script writes beside a private copy of
-# the program; a program that does not read its configuration yet scans at its default step.
+# The scan step comes from the configuration file the script writes (with orvanta-cfg) beside a
+# private copy of the program; no user configuration is read (XDG_CONFIG_HOME points elsewhere).
 # Modal windows that random activations open (printing, confirmations) are closed with Escape.
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -19,7 +19,7 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null ||
   { echo "soak.sh: Xvfb or xdotool missing, skipped"; exit 0; }
 
 tmp=$(mktemp -d)
-export XDG_RUNTIME_DIR=$tmp/runtime
+export XDG_RUNTIME_DIR=$tmp/runtime XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 display=${SOAK_DISPLAY:-}
@@ -34,24 +34,9 @@ for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; slee
 # A private copy: the configuration file lives beside the program.
 mkdir "$tmp/prog"
 cp "$build/orvanta" "$tmp/prog/"
-cp -r "$build/Tables" "$tmp/prog/"
+cp -r "$build/Tables" "$build/Sounds" "$tmp/prog/"
 [ -d "$build/Help" ] && cp -r "$build/Help" "$tmp/prog/"
-python3 - "$tmp/prog/Orvanta.cfg" <<'EOF'
-import struct, sys
-def short(b): return bytes([len(b)]) + b
-out = struct.pack("<d", 2.002)
-out += b"TPF0" + short(b"TRichEdit") + short(b"Display") + b"\0\0"   # display: defaults
-out += struct.pack("<B3xiii16x", 1, -1, 100, 0)                       # voice: automatic
-grid = struct.pack("<iiiiB3xiiiiBB2xIIiIiIiIiBB2x",
-                   0, 0, 1024, 600, 5, 0, 0, 10, 6, 0, 1, 32, 13, 500,
-                   0x00FFFF, 3, 0x0000FF, 3, 0x808080, 1, 0, 0)
-assert len(grid) == 80
-out += grid
-out += struct.pack("<iiiiB", 0, 0, 1024, 768, 0)
-out += struct.pack("<iiB", 50, 0, 0)                                  # 50 ms steps
-out += b"\r\n".join([b"", b"", b"", b"index.kbt"]) + b"\r\n"
-open(sys.argv[1], "wb").write(out)
-EOF
+"$build/tools/orvanta-cfg" default "$tmp/prog/Orvanta.cfg" --table index.kbt --interval 50
 
 cd "$tmp/prog"
 ./orvanta index.kbt >"$tmp/program.log" 2>&1 &

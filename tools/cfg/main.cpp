@@ -1,7 +1,9 @@
 // orvanta-cfg: the configuration file from the command line.
-//   orvanta-cfg default FILE [--table NAME]   writes the configuration of a first start: the
+//   orvanta-cfg default FILE [--table NAME] [--interval MS]
+//                                             writes the configuration of a first start: the
 //                                             window's design, automatic choice of the speech
-//                                             output and, when given, the table to open
+//                                             output and, when given, the table to open and the
+//                                             scan step
 //   orvanta-cfg dump FILE                     lists what a configuration file holds
 #include "ConfigFormat.h"
 #include "Error.h"
@@ -21,12 +23,13 @@ int Fail(const QString &message) {
     return 1;
 }
 
-int WriteDefault(const QString &path, const QString &table) {
+int WriteDefault(const QString &path, const QString &table, qint32 interval) {
     TConfiguration config = ConfigFormat::DesignConfiguration();
     TVoiceSettings voice;
     voice.Kind = vkAuto;
     config.VoiceRecord = WriteVoiceSettings(voice);
     config.TableName = table;
+    config.Interval = interval;
     try {
         const QByteArray bytes = ConfigFormat::Write(config);
         QSaveFile out(path);
@@ -103,12 +106,22 @@ int main(int argc, char *argv[]) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("dump"))
         return Dump(args[1]);
-    if (args.size() == 2 && args[0] == QLatin1String("default"))
-        return WriteDefault(args[1], QString());
-    if (args.size() == 4 && args[0] == QLatin1String("default") &&
-        args[2] == QLatin1String("--table"))
-        return WriteDefault(args[1], args[3]);
-    std::fputs("usage: orvanta-cfg default FILE [--table NAME]\n"
+    if (args.size() >= 2 && args.size() % 2 == 0 && args[0] == QLatin1String("default")) {
+        QString table;
+        qint32 interval = ConfigFormat::DesignConfiguration().Interval;
+        bool ok = true;
+        for (qsizetype i = 2; ok && i < args.size(); i += 2) {
+            if (args[i] == QLatin1String("--table"))
+                table = args[i + 1];
+            else if (args[i] == QLatin1String("--interval"))
+                interval = args[i + 1].toInt(&ok);
+            else
+                ok = false;
+        }
+        if (ok && interval > 0)
+            return WriteDefault(args[1], table, interval);
+    }
+    std::fputs("usage: orvanta-cfg default FILE [--table NAME] [--interval MS]\n"
                "       orvanta-cfg dump FILE\n",
                stderr);
     return 2;
