@@ -223,7 +223,7 @@ def main():
     time.sleep(0.3)
     if switches == "stop":
         run("setxkbmap", "-layout", "cz")
-        choose_stop_preset(window, 600, "ě")
+        choose_stop_preset(window, 1000, "ě")
     run("xdotool", "key", "F8")
     panel = Panel(window)
     panel.settle()
