@@ -3,6 +3,7 @@
 #include "DBusAutomation.h"
 #include "DesktopShell.h"
 #include "Directories.h"
+#include "KeyRepeat.h"
 #include "LocalSocketDde.h"
 #include "MainForm.h"
 #include "QtPrompts.h"
@@ -46,6 +47,7 @@ int main(int argc, char *argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    UseDetectableKeyRepeat();
     // Only the name: a display name would be appended to the window title. The user's folders
     // are named after it.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);

@@ -83,10 +83,18 @@ bool TSwitchFilter::eventFilter(QObject *watched, QEvent *event) {
     if (SendingKeys)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    const bool freshPress = type == QEvent::KeyPress && !key->isAutoRepeat();
+    bool freshPress = type == QEvent::KeyPress && !key->isAutoRepeat();
     const int code = SwitchCodeOf(*key, freshPress);
     if (code <= 0 || code >= TWatchedKeys::KeyCount)
         return false;
+    // A held key that repeats as presses alone (see UseDetectableKeyRepeat) is not pressed anew;
+    // after a long silence the release was lost (it went to another window) and this is new.
+    if (type == QEvent::KeyPress && FPending.test(code)) {
+        const qint64 now = EventTime(*key);
+        if (freshPress && now - FLastPressTimes[code] <= MaxRepeatGap)
+            freshPress = false;
+        FLastPressTimes[code] = now;
+    }
     // The rest of a press already taken is taken too, even if the key stopped being watched
     // meanwhile; a new press counts only if the key is watched and taken now.
     const bool pending = FPending.test(code);
@@ -101,28 +109,40 @@ bool TSwitchFilter::eventFilter(QObject *watched, QEvent *event) {
         // Accepted: the key is wanted as a key, so no shortcut fires and the press follows.
         event->accept();
     } else if (freshPress) {
-        Press(code, key->nativeScanCode());
+        Press(code, key->nativeScanCode(), key->timestamp());
     } else if (type == QEvent::KeyRelease && !key->isAutoRepeat() && pending) {
-        Release(code);
+        Release(code, key->timestamp());
     }
     // Auto-repeats (a held key sends release and press pairs on some systems) and a release
     // whose press came before the filter was installed are swallowed without a report.
     return true;
 }
 
-void TSwitchFilter::Press(int code, quint32 scanCode) {
+qint64 TSwitchFilter::EventTime(const QKeyEvent &event) const {
+    // The window system's own time where it gives one (32 bits of milliseconds), else ours.
+    return event.timestamp() != 0 ? qint64(quint32(event.timestamp())) : FClock();
+}
+
+void TSwitchFilter::Press(int code, quint32 scanCode, quint64 stamp) {
     const qint32 time = qint32(FClock());
     FPending.set(code);
     FKeyDownTimes[code] = time;
+    FKeyDownStamps[code] = quint32(stamp);
+    FLastPressTimes[code] = stamp != 0 ? qint64(quint32(stamp)) : FClock();
     FScanCodes[code] = scanCode;
     if (FReceiver)
         FReceiver->SwitchDown(code, time);
 }
 
-void TSwitchFilter::Release(int code) {
+void TSwitchFilter::Release(int code, quint64 stamp) {
     qint64 held = FClock() - FKeyDownTimes[code];
     if (held < 0)
         held += DayMs; // held across midnight
+    // The window system's times of both events tell how long the switch was really held, even
+    // when the program was busy and handled one of them late. Its clock is 32 bits of
+    // milliseconds that wrap; events without a time (0) fall back on ours.
+    if (FKeyDownStamps[code] != 0 && quint32(stamp) != 0)
+        held = quint32(quint32(stamp) - FKeyDownStamps[code]);
     FPending.reset(code);
     FKeyDownTimes[code] = 0;
     const qint32 duration = qint32(std::clamp<qint64>(held, 0, MaxHoldTime));

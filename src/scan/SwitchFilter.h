@@ -13,7 +13,8 @@ class TSwitchReceiver;
 // The switch keys' filter (the keyboard hook). Installed on the application while the keyboard
 // is in use, it sees every key event before any widget does, swallows every event of a watched
 // key (press, release, auto-repeats, shortcut overrides) and reports each first press and its
-// release to the receiver, with the press time and the hold time. While SendingKeys is raised
+// release to the receiver, with the press time and the hold time (from the events' own times
+// where the window system gives them). While SendingKeys is raised
 // every key passes untouched. No key is special to the filter itself, F8 included.
 class TSwitchFilter : public QObject {
     Q_OBJECT
@@ -23,6 +24,9 @@ public:
     using TClock = std::function<qint64()>;
     // A longer hold is reported as this: still a long press, whatever the threshold.
     static constexpr qint32 MaxHoldTime = 65535;
+    // A press of a switch already down this soon after its last press is the key repeating.
+    // Longer than any key repeat delay a desktop offers.
+    static constexpr qint64 MaxRepeatGap = 3000;
 
     explicit TSwitchFilter(QObject *parent = nullptr);
     ~TSwitchFilter() override;
@@ -56,8 +60,9 @@ protected:
 
 private:
     int SwitchCodeOf(const QKeyEvent &event, bool freshPress) const;
-    void Press(int code, quint32 scanCode);
-    void Release(int code);
+    void Press(int code, quint32 scanCode, quint64 stamp);
+    void Release(int code, quint64 stamp);
+    qint64 EventTime(const QKeyEvent &event) const;
 
     TSwitchReceiver *FReceiver = nullptr;
     TClock FClock;
@@ -67,5 +72,7 @@ private:
     // Switches down whose release is still to come, when they went down, and their physical keys.
     std::bitset<TWatchedKeys::KeyCount> FPending;
     std::array<qint32, TWatchedKeys::KeyCount> FKeyDownTimes{};
+    std::array<quint32, TWatchedKeys::KeyCount> FKeyDownStamps{};
+    std::array<qint64, TWatchedKeys::KeyCount> FLastPressTimes{};
     std::array<quint32, TWatchedKeys::KeyCount> FScanCodes{};
 };

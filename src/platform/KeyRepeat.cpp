@@ -1,0 +1,6 @@
+#include "KeyRepeat.h"
+
+// Window systems other than X11 report repeats on their own.
+bool UseDetectableKeyRepeat() {
+    return false;
+}
