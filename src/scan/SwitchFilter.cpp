@@ -111,21 +111,43 @@ bool TSwitchFilter::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TSwitchFilter::Press(int code, quint32 scanCode) {
-    const qint32 time = qint32(FClock());
+    const qint64 now = FClock();
+    const qint32 time = qint32(now);
     FPending.set(code);
     FKeyDownTimes[code] = time;
     FScanCodes[code] = scanCode;
+    FIgnored.reset(code);
+    if (FIgnoreAfter > 0 && FAcceptedAt) {
+        qint64 since = now - *FAcceptedAt;
+        if (since < 0)
+            since += DayMs;
+        if (since < FIgnoreAfter) {
+            FIgnored.set(code);
+            return;
+        }
+    }
     if (FReceiver)
         FReceiver->SwitchDown(code, time);
 }
 
 void TSwitchFilter::Release(int code) {
-    qint64 held = FClock() - FKeyDownTimes[code];
+    const qint64 now = FClock();
+    qint64 held = now - FKeyDownTimes[code];
     if (held < 0)
         held += DayMs; // held across midnight
     FPending.reset(code);
     FKeyDownTimes[code] = 0;
-    const qint32 duration = qint32(std::clamp<qint64>(held, 0, MaxHoldTime));
+    if (FIgnored.test(code)) {
+        FIgnored.reset(code);
+        return;
+    }
+    if (held < FAcceptTime) {
+        if (FReceiver)
+            FReceiver->SwitchCancel(code);
+        return;
+    }
+    FAcceptedAt = now;
+    const qint32 duration = qint32(std::clamp<qint64>(held - FAcceptTime, 0, MaxHoldTime));
     if (FReceiver)
         FReceiver->SwitchUp(code, duration);
 }
