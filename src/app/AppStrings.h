@@ -101,3 +101,42 @@ inline const QString HelpFolder = QStringLiteral("Help");
 inline const QString HelpManual = QStringLiteral("Help.html");
 inline const QString HelpGuide = QStringLiteral("Guide.html");
 } // namespace AppStrings
+
+// The scan's spoken prompts and the settings file of switch access.
+namespace AppStrings {
+
+inline const QString ScanAccessFileName = QStringLiteral("ScanAccess.ini");
+// A row announced by its number, counted from 1.
+inline QString RowPrompt(int row) {
+    return QStringLiteral("řádek %1").arg(row);
+}
+// How the special keys are announced, by kind (the first, None, is never spoken).
+inline const QString SpecialKeyPrompts[] = {
+    QString(),
+    QStringLiteral("mezera"),
+    QStringLiteral("smazat znak"),
+    QStringLiteral("nový řádek"),
+    QStringLiteral("escape"),
+    QStringLiteral("tabulátor"),
+    QStringLiteral("vložit"),
+    QStringLiteral("smazat"),
+    QStringLiteral("na začátek"),
+    QStringLiteral("na konec"),
+    QStringLiteral("stránka nahoru"),
+    QStringLiteral("stránka dolů"),
+    QStringLiteral("nahoru"),
+    QStringLiteral("dolů"),
+    QStringLiteral("doleva"),
+    QStringLiteral("doprava"),
+    QStringLiteral("velká písmena"),
+    QStringLiteral("vybrat"),
+    QStringLiteral("shift"),
+    QStringLiteral("přečíst"),
+    QStringLiteral("vymazat vše"),
+    QStringLiteral("vymazat řádek"),
+    QStringLiteral("tisk"),
+    QStringLiteral("zvuk"),
+    QStringLiteral("jiná tabulka"),
+};
+
+} // namespace AppStrings

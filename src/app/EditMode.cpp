@@ -38,11 +38,14 @@ void TForm1::SetEditMode(bool on) {
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             Timer2->stop();
+            StepTimer->stop();
             SetKeyHook(false);
             Timer1Timer();
             Timer1->start();
         }
         FEditMode = on;
+        if (!on)
+            ScanStarted();
         if (FScanning)
             TimeGrid1->ArrangeCells();
         setWindowState(state);
@@ -107,6 +110,12 @@ void TForm1::FormResize() {
 }
 
 void TForm1::Timer2Timer() {
-    if (FScanning)
+    if (!FScanning)
+        return;
+    if (!FScanAccess.Paced()) {
         TimeGrid1->ScanTick();
+        return;
+    }
+    FPacer.Ticked();
+    PaceScan();
 }

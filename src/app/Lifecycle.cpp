@@ -43,6 +43,8 @@ void TForm1::FormCreate(const QStringList &arguments) {
             Prompts().Error(e.Message());
         }
     }
+    // Before the scan first starts: it may wait for a press.
+    LoadScanAccess();
     SetEditMode(false);
     HookKey->SetSwitchKeys(TimeGrid1->SwCode1(), TimeGrid1->SwCode2());
     if (Menu.ScanItem->isChecked() != FScanning)
@@ -83,6 +85,7 @@ void TForm1::FormDestroy() {
     Timer2->stop();
     if (!Dirs().ConfigDir.isEmpty() && !SaveConfig(Dirs().ConfigDir + AppStrings::ConfigFileName))
         Prompts().Error(AppStrings::ConfigNotSaved);
+    SaveScanAccess();
     ClearTable();
     FDragChain.reset();
     FSpeech->FreeSapiVoice();

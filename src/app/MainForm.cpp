@@ -192,6 +192,7 @@ void TForm1::BuildControls() {
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     GridDialog->SetScanTimer(Timer2);
+    BuildScanFlow();
 }
 
 QWidget *TForm1::BuildCtrPanel() {

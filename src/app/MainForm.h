@@ -2,6 +2,8 @@
 
 #include "ConfigFormat.h"
 #include "MainMenu.h"
+#include "ScanAccess.h"
+#include "ScanPacer.h"
 #include "SwitchReceiver.h"
 #include "TextComposer.h"
 #include "VoiceSettings.h"
@@ -33,6 +35,7 @@ class TDlgVoice;
 class TDragRect;
 class TGridDialog;
 class TKeySettingDlg;
+class TPromptSpeech;
 class TSpeechOutput;
 class TSwitchFilter;
 class TTimeGrid;
@@ -72,6 +75,11 @@ public:
     QLabel *StatusPanels[3] = {nullptr, nullptr, nullptr};
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    // A step that waits for more than the scan step (a longer first step, a prompt) comes from
+    // here; Timer2 stays the measure of the plain step and of whether the scan runs.
+    QTimer *StepTimer = nullptr;
+    // Milliseconds of a monotonic clock for pacing the scan; tests replace it.
+    std::function<qint64()> ScanClock;
     TMainMenu Menu;
     QMenu *TablePopup = nullptr;
     QAction *LoadItem = nullptr;    // "Nahrát symbol..."
@@ -179,12 +187,22 @@ public:
     void SetKeyHook(bool on);
     void SwitchDown(int code, qint32 time) override;
     void SwitchUp(int code, qint32 duration) override;
+    void SwitchCancel(int code) override;
     // A switch release in the free layout: switch 1 moves the active key on, switch 2 clicks it.
     void StepFreeKey(int key);
     // The grid's switch codes changed: the filter watches the new pair.
     void ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode);
     // "&Kurzor, mřížka...": the grid, scanning and switch settings, applied to the running scan.
     void GridItemClick();
+
+    // Switch access: filtering, scan flow and spoken prompts, kept in a settings file of their
+    // own. Setting them applies them to the running scan.
+    const TScanAccess &ScanAccess() const { return FScanAccess; }
+    void SetScanAccess(const TScanAccess &access);
+    // The scan (re)started at its first cell: a prompt for it, and its first step's dwell.
+    void ScanStarted();
+    // A step of a paced scan is due when nothing is left to wait for.
+    void PaceScan();
 
     // Automatic reading: the mode's menu items, and the menu showing the mode in force.
     void SetAutoReadMode(int mode);
@@ -233,6 +251,9 @@ private:
     void BuildStatusBar();
     void BuildMenu();
     void BuildTablePopup();
+    void BuildScanFlow();
+    void LoadScanAccess();
+    void SaveScanAccess();
 
     void FormCreate(const QStringList &arguments);
     void FormDestroy();
@@ -262,6 +283,13 @@ private:
     // One keystroke of `virtualKey` into the display: a press and a release.
     void PressKey(int virtualKey);
     void SpeakText(const QString &text);
+    // Speaks where the cursor is now if that changed since the last prompt (or `force`);
+    // true when a prompt started.
+    bool AnnounceCursor(bool force = false);
+    bool Prompt(const QString &text);
+    QString CursorPrompt() const;
+    void PromptEnded();
+    qint64 ScanNow() const { return ScanClock ? ScanClock() : 0; }
     // One directory command: the chooser under `caption`, starting at `directory`, which takes
     // the chosen directory when it exists.
     void ChooseDirectory(const QString &caption, QString &directory);
@@ -286,6 +314,11 @@ private:
     // (system colours, the charset, the alignment) is written back from here.
     TDisplayRecord FDisplayRecord = ConfigFormat::DesignConfiguration().Display;
     bool FTableFromCommandLine = false;
+    TScanAccess FScanAccess;
+    TScanPacer FPacer;
+    TPromptSpeech *FPrompts = nullptr;
+    // What the last prompt was for: a row (-1 column) or a cell; none yet.
+    QPoint FAnnounced{-2, -2};
     // The voice settings the configuration asked for.
     TVoiceSettings FStartVoice;
     QString FTableDialogDir;

@@ -5,10 +5,15 @@
 #include "ConfirmDlg.h"
 #include "FreeKeys.h"
 #include "GridDlg.h"
+#include "PromptSpeech.h"
+#include "ScanPrompt.h"
+#include "SpeechOutput.h"
+#include "SpeechVoice.h"
 #include "SwitchFilter.h"
 #include "SwitchMouse.h"
 #include "TimeGrid.h"
 #include "VirtualKeys.h"
+#include "Voice.h"
 #include "VxKey.h"
 
 #include <QAction>
@@ -40,10 +45,22 @@ void TForm1::SetKeyHook(bool on) {
 }
 
 void TForm1::SwitchDown(int code, qint32 time) {
+    if (code == VirtualKeys::VK_F8)
+        return;
+    // The user acts: the prompt has said enough.
+    if (FScanAccess.Prompts && FPrompts && FPacer.Prompting()) {
+        FPrompts->CutPrompt();
+        FPacer.PromptCut();
+    }
     // The grid stands still while a switch is down. A press meant for the question is not its,
     // and neither is F8, whose release is never passed on.
-    if (FScanning && code != VirtualKeys::VK_F8 && !ConfirmDlg->isVisible())
+    if (FScanning && !ConfirmDlg->isVisible())
         TimeGrid1->SwitchDown(code, time);
+}
+
+void TForm1::SwitchCancel(int code) {
+    if (FScanning && code != VirtualKeys::VK_F8 && !ConfirmDlg->isVisible())
+        TimeGrid1->SwitchCancel(code);
 }
 
 void TForm1::SwitchUp(int code, qint32 duration) {
@@ -57,11 +74,25 @@ void TForm1::SwitchUp(int code, qint32 duration) {
         return;
     }
     if (FScanning) {
+        const bool parked = TimeGrid1->ScanMachine().Parked();
         TimeGrid1->SwitchUp(code, duration);
+        if (!FScanAccess.Paced() || FEditMode)
+            return;
+        if (parked && !TimeGrid1->ScanMachine().Parked()) {
+            // Woken: the scan starts over with its first step.
+            ScanStarted();
+            return;
+        }
+        if (AnnounceCursor())
+            FPacer.PromptStarted(ScanNow());
         return;
     }
     // Held longer than the long-press time: switch 2.
     StepFreeKey(duration > TimeGrid1->SwTime() ? int(TimeGrid1->SwCode2()) : code);
+    // The key reached is said, unless the release clicked it.
+    if (FScanAccess.Prompts && FPrompts && FActiveKey && code == TimeGrid1->SwCode1() &&
+        duration <= TimeGrid1->SwTime())
+        Prompt(ScanPrompt::KeyPrompt(FActiveKey->SpecialKey(), FActiveKey->Text()));
 }
 
 void TForm1::StepFreeKey(int key) {
@@ -75,5 +106,12 @@ void TForm1::ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode) 
 }
 
 void TForm1::GridItemClick() {
+    // The prompt voices are the system engine's, whichever engine speaks the texts.
+    QList<TVoiceToken> voices;
+    if (TVoice *unit = FSpeech->Voice())
+        if (TSpeechVoice *engine = unit->SapiVoice())
+            voices = engine->GetVoices();
+    GridDialog->SetPromptVoices(voices);
+    GridDialog->SetScanAccess(FScanAccess);
     GridDialog->Open(TimeGrid1);
 }

@@ -46,6 +46,37 @@ inline QString CaptureName(int switchNumber) {
 inline QString SwitchName(int switchNumber) {
     return QStringLiteral("Spínač %1").arg(switchNumber);
 }
+// The grid dialog's pages, and switch access on the second one.
+inline const QString BasicPage = QStringLiteral("&Hlavní");
+inline const QString AdvancedPage = QStringLiteral("&Rozšířené");
+inline const QString FilterGroup = QStringLiteral("&Filtrování spínačů");
+inline const QString AcceptTime = QStringLiteral("&Doba přijetí stisku [msec]");
+inline const QString IgnoreAfter = QStringLiteral("&Ignorovat stisky po přijetí [msec]");
+inline const QString FlowGroup = QStringLiteral("Průběh skenování");
+inline const QString StopRounds = QStringLiteral("Zastavit po &kolech bez výběru");
+inline const QString StopRoundsNever = QStringLiteral("nikdy");
+inline const QString StartOnPress = QStringLiteral("Začít až prvním stiske&m");
+inline const QString FirstStepExtra = QStringLiteral("Prodloužení prv&ního kroku [msec]");
+inline const QString ResumeAt = QStringLiteral("Po výběru pokr&ačovat");
+inline const QString ResumeAsBefore = QStringLiteral("dalším řádkem");
+inline const QString ResumeFirstRow = QStringLiteral("od prvního řádku");
+inline const QString ResumeSameRow = QStringLiteral("na stejném řádku");
+inline const QString PromptGroup = QStringLiteral("Hlasové ohlašování");
+inline const QString PromptsOn = QStringLiteral("&Zapnout ohlašování");
+inline const QString RowPrompt = QStringLiteral("Řádky ohlašova&t");
+inline const QString RowByNumber = QStringLiteral("číslem");
+inline const QString RowByFirstKey = QStringLiteral("první klávesou");
+inline const QString PromptVoice = QStringLiteral("Hlas ohlašo&vání");
+inline const QString PromptVoiceDefault = QStringLiteral("český (výchozí)");
+inline const QString PromptRate = QStringLiteral("R&ychlost");
+inline const QString PromptVolume = QStringLiteral("H&lasitost");
+inline const QString PromptPause = QStringLiteral("Pa&uza po ohlášení [msec]");
+// A label's text without its access-key mark, for screen readers.
+inline QString Plain(const QString &label) {
+    QString text = label;
+    return text.remove(QLatin1Char('&'));
+}
+
 // What a screen reader announces for the colour panels.
 inline const QString GridColourName = QStringLiteral("Barva mřížky");
 inline const QString CursorColourName = QStringLiteral("Barva kurzoru");

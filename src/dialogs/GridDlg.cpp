@@ -6,6 +6,7 @@
 #include "Error.h"
 #include "KeyboardLayout.h"
 #include "Prompts.h"
+#include "ScanAccessPage.h"
 #include "ScanPresets.h"
 #include "SwitchCapture.h"
 #include "SwitchCodeText.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -108,12 +110,24 @@ TGridDialog::TGridDialog(QWidget *parent)
     buttons->addWidget(Button1);
     buttons->addWidget(OKButton);
     buttons->addWidget(CancelButton);
-    auto *grid = new QGridLayout(this);
+    // The settings of the grid and the switches on the first page, switch access on the second.
+    Pages = new QTabWidget(this);
+    Pages->setObjectName(QStringLiteral("Pages"));
+    auto *basic = new QWidget(Pages);
+    basic->setObjectName(QStringLiteral("BasicPage"));
+    for (QGroupBox *group : {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5})
+        group->setParent(basic);
+    auto *grid = new QGridLayout(basic);
     grid->addLayout(left, 0, 0);
     grid->addLayout(right, 0, 1);
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    Pages->addTab(basic, DialogStrings::BasicPage);
+    AccessPage = new TScanAccessPage(Pages);
+    Pages->addTab(AccessPage, DialogStrings::AdvancedPage);
+    auto *whole = new QVBoxLayout(this);
+    whole->addWidget(Pages);
+    whole->addLayout(buttons);
     // A single border the user cannot drag.
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
 
     for (TColorPanel *panel : {GridCol, CurCol, FocCol})
         connect(panel, &QPushButton::clicked, this, [this, panel] { GridColClick(panel); });
@@ -213,6 +227,14 @@ QComboBox *TGridDialog::SwitchCombo(int switchNumber) {
     return combo;
 }
 
+void TGridDialog::SetScanAccess(const TScanAccess &access) {
+    AccessPage->Fill(access);
+}
+
+void TGridDialog::SetPromptVoices(const QList<TVoiceToken> &voices) {
+    AccessPage->SetVoices(voices);
+}
+
 void TGridDialog::SetScanTimer(QTimer *timer) {
     FScanTimer = timer;
 }
@@ -247,6 +269,9 @@ void TGridDialog::FillFromGrid(TTimeGrid *grid) {
 void TGridDialog::ApplyToGrid(TTimeGrid *grid) {
     if (!grid)
         return;
+    // Switch access first: a bad switch key below must not keep it from being applied.
+    if (FOnAccessApplied)
+        FOnAccessApplied(AccessPage->Value());
     grid->SetnCol(NColSEdit->value());
     grid->SetnRow(NRowSEdit->value());
     grid->SetPenGrid(TGridPen{GridCol->Color(), GridSEdit->value(), grid->PenGrid().Style});

@@ -1,17 +1,23 @@
 #pragma once
 
+#include "ScanAccess.h"
+#include "VoiceToken.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTimer;
 class TColorPanel;
 class TKeyboardLayout;
+class TScanAccessPage;
 class TSwitchCapture;
 class TTimeGrid;
 
@@ -51,7 +57,9 @@ public:
     TSwitchCapture *Sw1Capture = nullptr;
     QComboBox *Sw2Combo = nullptr;
     TSwitchCapture *Sw2Capture = nullptr;
-    QPushButton *Button1 = nullptr; // "&Provést změny"
+    QTabWidget *Pages = nullptr;
+    TScanAccessPage *AccessPage = nullptr; // "&Rozšířené"
+    QPushButton *Button1 = nullptr;        // "&Provést změny"
     QPushButton *CancelButton = nullptr;
     QPushButton *OKButton = nullptr;
 
@@ -59,6 +67,14 @@ public:
     void SetScanTimer(QTimer *timer);
     // The layout that turns a typed character into its key; none means the one in use now.
     void SetKeyboardLayout(const TKeyboardLayout *layout) { FLayout = layout; }
+
+    // Switch access on the advanced page: shown from SetScanAccess, handed to the callback
+    // whenever the dialog applies.
+    void SetScanAccess(const TScanAccess &access);
+    void SetPromptVoices(const QList<TVoiceToken> &voices);
+    void SetOnAccessApplied(std::function<void(const TScanAccess &)> applied) {
+        FOnAccessApplied = std::move(applied);
+    }
 
     // Loads the dialog from `grid` and the scan timer and remembers `grid`; nothing without one.
     void FillFromGrid(TTimeGrid *grid);
@@ -99,4 +115,5 @@ private:
     QPointer<QTimer> FScanTimer;
     const TKeyboardLayout *FLayout = nullptr;
     QColor FLastColor;
+    std::function<void(const TScanAccess &)> FOnAccessApplied;
 };

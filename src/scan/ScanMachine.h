@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScanAccess.h"
 #include "ScanModes.h"
 
 #include <QtGlobal>
@@ -44,6 +45,17 @@ public:
     void SetSwTime(qint32 milliseconds) { FSwTime = milliseconds; }
     bool PointByMouse() const { return FPointByMouse; }
     void SetPointByMouse(bool on) { FPointByMouse = on; }
+    // The scan flow settings (rounds before parking, start on a press, the first step's dwell,
+    // where the scan resumes after a selection); the filtering is the switch filter's.
+    const TScanAccess &Access() const { return FAccess; }
+    void SetAccess(const TScanAccess &access) { FAccess = access; }
+
+    // Parked: the cursor stands at the start and the timer steps nothing until switch 1 comes
+    // up, which only starts the scan again.
+    bool Parked() const { return FParked; }
+    // How much longer than the scan step the cursor rests where it stands now: the first row of
+    // the row sweep and the first key of the cell sweep may dwell longer.
+    qint32 StepExtra() const;
 
     // Whether the cursor cell is outlined: always when forced, otherwise in every phase but the
     // row sweep, where the whole row is the cursor.
@@ -59,16 +71,24 @@ public:
     void SwitchDown(quint16 code, qint32 time);
     // A switch came up after `duration` ms: moves the phase on or selects the cursor cell.
     void SwitchUp(quint16 code, qint32 duration);
+    // A press that did not count came up: the cursor moves on as if it had never been down.
+    void SwitchCancel(quint16 code);
     // The next phase of the scan cycle.
     void NextPhase();
     // Begins scanning at the first sweep that moves the cursor: the cell sweep, unless there is
-    // only one column to sweep, which would leave the cursor standing on the first row.
+    // only one column to sweep, which would leave the cursor standing on the first row. Parked
+    // when the scan starts on a press.
     void StartScan();
+    // Stops the scan at its start until switch 1 is pressed.
+    void Park();
 
 private:
     bool Has(TScanMode mode) const { return FScanModes.testFlag(mode); }
     // Whether a short press selects and the pointer follows in the current phase.
     bool SweepFollows() const;
+    quint8 StartPhase() const;
+    // After a selection: the cursor goes where the scan is to resume.
+    void Resume();
 
     TScanActions *FActions = nullptr;
     quint8 FScanPhase = psCellSweep;
@@ -81,4 +101,8 @@ private:
     quint16 FSwCode2 = 13;
     qint32 FSwTime = 500;
     bool FPointByMouse = false;
+    TScanAccess FAccess;
+    bool FParked = false;
+    // Timer steps since the last switch release or phase change, for the rounds before parking.
+    qint32 FIdleSteps = 0;
 };

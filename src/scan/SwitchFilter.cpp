@@ -124,18 +124,30 @@ qint64 TSwitchFilter::EventTime(const QKeyEvent &event) const {
 }
 
 void TSwitchFilter::Press(int code, quint32 scanCode, quint64 stamp) {
-    const qint32 time = qint32(FClock());
+    const qint64 now = FClock();
+    const qint32 time = qint32(now);
     FPending.set(code);
     FKeyDownTimes[code] = time;
     FKeyDownStamps[code] = quint32(stamp);
-    FLastPressTimes[code] = stamp != 0 ? qint64(quint32(stamp)) : FClock();
+    FLastPressTimes[code] = stamp != 0 ? qint64(quint32(stamp)) : now;
     FScanCodes[code] = scanCode;
+    FIgnored.reset(code);
+    if (FIgnoreAfter > 0 && FAcceptedAt) {
+        qint64 since = now - *FAcceptedAt;
+        if (since < 0)
+            since += DayMs;
+        if (since < FIgnoreAfter) {
+            FIgnored.set(code);
+            return;
+        }
+    }
     if (FReceiver)
         FReceiver->SwitchDown(code, time);
 }
 
 void TSwitchFilter::Release(int code, quint64 stamp) {
-    qint64 held = FClock() - FKeyDownTimes[code];
+    const qint64 now = FClock();
+    qint64 held = now - FKeyDownTimes[code];
     if (held < 0)
         held += DayMs; // held across midnight
     // The window system's times of both events tell how long the switch was really held, even
@@ -145,7 +157,17 @@ void TSwitchFilter::Release(int code, quint64 stamp) {
         held = quint32(quint32(stamp) - FKeyDownStamps[code]);
     FPending.reset(code);
     FKeyDownTimes[code] = 0;
-    const qint32 duration = qint32(std::clamp<qint64>(held, 0, MaxHoldTime));
+    if (FIgnored.test(code)) {
+        FIgnored.reset(code);
+        return;
+    }
+    if (held < FAcceptTime) {
+        if (FReceiver)
+            FReceiver->SwitchCancel(code);
+        return;
+    }
+    FAcceptedAt = now;
+    const qint32 duration = qint32(std::clamp<qint64>(held - FAcceptTime, 0, MaxHoldTime));
     if (FReceiver)
         FReceiver->SwitchUp(code, duration);
 }

@@ -3,9 +3,11 @@
 #include "WatchedKeys.h"
 
 #include <QObject>
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 class TSwitchReceiver;
@@ -51,6 +53,16 @@ public:
     // {code1, code2}; throws TError, changing nothing, when a code is 256 or more.
     void SetSwitchKeys(int code1, int code2);
 
+    // Filtering for hands that shake or press too briefly, in milliseconds (0: off). A press
+    // held shorter than the acceptance time is cancelled at its release instead of reported,
+    // and an accepted one reports the time held past the acceptance time, so that a long press
+    // is longer than both. A press that begins within the ignore time after an accepted press
+    // came up (a bounce, a tremor) is swallowed whole without a report.
+    qint32 AcceptTime() const { return FAcceptTime; }
+    void SetAcceptTime(qint32 milliseconds) { FAcceptTime = std::max(milliseconds, 0); }
+    qint32 IgnoreAfter() const { return FIgnoreAfter; }
+    void SetIgnoreAfter(qint32 milliseconds) { FIgnoreAfter = std::max(milliseconds, 0); }
+
     // The virtual-key code of a key event; 0 when it has none.
     static int VirtualKeyOf(const QKeyEvent &event);
     static qint64 MillisecondsSinceMidnight();
@@ -75,4 +87,10 @@ private:
     std::array<quint32, TWatchedKeys::KeyCount> FKeyDownStamps{};
     std::array<qint64, TWatchedKeys::KeyCount> FLastPressTimes{};
     std::array<quint32, TWatchedKeys::KeyCount> FScanCodes{};
+    qint32 FAcceptTime = 0;
+    qint32 FIgnoreAfter = 0;
+    // Presses swallowed as bounces: their releases are swallowed too.
+    std::bitset<TWatchedKeys::KeyCount> FIgnored;
+    // When the last accepted press came up; none yet.
+    std::optional<qint64> FAcceptedAt;
 };

@@ -17,6 +17,9 @@ public:
     // Message 2026: switch `code` (a virtual-key code 0..255) went down at `time`, in
     // milliseconds since local midnight.
     virtual void SwitchDown(int code, qint32 time) = 0;
-    // Message 2025: switch `code` came up after being held `duration` milliseconds (0..65535).
+    // Message 2025: switch `code` came up after being held `duration` milliseconds (0..65535);
+    // with an acceptance time, the time it was held past that.
     virtual void SwitchUp(int code, qint32 duration) = 0;
+    // Switch `code`, reported down, came up too soon to count: no release follows for it.
+    virtual void SwitchCancel(int code) = 0;
 };

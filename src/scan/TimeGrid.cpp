@@ -301,6 +301,11 @@ void TTimeGrid::SwitchUp(int code, qint32 duration) {
     ShowCellFrame();
 }
 
+void TTimeGrid::SwitchCancel(int code) {
+    FScan.SwitchCancel(quint16(code));
+    ShowCellFrame();
+}
+
 void TTimeGrid::StartScan() {
     SetiCol(0);
     SetiRow(0);

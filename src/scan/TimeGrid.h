@@ -130,6 +130,8 @@ public:
     void SwitchDown(int code, qint32 time) override;
     // Message 2025: moves the scan on or selects the cursor cell; raises OnSwitch.
     void SwitchUp(int code, qint32 duration) override;
+    // A press too short to count came up: the cursor moves on.
+    void SwitchCancel(int code) override;
     // The cursor to (0, 0) and the scan from its first moving sweep (the row sweep when there is
     // a single column), nothing pending.
     void StartScan();

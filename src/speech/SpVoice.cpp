@@ -8,6 +8,7 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -23,11 +24,12 @@ constexpr int kQueueMs = 250;
 struct TJob {
     TSpVoice *Self;
     quint64 Generation;
+    quint64 Prompt;
 };
 
 int SynthCallback(short *samples, int count, espeak_EVENT *events) {
     const auto *job = events ? static_cast<const TJob *>(events->user_data) : nullptr;
-    return job ? job->Self->Deliver(job->Generation, samples, count) : 0;
+    return job ? job->Self->Deliver(job->Generation, job->Prompt, samples, count) : 0;
 }
 
 QString AgeText(int age) {
@@ -95,6 +97,7 @@ TSpVoice::~TSpVoice() {
         std::lock_guard lock(FMutex);
         FQuit = true;
         FPending.reset();
+        FPendingPrompt.reset();
     }
     ++FGeneration;
     FSink->Purge();
@@ -144,15 +147,28 @@ void TSpVoice::Run() {
     FReady = true;
     FChanged.notify_all();
     while (true) {
-        FWake.wait(lock, [this] { return FQuit || FPending; });
+        FWake.wait(lock, [this] { return FQuit || FPending || FPendingPrompt; });
         if (FQuit)
             break;
-        const TRequest request = *FPending;
-        FPending.reset();
+        // A text goes first; a prompt waits for it.
+        std::optional<TRequest> &next = FPending ? FPending : FPendingPrompt;
+        TRequest request = *next;
+        next.reset();
+        // A prompt that waited for a text plays after it.
+        if (request.Prompt != 0)
+            request.Generation = FGeneration;
+        FPromptSounding = request.Prompt != 0;
         FBusy = true;
         lock.unlock();
-        if (FSampleRate > 0 && request.Generation == FGeneration)
+        if (FSampleRate > 0 && Current(request.Generation, request.Prompt)) {
             Synthesize(request);
+            // A prompt cut short by a text counts as heard: only another prompt or a cut
+            // makes its end meaningless.
+            if (request.Heard && Current(request.Generation, request.Prompt))
+                request.Heard(std::max<qint64>(FAudioEnd - Now(), 0));
+            else if (request.Heard && FPromptGeneration == request.Prompt)
+                request.Heard(0);
+        }
         lock.lock();
         FBusy = false;
         FChanged.notify_all();
@@ -172,17 +188,28 @@ void TSpVoice::Synthesize(const TRequest &request) {
     espeak_SetParameter(espeakVOLUME, EngineVolume(request.Volume), 0);
     FSink->Begin(FSampleRate, 1);
     const QByteArray text = speech.Text.toUtf8();
-    TJob job{this, request.Generation};
+    TJob job{this, request.Generation, request.Prompt};
     espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
                  espeakCHARS_UTF8 | (speech.IsSsml ? espeakSSML : 0), nullptr, &job);
 }
 
-int TSpVoice::Deliver(quint64 generation, const short *samples, int count) {
-    if (FGeneration != generation)
+qint64 TSpVoice::Now() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+int TSpVoice::Deliver(quint64 generation, quint64 prompt, const short *samples, int count) {
+    if (!Current(generation, prompt))
         return 1; // a newer text purged this one
-    if (samples && count > 0)
+    if (samples && count > 0) {
         FSink->Write(samples, count);
-    return FGeneration != generation ? 1 : 0;
+        // The sink plays in real time, so the sound ends this much later than what is queued
+        // ends, or than now when nothing is queued (also when there is no audio device).
+        const qint64 now = Now();
+        FAudioEnd = std::max<qint64>(FAudioEnd, now) + qint64(count) * 1000 / FSampleRate;
+    }
+    return Current(generation, prompt) ? 0 : 1;
 }
 
 void TSpVoice::WaitUntilReady() {
@@ -192,7 +219,7 @@ void TSpVoice::WaitUntilReady() {
 
 void TSpVoice::WaitUntilIdle() {
     std::unique_lock lock(FMutex);
-    FChanged.wait(lock, [this] { return FReady && !FBusy && !FPending; });
+    FChanged.wait(lock, [this] { return FReady && !FBusy && !FPending && !FPendingPrompt; });
 }
 
 QList<TVoiceToken> TSpVoice::GetVoices() {
@@ -245,8 +272,46 @@ bool TSpVoice::Speak(const QString &text) {
             return false;
         request.Generation = ++FGeneration;
         FPending = request;
+        FAudioEnd = Now();
     }
     FSink->Purge();
     FWake.notify_all();
     return true;
+}
+
+bool TSpVoice::SpeakPrompt(const QString &text, const QString &voiceId, int rate, int volume,
+                           TPromptHeard heard) {
+    TRequest request{text, voiceId, std::clamp(rate, -10, 10), std::clamp(volume, 0, 100),
+                     0,    0,       std::move(heard)};
+    bool purge = false;
+    {
+        std::lock_guard lock(FMutex);
+        if (FReady && FSampleRate == 0)
+            return false;
+        request.Generation = FGeneration;
+        request.Prompt = ++FPromptGeneration;
+        FPendingPrompt = std::move(request);
+        // Only a prompt is cut; a text still being heard is waited for.
+        purge = FPromptSounding;
+        if (purge)
+            FAudioEnd = Now();
+    }
+    if (purge)
+        FSink->Purge();
+    FWake.notify_all();
+    return true;
+}
+
+void TSpVoice::CutPrompt() {
+    bool purge = false;
+    {
+        std::lock_guard lock(FMutex);
+        ++FPromptGeneration;
+        FPendingPrompt.reset();
+        purge = FPromptSounding;
+        if (purge)
+            FAudioEnd = Now();
+    }
+    if (purge)
+        FSink->Purge();
 }

@@ -36,6 +36,9 @@ public:
     int Volume() const override { return FVolume; }
     bool SetVolume(int volume) override;
     bool Speak(const QString &text) override;
+    bool SpeakPrompt(const QString &text, const QString &voiceId, int rate, int volume,
+                     TPromptHeard heard) override;
+    void CutPrompt() override;
 
     // Waits until every text handed over has been spoken or dropped (tests and measurements).
     void WaitUntilIdle();
@@ -49,8 +52,8 @@ public:
     static int EngineVolume(int volume);
 
     // The library's callback hands the samples of text `generation` here (synthesis thread);
-    // 1 stops the synthesis because a newer text came.
-    int Deliver(quint64 generation, const short *samples, int count);
+    // 1 stops the synthesis because a newer text came (or, for a prompt, a newer prompt).
+    int Deliver(quint64 generation, quint64 prompt, const short *samples, int count);
 
 private:
     struct TRequest {
@@ -59,7 +62,14 @@ private:
         int Rate = 0;
         int Volume = 100;
         quint64 Generation = 0;
+        quint64 Prompt = 0; // a prompt's number; 0 for a text
+        TPromptHeard Heard;
     };
+    bool Current(quint64 generation, quint64 prompt) const {
+        return FGeneration == generation && (prompt == 0 || FPromptGeneration == prompt);
+    }
+    // Milliseconds of a steady clock.
+    static qint64 Now();
     void Run();
     void WaitUntilReady();
     void Synthesize(const TRequest &request);
@@ -79,7 +89,13 @@ private:
     QList<TVoiceToken> FVoices;
     QString FCzechId;
     std::optional<TRequest> FPending;
+    std::optional<TRequest> FPendingPrompt;
     std::atomic<quint64> FGeneration{0};
+    std::atomic<quint64> FPromptGeneration{0};
+    // What the sink heard last came from a prompt, so a new prompt may purge it.
+    bool FPromptSounding = false;
+    // When the sound handed to the sink will have been played (steady clock, ms).
+    std::atomic<qint64> FAudioEnd{0};
     QString FLoadedVoice; // worker only
     std::thread FWorker;
 };

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class TPromptSpeech;
 class TVoice;
 
 // What the main window asks of speech and sound: read a text aloud, stop reading, play a key's
@@ -30,6 +31,8 @@ public:
     // The voice unit behind this output, for the dialogs that choose and tune it; none when
     // there is no real speech output.
     virtual TVoice *Voice() { return nullptr; }
+    // The scan's spoken prompts; none when nothing can speak them.
+    virtual TPromptSpeech *Prompts() { return nullptr; }
 };
 
 // No speech output: nothing is read aloud and every call says so by its result.

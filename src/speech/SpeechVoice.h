@@ -3,6 +3,7 @@
 #include "VoiceToken.h"
 
 #include <QList>
+#include <functional>
 
 // The system speech engine as the voice unit uses it: its voices, the current voice, rate and
 // volume, and speaking. Speak returns at once, drops whatever is queued or being spoken first,
@@ -22,4 +23,22 @@ public:
     virtual bool SetVolume(int volume) = 0;
     // False when the engine cannot take the text.
     virtual bool Speak(const QString &text) = 0;
+
+    // Told, from any thread, how many milliseconds of a prompt are still to be heard once all of
+    // it is synthesized; never for a prompt that was cut.
+    using TPromptHeard = std::function<void(qint64 remainingMs)>;
+    // Speaks a prompt in its own voice, rate and volume, leaving the current ones alone. It cuts
+    // the prompt before it and waits for a text being spoken; a text spoken meanwhile cuts it
+    // short, which counts as heard.
+    virtual bool SpeakPrompt(const QString &text, const QString &voiceId, int rate, int volume,
+                             TPromptHeard heard) {
+        Q_UNUSED(text);
+        Q_UNUSED(voiceId);
+        Q_UNUSED(rate);
+        Q_UNUSED(volume);
+        Q_UNUSED(heard);
+        return false;
+    }
+    // Silences the prompt being spoken or waiting, not a text.
+    virtual void CutPrompt() {}
 };

@@ -180,6 +180,17 @@ void TVoice::StopSpeech() {
         SpeakText(QStringLiteral(" "));
 }
 
+bool TVoice::SpeakPrompt(const QString &text, const TPromptVoice &voice,
+                         TSpeechVoice::TPromptHeard heard) {
+    return FSapiVoice &&
+           FSapiVoice->SpeakPrompt(text, voice.VoiceId, voice.Rate, voice.Volume, std::move(heard));
+}
+
+void TVoice::CutPrompt() {
+    if (FSapiVoice)
+        FSapiVoice->CutPrompt();
+}
+
 bool TVoice::PlaySoundFile(const QString &name) {
     return FServices.Sounds && FServices.Sounds->Play(name);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PromptSpeech.h"
+#include "SpeechVoice.h"
 #include "VoiceInfo.h"
 #include "VoiceSettings.h"
 #include "VoiceToken.h"
@@ -60,6 +62,11 @@ public:
     // Hands `text` to the engine in use; false with none or when it refuses.
     bool SpeakText(const QString &text);
     void StopSpeech();
+    // A scan prompt through the system engine, whichever engine speaks texts; false without
+    // the system engine.
+    bool SpeakPrompt(const QString &text, const TPromptVoice &voice,
+                     TSpeechVoice::TPromptHeard heard);
+    void CutPrompt();
     bool PlaySoundFile(const QString &name);
     std::int32_t ExecuteFile(const QString &file, const QString &parameters, int show,
                              const QString &directory);

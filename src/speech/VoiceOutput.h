@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SpeechOutput.h"
+#include "VoicePrompts.h"
 
 class TVoice;
 
@@ -8,7 +9,8 @@ class TVoice;
 class TVoiceOutput final : public TSpeechOutput {
 public:
     explicit TVoiceOutput(TVoice &voice)
-        : FVoice(voice) {}
+        : FVoice(voice)
+        , FPrompts(voice) {}
 
     bool SpeakText(const QString &text) override;
     void StopSpeech() override;
@@ -19,7 +21,9 @@ public:
     void CreateSapiVoice() override;
     void FreeSapiVoice() override;
     TVoice *Voice() override { return &FVoice; }
+    TPromptSpeech *Prompts() override { return &FPrompts; }
 
 private:
     TVoice &FVoice;
+    TVoicePrompts FPrompts;
 };

@@ -28,6 +28,7 @@ public:
     void SwitchUp(int code, qint32 duration) override {
         Log << QStringLiteral("up %1 after %2").arg(code).arg(duration);
     }
+    void SwitchCancel(int code) override { Log << QStringLiteral("cancel %1").arg(code); }
 };
 
 QStringList Held(int code, qint64 at, qint64 duration) {
@@ -212,6 +213,85 @@ private slots:
         FNow = released;
         Send(FEdit, QEvent::KeyRelease, Qt::Key_Space, false, 0, releaseStamp);
         QCOMPARE(FRecorder.Log, Held(32, pressed, hold));
+    }
+
+    // Presses as "down@up" times of switch 1 (Space), in ms; what the receiver hears of them
+    // with an acceptance time and an ignore time after an accepted press.
+    void filtering_data() {
+        QTest::addColumn<int>("accept");
+        QTest::addColumn<int>("ignore");
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<QStringList>("log");
+        const auto up = [](int at, int after) {
+            return QStringList{QStringLiteral("down 32 at %1").arg(at),
+                               QStringLiteral("up 32 after %1").arg(after)};
+        };
+        const auto cancelled = [](int at) {
+            return QStringList{QStringLiteral("down 32 at %1").arg(at),
+                               QStringLiteral("cancel 32")};
+        };
+        QTest::newRow("off: every press counts") << 0 << 0 << "1000@1030" << up(1000, 30);
+        QTest::newRow("shorter than acceptance") << 300 << 0 << "1000@1299" << cancelled(1000);
+        QTest::newRow("held exactly the acceptance") << 300 << 0 << "1000@1300" << up(1000, 0);
+        QTest::newRow("hold reported past acceptance") << 300 << 0 << "1000@1750" << up(1000, 450);
+        QTest::newRow("tremor taps then a real press")
+            << 300 << 0 << "1000@1040 1100@1150 1200@1600"
+            << cancelled(1000) + cancelled(1100) + up(1200, 100);
+        QTest::newRow("bounce after release ignored")
+            << 0 << 200 << "1000@1100 1150@1160 1250@1500" << up(1000, 100);
+        QTest::newRow("press after the ignore time counts")
+            << 0 << 200 << "1000@1100 1300@1400" << up(1000, 100) + up(1300, 100);
+        QTest::newRow("long bounce ignored whole")
+            << 0 << 200 << "1000@1100 1199@2500" << up(1000, 100);
+        QTest::newRow("cancelled press starts no ignore time")
+            << 300 << 500 << "1000@1100 1200@1600" << cancelled(1000) + up(1200, 100);
+        QTest::newRow("ignore time across midnight")
+            << 0 << 200 << "86399900@86399950 50@60" << up(86399900, 50);
+    }
+    void filtering() {
+        QFETCH(int, accept);
+        QFETCH(int, ignore);
+        QFETCH(QString, presses);
+        FFilter->SetAcceptTime(accept);
+        FFilter->SetIgnoreAfter(ignore);
+        for (const QString &press : presses.split(QLatin1Char(' '))) {
+            FNow = press.section(QLatin1Char('@'), 0, 0).toLongLong();
+            Send(FEdit, QEvent::KeyPress, Qt::Key_Space);
+            FNow = press.section(QLatin1Char('@'), 1, 1).toLongLong();
+            Send(FEdit, QEvent::KeyRelease, Qt::Key_Space);
+        }
+        QTEST(FRecorder.Log, "log");
+        QCOMPARE(FEdit->text(), QString());
+    }
+
+    // A long press is longer than both the long-press time and the acceptance time, even when
+    // the acceptance time is the longer one: the grid (SwTime 500) sees the hold past it.
+    void longPressPastAcceptance_data() {
+        QTest::addColumn<int>("held");
+        QTest::addColumn<int>("phase");
+        QTest::newRow("accepted, short: row sweep to cells") << 900 << 0;
+        QTest::newRow("just below long") << 1299 << 0;
+        QTest::newRow("long: toggles like switch 2") << 1300 << 0;
+    }
+    void longPressPastAcceptance() {
+        QFETCH(int, held);
+        TKeyboard board(QSize(3, 3));
+        board.Grid->SetSwTime(500);
+        board.Grid->SetScanPhase(2);
+        FFilter->SetAcceptTime(800);
+        FFilter->SetReceiver(board.Grid);
+        FNow = 1000;
+        Send(FEdit, QEvent::KeyPress, Qt::Key_Space);
+        FNow += held;
+        Send(FEdit, QEvent::KeyRelease, Qt::Key_Space);
+        // Short presses in the row sweep start the cells; long ones toggle to them too, but
+        // only a short one would have selected in the cell sweep: check that from there.
+        QTEST(int(board.Grid->ScanPhase()), "phase");
+        FNow += 5000;
+        Send(FEdit, QEvent::KeyPress, Qt::Key_Space);
+        FNow += held;
+        Send(FEdit, QEvent::KeyRelease, Qt::Key_Space);
+        QCOMPARE(board.Clicked.size(), held < 1300 ? 1 : 0);
     }
 
     void sendingKeysPassUntouched() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingPrompts.h"
 #include "SpeechOutput.h"
 
 #include <QList>
@@ -16,6 +17,8 @@ public:
     TVoiceSettings Voice;
     QList<TVoiceSettings> Applied;
     bool ApplyResult = true;
+    // The scan's prompts.
+    TRecordingPrompts PromptOutput;
 
     bool SpeakText(const QString &text) override {
         Spoken.append(text);
@@ -30,4 +33,5 @@ public:
             Voice = settings;
         return ApplyResult;
     }
+    TPromptSpeech *Prompts() override { return &PromptOutput; }
 };

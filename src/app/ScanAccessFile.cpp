@@ -1,0 +1,67 @@
+#include "ScanAccessFile.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+// A number from the file, or `fallback` when it is missing or no number; the range is checked
+// afterwards for all fields at once.
+qint32 Number(const QSettings &file, const QString &key, qint32 fallback) {
+    bool ok = false;
+    const qlonglong value = file.value(key).toLongLong(&ok);
+    if (!ok)
+        return fallback;
+    return qint32(qBound<qlonglong>(-TScanAccess::MaxTime, value, TScanAccess::MaxTime));
+}
+
+bool Flag(const QSettings &file, const QString &key, bool fallback) {
+    const QVariant value = file.value(key);
+    return value.isValid() ? value.toBool() : fallback;
+}
+
+} // namespace
+
+TScanAccess ScanAccessFile::Read(const QString &fileName) {
+    TScanAccess a;
+    if (!QFileInfo::exists(fileName))
+        return a;
+    const QSettings file(fileName, QSettings::IniFormat);
+    a.AcceptTime = Number(file, QStringLiteral("Switches/AcceptTime"), a.AcceptTime);
+    a.IgnoreAfter = Number(file, QStringLiteral("Switches/IgnoreAfter"), a.IgnoreAfter);
+    a.StopRounds = Number(file, QStringLiteral("Scan/StopRounds"), a.StopRounds);
+    a.StartOnPress = Flag(file, QStringLiteral("Scan/StartOnPress"), a.StartOnPress);
+    a.FirstStepExtra = Number(file, QStringLiteral("Scan/FirstStepExtra"), a.FirstStepExtra);
+    a.ResumeAt =
+        TResumeAt(quint8(qBound(0, Number(file, QStringLiteral("Scan/ResumeAt"), 0), 255)));
+    a.Prompts = Flag(file, QStringLiteral("Prompts/Enabled"), a.Prompts);
+    a.RowPrompt =
+        TRowPrompt(quint8(qBound(0, Number(file, QStringLiteral("Prompts/Row"), 0), 255)));
+    a.PromptVoice = file.value(QStringLiteral("Prompts/Voice")).toString().left(200);
+    a.PromptRate = Number(file, QStringLiteral("Prompts/Rate"), a.PromptRate);
+    a.PromptVolume = Number(file, QStringLiteral("Prompts/Volume"), a.PromptVolume);
+    a.PromptPause = Number(file, QStringLiteral("Prompts/Pause"), a.PromptPause);
+    return a.Bounded();
+}
+
+bool ScanAccessFile::Write(const QString &fileName, const TScanAccess &access) {
+    if (access == TScanAccess() && !QFileInfo::exists(fileName))
+        return true;
+    QSettings file(fileName, QSettings::IniFormat);
+    file.clear();
+    file.setValue(QStringLiteral("Switches/AcceptTime"), access.AcceptTime);
+    file.setValue(QStringLiteral("Switches/IgnoreAfter"), access.IgnoreAfter);
+    file.setValue(QStringLiteral("Scan/StopRounds"), access.StopRounds);
+    file.setValue(QStringLiteral("Scan/StartOnPress"), access.StartOnPress);
+    file.setValue(QStringLiteral("Scan/FirstStepExtra"), access.FirstStepExtra);
+    file.setValue(QStringLiteral("Scan/ResumeAt"), int(access.ResumeAt));
+    file.setValue(QStringLiteral("Prompts/Enabled"), access.Prompts);
+    file.setValue(QStringLiteral("Prompts/Row"), int(access.RowPrompt));
+    file.setValue(QStringLiteral("Prompts/Voice"), access.PromptVoice);
+    file.setValue(QStringLiteral("Prompts/Rate"), access.PromptRate);
+    file.setValue(QStringLiteral("Prompts/Volume"), access.PromptVolume);
+    file.setValue(QStringLiteral("Prompts/Pause"), access.PromptPause);
+    // QSettings writes the INI file through a temporary file renamed over the old one.
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
