@@ -12,7 +12,7 @@ qint32 Number(const QSettings &file, const QString &key, qint32 fallback) {
     const qlonglong value = file.value(key).toLongLong(&ok);
     if (!ok)
         return fallback;
-    return qint32(qBound<qlonglong>(-TScanAccess::MaxTime, value, TScanAccess::MaxTime));
+    return qint32(qBound(qlonglong(-TScanAccess::MaxTime), value, qlonglong(TScanAccess::MaxTime)));
 }
 
 bool Flag(const QSettings &file, const QString &key, bool fallback) {

@@ -82,7 +82,7 @@ void TForm1::PaceScan() {
     if (left < 0)
         return;
     if (left > 0) {
-        StepTimer->start(int(qMin<qint64>(left, TScanAccess::MaxTime)));
+        StepTimer->start(int(qMin(left, qint64(TScanAccess::MaxTime))));
         return;
     }
     StepTimer->stop();

@@ -264,7 +264,7 @@ bool TSpVoice::SetVolume(int volume) {
 }
 
 bool TSpVoice::Speak(const QString &text) {
-    TRequest request{text, FVoiceId, FRate, FVolume, 0};
+    TRequest request{text, FVoiceId, FRate, FVolume, 0, 0, {}};
     {
         std::lock_guard lock(FMutex);
         // Until the engine is up a text simply waits for it; afterwards a failed start shows.
