@@ -15,9 +15,9 @@ import time
 
 import switch_user
 
-ACCEPT, IGNORE, SWTIME = 0.4, 0.5, 0.5  # seconds, as the test configures them
+ACCEPT, IGNORE, SWTIME = 0.3, 0.4, 0.5  # seconds, as the test configures them
 TOO_SHORT = 0.08  # far below the acceptance time, whatever xdotool's start-up costs
-BOUNCE_AFTER, BOUNCE_HELD = 0.05, 0.5
+BOUNCE_AFTER, BOUNCE_HELD = 0.05, 0.4
 # A taken press: short and long as the program measures them past the acceptance time.
 SHORT_HELD, LONG_HELD = ACCEPT + 0.2, ACCEPT + SWTIME + 0.4
 
@@ -48,8 +48,8 @@ def shaky_press(key, held):
 def main():
     window, text = sys.argv[1], sys.argv[2]
     switch_user.press = shaky_press
-    # Steps are 1.5 s, and a sweep change rests a whole step more.
-    switch_user.STEP_TIMEOUT = 8.0
+    # A sweep change rests a whole step more, and a long press holds the cursor.
+    switch_user.STEP_TIMEOUT = 6.0
     sys.argv = [sys.argv[0], window, "one", text]
     switch_user.main()
 
