@@ -414,6 +414,7 @@ private slots:
         }
         QCOMPARE(steps, QStringList({QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a"),
                                      QStringLiteral("b")}));
+        grid->SetiCol(0);
         grid->SetiRow(1);
         QCOMPARE(focused(), QStringLiteral("d"));
         QCOMPARE(group->focusChild(), QAccessible::queryAccessibleInterface(keys[3]));
