@@ -27,6 +27,8 @@ inline const QString EditButtonInEdit = QStringLiteral("&Start F8");
 inline const QString EditButtonInWork = QStringLiteral("&Nastavení F8");
 inline const QString EditButtonHint =
     QStringLiteral("Přepíná mezi pracovním režimem a režimem nastavení");
+// What a screen reader calls the display of the composed text.
+inline const QString DisplayName = QStringLiteral("Psaný text");
 inline const QString StopSpeechHint = QStringLiteral("Zastavení hlasového výstupu");
 inline const QString XmlButton = QStringLiteral("XML");
 inline const QString SelectedDesign = QStringLiteral("selected:");

@@ -107,6 +107,7 @@ void TForm1::BuildControls() {
 
     Display = new QTextEdit(central);
     Display->setObjectName(QStringLiteral("Display"));
+    Display->setAccessibleName(AppStrings::DisplayName);
     Display->setAcceptRichText(true);
     Display->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont displayFont(QStringLiteral("Times New Roman"));

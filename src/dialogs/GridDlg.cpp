@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -223,6 +224,8 @@ QComboBox *TGridDialog::SwitchCombo(int switchNumber) {
     combo->setCompleter(nullptr);
     combo->addItems(SwitchCodeText::Names());
     combo->setAccessibleName(DialogStrings::SwitchName(switchNumber));
+    // Typing goes to the field inside, which a screen reader announces on its own.
+    combo->lineEdit()->setAccessibleName(combo->accessibleName());
     combo->setMinimumContentsLength(10);
     return combo;
 }

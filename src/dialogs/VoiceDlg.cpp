@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -66,6 +67,8 @@ TDlgVoice::TDlgVoice(TVoice &voice, TDlgSAPI5 *sapi5, QWidget *parent)
     TestTextCb->setCurrentIndex(-1);
     TestTextCb->setEditText(QString());
     TestTextCb->setAccessibleName(VoiceDialogStrings::TestTextName);
+    // Typing goes to the field inside, which a screen reader announces on its own.
+    TestTextCb->lineEdit()->setAccessibleName(VoiceDialogStrings::TestTextName);
     // The sample sentences are long; the field need not be as wide as they are.
     TestTextCb->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     TestTextCb->setMinimumContentsLength(16);

@@ -261,4 +261,9 @@ void TVxKey::NotifyAccessibleState(bool selectedChanged, bool activeChanged) {
     changed.focused = activeChanged;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+    // The key stepped onto in the free layout is where the user is; a screen reader speaks it.
+    if (activeChanged && FActive) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }

@@ -1,5 +1,6 @@
 #include "VxKeyAccessible.h"
 
+#include "KeyStrings.h"
 #include "VxKey.h"
 
 namespace {
@@ -12,6 +13,19 @@ QAccessibleInterface *KeyAccessibleFactory(const QString &className, QObject *ob
 
 } // namespace
 
+QString KeyAccessibleName(const QString &text, const QString &textSh, TSpecialKey kind) {
+    // A symbol key often has no text, and the space key's text is blank; the shifted text or the
+    // key's kind still tells what it does. A line break in a key's text is only its layout.
+    for (const QString *face : {&text, &textSh}) {
+        const QString spoken = face->simplified();
+        if (!spoken.isEmpty())
+            return spoken;
+    }
+    if (kind != TSpecialKey::None && int(kind) < SpecialKeyCount)
+        return QLatin1String(SpecialKeyNames[std::size_t(kind)]);
+    return KeyStrings::UnnamedKey;
+}
+
 TVxKeyAccessible::TVxKeyAccessible(TVxKey *key)
     : QAccessibleWidget(key, QAccessible::Button) {}
 
@@ -23,14 +37,9 @@ QString TVxKeyAccessible::text(QAccessible::Text t) const {
     const TVxKey *key = Key();
     switch (t) {
     case QAccessible::Name:
-        // A symbol key often has no text; its shifted text or its kind still tells what it does.
-        if (!key->Text().isEmpty())
-            return key->Text();
-        if (!key->TextSh().isEmpty())
-            return key->TextSh();
-        if (key->SpecialKey() != TSpecialKey::None)
-            return QLatin1String(SpecialKeyNames[std::size_t(key->SpecialKey())]);
-        return QAccessibleWidget::text(t);
+        if (!key->accessibleName().isEmpty())
+            return key->accessibleName();
+        return KeyAccessibleName(key->Text(), key->TextSh(), key->SpecialKey());
     case QAccessible::Description:
         if (key->SpecialKey() != TSpecialKey::None)
             return QLatin1String(SpecialKeyNames[std::size_t(key->SpecialKey())]);
@@ -45,9 +54,13 @@ QAccessible::State TVxKeyAccessible::state() const {
     const TVxKey *key = Key();
     s.selectable = true;
     s.selected = key->Selected();
+    // Keys take no keyboard focus; the active key, or the key under a scanning grid's cursor
+    // (its focused child), is what the user is on.
+    s.focusable = true;
     if (key->Active()) {
-        s.focusable = true;
         s.focused = true;
+    } else if (const QAccessibleInterface *owner = parent()) {
+        s.focused = owner->focusChild() == this;
     }
     s.pressed = key->PressedOffset() != 0;
     return s;

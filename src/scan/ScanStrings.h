@@ -5,6 +5,8 @@
 // The scanning grid's own texts.
 namespace ScanStrings {
 
+// What a screen reader calls the grid of keys.
+inline const QString GridName = QStringLiteral("Klávesy");
 inline const QString PaintError = QStringLiteral("Error in TimeGrid.Paint");
 inline const QString StreamReadError = QStringLiteral("Stream read error");
 inline const QString StreamWriteError = QStringLiteral("Stream write error");

@@ -5,6 +5,7 @@
 #include "ScanStrings.h"
 #include "SwitchFilter.h"
 #include "SwitchMouse.h"
+#include "TimeGridAccessible.h"
 
 #include <QAccessible>
 #include <QCursor>
@@ -16,6 +17,8 @@
 TTimeGrid::TTimeGrid(QWidget *parent)
     : QWidget(parent)
     , FScan(this) {
+    InstallGridAccessibility();
+    setAccessibleName(ScanStrings::GridName);
     setGeometry(0, 0, 300, 300);
     // paintEvent fills every pixel it is asked for, so Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -313,16 +316,20 @@ void TTimeGrid::StartScan() {
     ShowCellFrame();
 }
 
+QWidget *TTimeGrid::CursorControl() const {
+    return isVisible() ? GetCell(FiCol, FiRow) : nullptr;
+}
+
 void TTimeGrid::ReportCursorFocus() {
-    // Screen readers follow the scan: the key under the cursor is the focused item. A hidden
-    // grid (free layout) has nothing to announce.
-    if (!isVisible())
-        return;
-    if (QWidget *control = GetCell(FiCol, FiRow))
+    // Screen readers follow the scan: the key under the cursor is the focused item.
+    if (QWidget *control = CursorControl())
         AnnounceCursorKey(control);
 }
 
 void TTimeGrid::AnnounceCursorKey(QWidget *control) {
+    // Even an unheard event would make and cache the key's interface on every step.
+    if (!QAccessible::isActive())
+        return;
     QAccessibleEvent event(control, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
 }

@@ -98,6 +98,9 @@ public:
     QWidget *GetCell(int c, int r) const;
     virtual void ClearCells();
     qsizetype CellCount() const { return FCells.Size(); }
+    // The control in the cursor cell while the grid is shown; null for an empty cell or a hidden
+    // grid (free layout), where the grid is no cursor.
+    QWidget *CursorControl() const;
     // The cells (column, row) that hold a control, in row-by-row order. Cells past the last row
     // are included; the caller decides what they mean.
     QList<QPoint> OccupiedCells() const;
@@ -169,7 +172,8 @@ protected:
 
     // Asks for a repaint of `region`; every repaint the grid asks for itself goes through here.
     virtual void UpdateArea(const QRegion &region);
-    // Tells screen readers that `control`, the key under the cursor, is the focused item.
+    // Tells screen readers that `control`, the key under the cursor, is the focused item; free
+    // while no assistive technology listens.
     virtual void AnnounceCursorKey(QWidget *control);
 
 private:

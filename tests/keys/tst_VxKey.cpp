@@ -1,6 +1,7 @@
 #include "ColorMap.h"
 #include "KeyTestSupport.h"
 #include "VxKey.h"
+#include "VxKeyAccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -458,6 +459,30 @@ private slots:
         QCOMPARE(Grab().pixel(10, 50), FKey->palette().color(QPalette::Button).rgb());
     }
 
+    void accessibleName_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("textSh");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        const QString none;
+        QTest::newRow("text first") << "a"
+                                    << "A" << int(TSpecialKey::None) << "a";
+        QTest::newRow("text over kind") << "←" << none << int(TSpecialKey::Backspace) << "←";
+        QTest::newRow("shifted text") << none << "A" << int(TSpecialKey::None) << "A";
+        QTest::newRow("blank text is none") << " " << none << int(TSpecialKey::Space) << "Space";
+        QTest::newRow("line breaks")
+            << "Dobrý\r\nden " << none << int(TSpecialKey::None) << "Dobrý den";
+        QTest::newRow("bare symbol key") << none << "\t" << int(TSpecialKey::None) << "Klávesa";
+        QTest::newRow("damaged kind") << none << none << int(TSpecialKey(200)) << "Klávesa";
+    }
+
+    void accessibleName() {
+        QFETCH(QString, text);
+        QFETCH(QString, textSh);
+        QFETCH(int, kind);
+        QTEST(KeyAccessibleName(text, textSh, TSpecialKey(kind)), "name");
+    }
+
     void accessibility() {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(FKey);
         QVERIFY(iface);
@@ -469,6 +494,8 @@ private slots:
         FKey->SetTextSh(QString());
         FKey->SetSpecialKey(TSpecialKey::Page_Up);
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Page Up"));
+        FKey->setAccessibleName(QStringLiteral("Dolů o stránku"));
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Dolů o stránku"));
         QVERIFY(!iface->state().selected);
         FKey->SetSelected(true);
         FKey->SetActive(true);

@@ -7,6 +7,7 @@
 #include "TimeGrid.h"
 #include "VxKey.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -484,6 +485,55 @@ private slots:
         QTEST(int(keyboard.Grid->ScanPhase()), "phaseAfter");
         QCOMPARE(switches.size(), 1);
         QCOMPARE(switches[0][1].toInt(), hold);
+    }
+
+    // A screen reader finds the keys in a named group and hears the scan cursor as the focus:
+    // exactly the key under it is focused, on every step and on no other key.
+    void scanCursorIsTheFocusedKey() {
+        QWidget panel;
+        panel.resize(300, 200);
+        auto *grid = new TTimeGrid(&panel);
+        grid->SetAlign(TGridAlign::alClient);
+        grid->SetnCol(3);
+        grid->SetnRow(2);
+        QList<TVxKey *> keys;
+        for (int i = 0; i < 4; ++i) {
+            keys.append(new TVxKey(grid));
+            keys.last()->SetText(QString(QChar(u'a' + i)));
+            grid->PutCell(i % 3, i / 3, keys.last());
+        }
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(grid);
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), ScanStrings::GridName);
+        const auto focused = [&keys] {
+            QStringList names;
+            for (TVxKey *key : std::as_const(keys)) {
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(key);
+                if (iface->state().focused)
+                    names << iface->text(QAccessible::Name);
+            }
+            return names.join(QLatin1Char(','));
+        };
+        QCOMPARE(focused(), QString()); // hidden: the grid is no cursor
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        grid->StartScan();
+        QCOMPARE(focused(), QStringLiteral("a"));
+        QStringList steps;
+        for (int i = 0; i < 4; ++i) {
+            grid->ScanTick();
+            steps << focused();
+        }
+        QCOMPARE(steps, QStringList({QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a"),
+                                     QStringLiteral("b")}));
+        grid->SetiCol(0);
+        grid->SetiRow(1);
+        QCOMPARE(focused(), QStringLiteral("d"));
+        QCOMPARE(group->focusChild(), QAccessible::queryAccessibleInterface(keys[3]));
+        grid->SetiCol(2); // an empty cell
+        QCOMPARE(focused(), QString());
+        keys[0]->SetActive(true); // the active key is focused wherever it is
+        QCOMPARE(focused(), QStringLiteral("a"));
     }
 
     // Free layout: the pointer goes to the active key's corner and a click there works it.
