@@ -60,7 +60,7 @@ QString ShippedDataDir(const QString &programDir, const QString &fromBin,
     if (programDir.isEmpty() || dirExists(programDir + TablesSub()) || fromBin.isEmpty())
         return programDir;
     const QString installed = WithTrailingSeparator(
-        QDir::toNativeSeparators(QDir::cleanPath(programDir + QLatin1Char('/') + fromBin)));
+        QDir::toNativeSeparators(QDir::cleanPath(WithTrailingSeparator(programDir) + fromBin)));
     return dirExists(installed + TablesSub()) ? installed : programDir;
 }
 

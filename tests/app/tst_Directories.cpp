@@ -97,9 +97,6 @@ private slots:
         QTest::newRow("other layout")
             << "/opt/o/bin/"
             << "../data" << QStringList{QStringLiteral("/opt/o/data/Tables/")} << "/opt/o/data/";
-        QTest::newRow("at the root")
-            << "/" << share << QStringList{QStringLiteral("/share/orvanta/Tables/")}
-            << "/share/orvanta/";
     }
     void shippedData() {
         QFETCH(QString, programDir);

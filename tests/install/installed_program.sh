@@ -31,7 +31,7 @@ run_installed() {
   [ -f "$data/Tables/index.kbt" ] || fail "$name: bundled keyboards not copied to $data"
   [ -f "$config" ] || fail "$name: no settings written to $config"
   "$bin/orvanta-cfg" dump "$config" >"$E2E_TMP/$name.cfg" || fail "$name: settings unreadable"
-  grep -qx 'table index.kbt' "$E2E_TMP/$name.cfg" ||
+  grep -qx "table $data/Tables/index.kbt" "$E2E_TMP/$name.cfg" ||
     { cat "$E2E_TMP/$name.cfg"; fail "$name: the bundled keyboard was not the one open"; }
   grep -qx "tables $data/Tables/" "$E2E_TMP/$name.cfg" ||
     { cat "$E2E_TMP/$name.cfg"; fail "$name: keyboards not kept in the user's data folder"; }
