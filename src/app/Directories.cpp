@@ -1,6 +1,7 @@
 #include "Directories.h"
 
 #include "StringProc.h"
+#include "Version.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -40,13 +41,27 @@ TDirectories DeriveDirectories(const QString &currentDir, const QString &program
                                const std::function<bool(const QString &)> &dirExists,
                                const std::function<bool(const QString &)> &dirWritable) {
     const QString current = WithTrailingSeparator(QDir::toNativeSeparators(currentDir));
-    const QString program = ExtractDir(QDir::toNativeSeparators(programFile));
+    const QString executableDir = ExtractDir(QDir::toNativeSeparators(programFile));
+    const QString program =
+        ShippedDataDir(executableDir, QStringLiteral(ORVANTA_DATA_FROM_BIN), dirExists);
     if (dirExists(current + TablesSub()))
         return WithDataDir(program, current);
+    // Root may write into an installation; it still must not.
+    const bool installed = program != executableDir;
     const QString programTables = program + TablesSub();
-    if (userDataDir.isEmpty() || (dirExists(programTables) && dirWritable(programTables)))
+    if (userDataDir.isEmpty() ||
+        (!installed && dirExists(programTables) && dirWritable(programTables)))
         return WithDataDir(program, program);
     return WithDataDir(program, WithTrailingSeparator(QDir::toNativeSeparators(userDataDir)));
+}
+
+QString ShippedDataDir(const QString &programDir, const QString &fromBin,
+                       const std::function<bool(const QString &)> &dirExists) {
+    if (programDir.isEmpty() || dirExists(programDir + TablesSub()) || fromBin.isEmpty())
+        return programDir;
+    const QString installed = WithTrailingSeparator(
+        QDir::toNativeSeparators(QDir::cleanPath(WithTrailingSeparator(programDir) + fromBin)));
+    return dirExists(installed + TablesSub()) ? installed : programDir;
 }
 
 bool FillDataFolder(const QString &programDir, const QString &dataDir) {

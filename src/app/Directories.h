@@ -22,11 +22,20 @@ TDirectories DeriveDirectories(const QString &currentDir, const QString &program
 
 // The same for an installed program, which must not write into a system folder: when the
 // current directory has no "Tables" folder and the program directory has none that can be
-// written, the user's data folder `userDataDir` is the data directory.
+// written, the user's data folder `userDataDir` is the data directory. The program directory is
+// the folder of the shipped data (see ShippedDataDir); an installation's is never written, not
+// even by a user who could.
 TDirectories DeriveDirectories(const QString &currentDir, const QString &programFile,
                                const QString &userDataDir,
                                const std::function<bool(const QString &)> &dirExists,
                                const std::function<bool(const QString &)> &dirWritable);
+
+// The folder of the shipped data (Tables, Sounds, Help, Orvanta.cfg) of the program in
+// `programDir`: that folder itself when it has a "Tables" folder (a build folder, a program
+// folder of its own), else `fromBin` relative to it when that has one (an installation, with
+// the executable in PREFIX/bin and the data in PREFIX/share/orvanta), else `programDir`.
+QString ShippedDataDir(const QString &programDir, const QString &fromBin,
+                       const std::function<bool(const QString &)> &dirExists);
 
 // Copies the shipped data folders (Tables, Sounds, Images) of `programDir` into `dataDir` when
 // `dataDir` has no "Tables" folder yet; files already there are kept. False when something

@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 #include "AppStrings.h"
+#include "CommandLine.h"
 #include "DBusAutomation.h"
 #include "DesktopShell.h"
 #include "Directories.h"
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QSessionManager>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace {
 
@@ -42,6 +44,27 @@ TDirectories StartDirectories() {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // The command line is read before any window exists, so help, version and a wrong word are
+    // answered also where no display is at hand.
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.append(QString::fromLocal8Bit(argv[i]));
+    const TCommandLine commandLine(words);
+    switch (commandLine.Action()) {
+    case TCommandLine::caHelp:
+        std::fputs(TCommandLine::HelpText().toLocal8Bit().constData(), stdout);
+        return commandLine.ExitCode();
+    case TCommandLine::caVersion:
+        std::fputs(TCommandLine::VersionText().toLocal8Bit().constData(), stdout);
+        return commandLine.ExitCode();
+    case TCommandLine::caError:
+        std::fprintf(stderr, "orvanta: %s\nTry 'orvanta --help' for more information.\n",
+                     commandLine.Error().toLocal8Bit().constData());
+        return commandLine.ExitCode();
+    case TCommandLine::caRun:
+        break;
+    }
+
     // On X11 every shared-memory paint is answered by a completion event, which wakes the
     // program twice more on every scan step; the cursor's small repaints go cheaper by socket.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
@@ -51,6 +74,8 @@ int main(int argc, char *argv[]) {
     // Only the name: a display name would be appended to the window title. The user's folders
     // are named after it.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);
+    // The desktop entry that started it, so the desktop shows its name and icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
     Dirs() = StartDirectories();
     AutoReadMode = 0;
 
@@ -60,7 +85,7 @@ int main(int argc, char *argv[]) {
     TSingleInstance instance(QStringLiteral("orvanta"));
     if (!instance.Acquire()) {
         prompts.Message(AppStrings::AlreadyRunning);
-        return 1;
+        return TCommandLine::ExitFailure;
     }
     QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
 
@@ -73,8 +98,9 @@ int main(int argc, char *argv[]) {
     TVoice voice({[] { return std::make_unique<TSpVoice>(); }, &automation, &dde, &sounds, &shell});
     TVoiceOutput speech(voice);
 
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    QStringList arguments;
+    if (!commandLine.TableFile().isEmpty())
+        arguments.append(commandLine.TableFile());
     int status = 0;
     {
         TForm1 form(arguments, &speech);

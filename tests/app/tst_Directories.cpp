@@ -1,4 +1,5 @@
 #include "Directories.h"
+#include "Version.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,6 +66,71 @@ private slots:
             },
             [&](const QString &) { return programWritable; });
         QCOMPARE(d.ProgramDir, QStringLiteral("/opt/orvanta/"));
+        QCOMPARE(d.DataDir, data);
+        QCOMPARE(d.TablesDir, data + QStringLiteral("Tables/"));
+    }
+
+    // An installed executable finds its data relative to its own folder, wherever the tree was
+    // moved; a folder with its own Tables (the build folder) keeps its data beside it.
+    void shippedData_data() {
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<QString>("fromBin");
+        QTest::addColumn<QStringList>("withTables");
+        QTest::addColumn<QString>("shipped");
+        const QString share = QStringLiteral("../share/orvanta");
+        QTest::newRow("build folder")
+            << "/src/build/" << share << QStringList{QStringLiteral("/src/build/Tables/")}
+            << "/src/build/";
+        QTest::newRow("installed in /usr")
+            << "/usr/bin/" << share << QStringList{QStringLiteral("/usr/share/orvanta/Tables/")}
+            << "/usr/share/orvanta/";
+        QTest::newRow("moved tree")
+            << "/tmp/x/opt/bin/" << share
+            << QStringList{QStringLiteral("/tmp/x/opt/share/orvanta/Tables/")}
+            << "/tmp/x/opt/share/orvanta/";
+        QTest::newRow("beside wins over share")
+            << "/usr/bin/" << share
+            << QStringList{QStringLiteral("/usr/bin/Tables/"),
+                           QStringLiteral("/usr/share/orvanta/Tables/")}
+            << "/usr/bin/";
+        QTest::newRow("neither") << "/opt/o/" << share << QStringList{} << "/opt/o/";
+        QTest::newRow("other layout")
+            << "/opt/o/bin/"
+            << "../data" << QStringList{QStringLiteral("/opt/o/data/Tables/")} << "/opt/o/data/";
+    }
+    void shippedData() {
+        QFETCH(QString, programDir);
+        QFETCH(QString, fromBin);
+        QFETCH(QStringList, withTables);
+        QFETCH(QString, shipped);
+        QCOMPARE(ShippedDataDir(programDir, fromBin,
+                                [&](const QString &dir) { return withTables.contains(dir); }),
+                 shipped);
+    }
+
+    // Whoever runs an installed program, even one who may write into the installation, gets
+    // the user's data folder; a program folder of its own stays the data folder when writable.
+    void installedNeverWritten_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("userData");
+        QTest::addColumn<QString>("data");
+        QTest::newRow("read-only") << false << "/home/u/.d"
+                                   << "/home/u/.d/";
+        QTest::newRow("writable by root") << true << "/root/.d"
+                                          << "/root/.d/";
+    }
+    void installedNeverWritten() {
+        QFETCH(bool, writable);
+        QFETCH(QString, userData);
+        QFETCH(QString, data);
+        const QString share =
+            QDir::cleanPath(QStringLiteral("/usr/bin/") + QStringLiteral(ORVANTA_DATA_FROM_BIN)) +
+            QLatin1Char('/');
+        const TDirectories d = DeriveDirectories(
+            QStringLiteral("/home/u"), QStringLiteral("/usr/bin/orvanta"), userData,
+            [&](const QString &dir) { return dir == share + QStringLiteral("Tables/"); },
+            [&](const QString &) { return writable; });
+        QCOMPARE(d.ProgramDir, share);
         QCOMPARE(d.DataDir, data);
         QCOMPARE(d.TablesDir, data + QStringLiteral("Tables/"));
     }

@@ -7,6 +7,7 @@
 //   orvanta-cfg dump FILE                     lists what a configuration file holds
 #include "ConfigFormat.h"
 #include "Error.h"
+#include "Version.h"
 #include "VoiceSettings.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 #include <type_traits>
 
 namespace {
@@ -99,9 +101,36 @@ int Dump(const QString &path) {
     return r.Ok() ? 0 : Fail(r.Error);
 }
 
+const char UsageText[] = "usage: orvanta-cfg default FILE [--table NAME] [--interval MS]\n"
+                         "       orvanta-cfg dump FILE\n"
+                         "       orvanta-cfg --help | --version\n";
+
+int Help() {
+    std::fputs(UsageText, stdout);
+    std::fputs("\n"
+               "The configuration file of orvanta (Orvanta.cfg), from the command line.\n"
+               "  default  writes the configuration of a first start: the window's design,\n"
+               "           automatic choice of the speech output and, when given, the table to\n"
+               "           open and the scan step in milliseconds\n"
+               "  dump     lists what a configuration file holds\n"
+               "\n"
+               "Exit status: 0 on success, 1 when the file could not be written, or could not be\n"
+               "read completely (dump lists what it read first), 2 for a wrong command line.\n",
+               stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return Help();
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("orvanta-cfg " ORVANTA_VERSION "\n", stdout);
+            return 0;
+        }
+    }
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("dump"))
@@ -121,8 +150,6 @@ int main(int argc, char *argv[]) {
         if (ok && interval > 0)
             return WriteDefault(args[1], table, interval);
     }
-    std::fputs("usage: orvanta-cfg default FILE [--table NAME] [--interval MS]\n"
-               "       orvanta-cfg dump FILE\n",
-               stderr);
+    std::fputs(UsageText, stderr);
     return 2;
 }

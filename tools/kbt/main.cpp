@@ -17,6 +17,7 @@
 #include "KbtBoards.h"
 #include "KbtJson.h"
 #include "KbtRender.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,17 +28,42 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
+const char UsageText[] =
+    "usage: orvanta-kbt dump FILE\n"
+    "       orvanta-kbt build JSON -o FILE [-I DIR]...\n"
+    "       orvanta-kbt render FILE -o PNG [--grid WIDTHxHEIGHT]\n"
+    "       orvanta-kbt import FILE.obf|FILE.obz -o DIR\n"
+    "       orvanta-kbt export TABLE.kbt -o FILE.obf|FILE.obz [-T DIR]... [-S DIR]...\n"
+    "       orvanta-kbt --help | --version\n";
+
 int Usage() {
-    std::fputs("usage: orvanta-kbt dump FILE\n"
-               "       orvanta-kbt build JSON -o FILE [-I DIR]...\n"
-               "       orvanta-kbt render FILE -o PNG [--grid WIDTHxHEIGHT]\n"
-               "       orvanta-kbt import FILE.obf|FILE.obz -o DIR\n"
-               "       orvanta-kbt export TABLE.kbt -o FILE.obf|FILE.obz [-T DIR]... [-S DIR]...\n",
-               stderr);
+    std::fputs(UsageText, stderr);
     return 2;
+}
+
+int Help() {
+    std::fputs(UsageText, stdout);
+    std::fputs(
+        "\n"
+        "Keyboard tables (.kbt) and key files (.kyf) of orvanta, from the command line.\n"
+        "  dump    prints a table or key file as JSON\n"
+        "  build   writes the table or key file a JSON file describes; pictures are\n"
+        "          looked up beside the JSON, then in each DIR of -I\n"
+        "  render  draws a table as the program shows it (default grid 650x300), or the\n"
+        "          keys of a key file in a row, as PNG\n"
+        "  import  turns an Open Board file or package into tables in the data folder DIR\n"
+        "  export  writes a table as an Open Board file, or with the tables it links to as\n"
+        "          a package; linked tables are looked up in each DIR of -T, sounds in each\n"
+        "          DIR of -S\n"
+        "\n"
+        "Exit status: 0 on success, 1 when a file could not be read, converted or written,\n"
+        "2 for a wrong command line.\n",
+        stdout);
+    return 0;
 }
 
 int Error(const QString &message) {
@@ -173,6 +199,15 @@ void FilterMessages(QtMsgType type, const QMessageLogContext &context, const QSt
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // Answered before the toolkit starts, as nothing needs it.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return Help();
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("orvanta-kbt " ORVANTA_VERSION "\n", stdout);
+            return 0;
+        }
+    }
     // Keys are widgets even when nothing is shown: run without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
