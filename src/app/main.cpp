@@ -10,14 +10,18 @@
 #include "QuitSignals.h"
 #include "SingleInstance.h"
 #include "SpVoice.h"
+#include "Translation.h"
 #include "Voice.h"
 #include "VoiceOutput.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSessionManager>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 namespace {
 
@@ -38,6 +42,25 @@ TDirectories StartDirectories() {
     return dirs;
 }
 
+// Takes "--lang cs|en" (or "--lang=cs|en") out of the arguments, so that it is not opened as a
+// table. False for a language the program does not have.
+bool TakeLanguage(QStringList &arguments, std::optional<TLanguage> &forced) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments.at(i) == QLatin1String("--lang") && i + 1 < arguments.size()) {
+            value = arguments.takeAt(i + 1);
+        } else if (arguments.at(i).startsWith(QLatin1String("--lang="))) {
+            value = arguments.at(i).mid(7);
+        } else {
+            continue;
+        }
+        arguments.removeAt(i);
+        forced = ParseLanguage(value);
+        return forced.has_value();
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -46,6 +69,14 @@ int main(int argc, char *argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    std::optional<TLanguage> forced;
+    if (!TakeLanguage(arguments, forced)) {
+        fputs("orvanta: --lang takes cs or en\n", stderr);
+        return 2;
+    }
+    InstallTranslation(app, ChooseLanguage(forced, QLocale::system().uiLanguages()));
     // Only the name: a display name would be appended to the window title. The user's folders
     // are named after it.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);
@@ -71,8 +102,6 @@ int main(int argc, char *argv[]) {
     TVoice voice({[] { return std::make_unique<TSpVoice>(); }, &automation, &dde, &sounds, &shell});
     TVoiceOutput speech(voice);
 
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
     int status = 0;
     {
         TForm1 form(arguments, &speech);
