@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace {
@@ -32,15 +33,22 @@ TLanguage ChooseLanguage(std::optional<TLanguage> forced, const QStringList &uiL
     if (forced)
         return *forced;
     for (const QString &tag : uiLanguages) {
-        if (tag == QLatin1String("C") || tag == QLatin1String("POSIX"))
-            return TLanguage::Czech;
         const QString language = LanguagePart(tag);
-        if (language == QLatin1String("cs") || language == QLatin1String("sk"))
+        if (language == QLatin1String("c") || language == QLatin1String("posix") ||
+            language == QLatin1String("cs") || language == QLatin1String("sk"))
             return TLanguage::Czech;
         if (language == QLatin1String("en"))
             return TLanguage::English;
     }
     return uiLanguages.isEmpty() ? TLanguage::Czech : TLanguage::English;
+}
+
+QStringList SystemLanguages() {
+    // Qt names the C locale's interface language English; here it means no language chosen.
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return {QStringLiteral("C")};
+    return system.uiLanguages();
 }
 
 bool InstallTranslation(QCoreApplication &app, TLanguage language) {

@@ -19,6 +19,9 @@ std::optional<TLanguage> ParseLanguage(const QString &name);
 // language at all, means the original Czech; any other language gets English.
 TLanguage ChooseLanguage(std::optional<TLanguage> forced, const QStringList &uiLanguages);
 
+// The system's interface languages, most wanted first; "C" alone for the C or POSIX locale.
+QStringList SystemLanguages();
+
 // Installs the translation of the program's texts (none for Czech) and Qt's own for its
 // standard dialogs, where the system has it. Returns false when the program's translation could
 // not be loaded; the interface then stays Czech.

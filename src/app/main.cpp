@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QSessionManager>
 #include <QStandardPaths>
 
@@ -76,7 +75,7 @@ int main(int argc, char *argv[]) {
         fputs("orvanta: --lang takes cs or en\n", stderr);
         return 2;
     }
-    InstallTranslation(app, ChooseLanguage(forced, QLocale::system().uiLanguages()));
+    InstallTranslation(app, ChooseLanguage(forced, SystemLanguages()));
     // Only the name: a display name would be appended to the window title. The user's folders
     // are named after it.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);

@@ -41,35 +41,27 @@ private slots:
         QTest::addColumn<QString>("forced");
         QTest::addColumn<QString>("system"); // the system's languages, most wanted first
         QTest::addColumn<int>("expected");
-        const int cs = int(TLanguage::Czech), en = int(TLanguage::English);
-        QTest::newRow("forced cs on an English system") << "cs"
-                                                        << "en-US" << cs;
-        QTest::newRow("forced en on a Czech system") << "en"
-                                                     << "cs-CZ" << en;
-        QTest::newRow("forced, any case") << "EN"
-                                          << "cs" << en;
-        QTest::newRow("Czech") << ""
-                               << "cs-CZ,cs" << cs;
-        QTest::newRow("Slovak reads Czech") << ""
-                                            << "sk-SK" << cs;
-        QTest::newRow("locale name form") << ""
-                                          << "cs_CZ.UTF-8" << cs;
-        QTest::newRow("C locale") << ""
-                                  << "C" << cs;
-        QTest::newRow("POSIX locale") << ""
-                                      << "POSIX" << cs;
-        QTest::newRow("no language") << ""
-                                     << "" << cs;
-        QTest::newRow("British") << ""
-                                 << "en-GB,en" << en;
-        QTest::newRow("German gets English") << ""
-                                             << "de-DE,de" << en;
-        QTest::newRow("German, then Czech") << ""
-                                            << "de-DE,cs-CZ" << cs;
-        QTest::newRow("English before Czech") << ""
-                                              << "fr,en-US,cs" << en;
-        QTest::newRow("unknown forced value falls to the system") << "de"
-                                                                  << "cs-CZ" << cs;
+        const auto add = [](const char *tag, const char *forced, const char *system,
+                            TLanguage expected) {
+            QTest::newRow(tag) << QString::fromLatin1(forced) << QString::fromLatin1(system)
+                               << int(expected);
+        };
+        using enum TLanguage;
+        add("forced cs on an English system", "cs", "en-US", Czech);
+        add("forced en on a Czech system", "en", "cs-CZ", English);
+        add("forced, any case", "EN", "cs", English);
+        add("Czech", "", "cs-CZ,cs", Czech);
+        add("Slovak reads Czech", "", "sk-SK", Czech);
+        add("locale name form", "", "cs_CZ.UTF-8", Czech);
+        add("C locale", "", "C", Czech);
+        add("C locale with an encoding", "", "C.UTF-8", Czech);
+        add("POSIX locale", "", "POSIX", Czech);
+        add("no language", "", "", Czech);
+        add("British", "", "en-GB,en", English);
+        add("German gets English", "", "de-DE,de", English);
+        add("German, then Czech", "", "de-DE,cs-CZ", Czech);
+        add("English before Czech", "", "fr,en-US,cs", English);
+        add("unknown forced value falls to the system", "de", "cs-CZ", Czech);
     }
     void chooseLanguage() {
         QFETCH(QString, forced);
