@@ -25,6 +25,23 @@ QString Shape(const QString &text) {
            QString::number(text.count(QLatin1Char('\r')));
 }
 
+// The text of a <source> or <translation>, where lupdate writes a carriage return as
+// <byte value="xd"/>.
+QString ReadText(QXmlStreamReader &xml) {
+    QString text;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::Characters)
+            text += xml.text();
+        else if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("byte"))
+            text +=
+                QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUShort(nullptr, 16));
+        else if (token == QXmlStreamReader::EndElement && xml.name() != QLatin1String("byte"))
+            break;
+    }
+    return text;
+}
+
 // The number of access keys marked in a caption ("&&" is a plain ampersand).
 int AccessKeys(QString text) {
     text.remove(QStringLiteral("&&"));
@@ -132,11 +149,11 @@ private slots:
             if (xml.name() == QLatin1String("name")) {
                 context = xml.readElementText();
             } else if (xml.name() == QLatin1String("source")) {
-                source = xml.readElementText();
+                source = ReadText(xml);
             } else if (xml.name() == QLatin1String("translation")) {
                 const QString what = context + QStringLiteral(": ") + source;
                 QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(what));
-                const QString translation = xml.readElementText();
+                const QString translation = ReadText(xml);
                 QVERIFY2(!translation.trimmed().isEmpty(), qPrintable(what));
                 QCOMPARE(Shape(translation), Shape(source));
                 QCOMPARE(AccessKeys(translation), AccessKeys(source));
