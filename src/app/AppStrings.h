@@ -1,82 +1,91 @@
 #pragma once
 
+#include "TText.h"
+
 #include <QString>
 
+// A TText is translated into the interface language where it is used; a plain QString is the
+// same in every language: names of files, formats and outside programs, and the texts the
+// program has always shown in English.
+//
 // The main window's own texts, exactly as the user sees them.
 namespace AppStrings {
 
 inline const QString ApplicationTitle = QStringLiteral("Orvanta");
-inline const QString DesignCaption = QStringLiteral("Klávesnice");
-inline const QString MainCaption = QStringLiteral("Klávesnice pro alternativní komunikaci");
-inline const QString AlreadyRunning =
-    QStringLiteral("Program již běží. Nelze spustit více než jednu kopii.");
+inline constexpr auto DesignCaption = TText("AppStrings", "Klávesnice");
+inline constexpr auto MainCaption = TText("AppStrings", "Klávesnice pro alternativní komunikaci");
+inline constexpr auto AlreadyRunning =
+    TText("AppStrings", "Program již běží. Nelze spustit více než jednu kopii.");
 inline const QString ConfigNotSaved = QStringLiteral("Warning: Configuration not saved !");
 inline const QString ConfigFileName = QStringLiteral("Orvanta.cfg");
-inline const QString ConfigUnreadable =
-    QStringLiteral("Program nemůže nalézt nebo přečíst konfigurační soubor\r");
-inline const QString DefaultTableMissing = QStringLiteral("Program nemůže nalézt výchozí tabulku ");
-inline const QString FindTable = QStringLiteral("Najděte tabulku na disku.");
+inline constexpr auto ConfigUnreadable =
+    TText("AppStrings", "Program nemůže nalézt nebo přečíst konfigurační soubor\r");
+inline constexpr auto DefaultTableMissing =
+    TText("AppStrings", "Program nemůže nalézt výchozí tabulku ");
+inline constexpr auto FindTable = TText("AppStrings", "Najděte tabulku na disku.");
 // The echo's click, among the program's own sounds.
 inline const QString EchoSound = QStringLiteral("Sounds/cvaknuti.wav");
 
 inline const QString CapsLock = QStringLiteral("CapsLock");
 inline const QString Shift = QStringLiteral("Shift");
-inline const QString EditLabel = QStringLiteral("Nastavení");
-inline const QString ScanningLabel = QStringLiteral("Skenování");
-inline const QString EditButtonInEdit = QStringLiteral("&Start F8");
-inline const QString EditButtonInWork = QStringLiteral("&Nastavení F8");
-inline const QString EditButtonHint =
-    QStringLiteral("Přepíná mezi pracovním režimem a režimem nastavení");
+inline constexpr auto EditLabel = TText("AppStrings", "Nastavení");
+inline constexpr auto ScanningLabel = TText("AppStrings", "Skenování");
+inline constexpr auto EditButtonInEdit = TText("AppStrings", "&Start F8");
+inline constexpr auto EditButtonInWork = TText("AppStrings", "&Nastavení F8");
+inline constexpr auto EditButtonHint =
+    TText("AppStrings", "Přepíná mezi pracovním režimem a režimem nastavení");
 // What a screen reader calls the display of the composed text.
-inline const QString DisplayName = QStringLiteral("Psaný text");
-inline const QString StopSpeechHint = QStringLiteral("Zastavení hlasového výstupu");
+inline constexpr auto DisplayName = TText("AppStrings", "Psaný text");
+inline constexpr auto StopSpeechHint = TText("AppStrings", "Zastavení hlasového výstupu");
 inline const QString XmlButton = QStringLiteral("XML");
 inline const QString SelectedDesign = QStringLiteral("selected:");
 inline const QString SelectedPrefix = QStringLiteral("Selected: ");
-inline const QString F8Hint = QStringLiteral("F8 - Nastavení/Start");
+inline constexpr auto F8Hint = TText("AppStrings", "F8 - Nastavení/Start");
 
 } // namespace AppStrings
 
 namespace AppStrings {
 
-inline const QString MaxKeysPrefix = QStringLiteral("Max. počet kláves je ");
+inline constexpr auto MaxKeysPrefix = TText("AppStrings", "Max. počet kláves je ");
 inline const QString MaxKeysSuffix = QStringLiteral(" !");
-inline const QString NoKeySelected =
-    QStringLiteral("Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
-                   "\rklávesy [Ctrl] a levého tlačítka myši.");
+inline constexpr auto NoKeySelected =
+    TText("AppStrings", "Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
+                        "\rklávesy [Ctrl] a levého tlačítka myši.");
 
-inline const QString LoadItem = QStringLiteral("Nahrát symbol...");
-inline const QString ClearItem = QStringLiteral("Smazat symbol");
-inline const QString CopyItem = QStringLiteral("Kopírovat symbol");
-inline const QString PasteItem = QStringLiteral("Vložit");
-inline const QString UpravitItem = QStringLiteral("Upravit ...");
-inline const QString LoadPictTitle = QStringLiteral("Načíst soubor s obrázkem");
+inline constexpr auto LoadItem = TText("AppStrings", "Nahrát symbol...");
+inline constexpr auto ClearItem = TText("AppStrings", "Smazat symbol");
+inline constexpr auto CopyItem = TText("AppStrings", "Kopírovat symbol");
+inline constexpr auto PasteItem = TText("AppStrings", "Vložit");
+inline constexpr auto UpravitItem = TText("AppStrings", "Upravit ...");
+inline constexpr auto LoadPictTitle = TText("AppStrings", "Načíst soubor s obrázkem");
 inline const QString LoadPictFilter =
     QStringLiteral("All (*.bmp *.ico *.emf *.wmf *.jpg);;Bitmaps (*.bmp);;Icons (*.ico);;"
                    "Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;JPEG [*.jpg] (*.jpg)");
 
-inline const QString CannotLoadTable = QStringLiteral("Tabulku nelze nahrát.");
-inline const QString TryOpenMenu = QStringLiteral("Zkuste nahrát tabulku z menu Soubor/Otevřít...");
-inline const QString CannotOpenTable = QStringLiteral("Tabulku nelze otevřít: ");
-inline const QString CannotOpenKeys = QStringLiteral("Soubor s klávesami nelze otevřít: ");
+inline constexpr auto CannotLoadTable = TText("AppStrings", "Tabulku nelze nahrát.");
+inline constexpr auto TryOpenMenu =
+    TText("AppStrings", "Zkuste nahrát tabulku z menu Soubor/Otevřít...");
+inline constexpr auto CannotOpenTable = TText("AppStrings", "Tabulku nelze otevřít: ");
+inline constexpr auto CannotOpenKeys = TText("AppStrings", "Soubor s klávesami nelze otevřít: ");
 // The second line of those messages: what is wrong with the file, and where.
-inline const QString ProblemKey = QStringLiteral("klávesa %1: ");          // counted from 1
-inline const QString ProblemOffset = QStringLiteral(" (bajt %1 souboru)"); // file offset
-inline const QString FaultTruncated = QStringLiteral("soubor je zkrácený");
-inline const QString FaultDamaged = QStringLiteral("záznam je poškozený");
-inline const QString FaultGridSize = QStringLiteral("velikost mřížky je mimo povolený rozsah");
-inline const QString FaultTooManyKeys = QStringLiteral("soubor má příliš mnoho kláves");
-inline const QString FaultCellOutside = QStringLiteral("buňka klávesy leží mimo mřížku");
-inline const QString FaultCellTaken = QStringLiteral("buňka klávesy už patří jiné klávese");
-inline const QString FaultTrailingBytes =
-    QStringLiteral("za poslední klávesou následují další data");
-inline const QString FaultPicture = QStringLiteral("obrázek je poškozený");
-inline const QString FaultPictureTooLarge = QStringLiteral("obrázek je příliš velký");
-inline const QString FaultTextTooLong = QStringLiteral("text je příliš dlouhý");
-inline const QString FaultGeometry = QStringLiteral("poloha nebo velikost je mimo rozsah");
-inline const QString SaveTableQuestion = QStringLiteral("Uložit tabulku ?");
-inline const QString OpenTableTitle = QStringLiteral("Načíst soubor s tabulkou");
-inline const QString OpenKeysTitle = QStringLiteral("Načíst soubor s klávesou/klávesami");
+inline constexpr auto ProblemKey = TText("AppStrings", "klávesa %1: ");          // counted from 1
+inline constexpr auto ProblemOffset = TText("AppStrings", " (bajt %1 souboru)"); // file offset
+inline constexpr auto FaultTruncated = TText("AppStrings", "soubor je zkrácený");
+inline constexpr auto FaultDamaged = TText("AppStrings", "záznam je poškozený");
+inline constexpr auto FaultGridSize =
+    TText("AppStrings", "velikost mřížky je mimo povolený rozsah");
+inline constexpr auto FaultTooManyKeys = TText("AppStrings", "soubor má příliš mnoho kláves");
+inline constexpr auto FaultCellOutside = TText("AppStrings", "buňka klávesy leží mimo mřížku");
+inline constexpr auto FaultCellTaken = TText("AppStrings", "buňka klávesy už patří jiné klávese");
+inline constexpr auto FaultTrailingBytes =
+    TText("AppStrings", "za poslední klávesou následují další data");
+inline constexpr auto FaultPicture = TText("AppStrings", "obrázek je poškozený");
+inline constexpr auto FaultPictureTooLarge = TText("AppStrings", "obrázek je příliš velký");
+inline constexpr auto FaultTextTooLong = TText("AppStrings", "text je příliš dlouhý");
+inline constexpr auto FaultGeometry = TText("AppStrings", "poloha nebo velikost je mimo rozsah");
+inline constexpr auto SaveTableQuestion = TText("AppStrings", "Uložit tabulku ?");
+inline constexpr auto OpenTableTitle = TText("AppStrings", "Načíst soubor s tabulkou");
+inline constexpr auto OpenKeysTitle = TText("AppStrings", "Načíst soubor s klávesou/klávesami");
 inline const QString OpenFilterTables = QStringLiteral("Keyboard files [*.kbt] (*.kbt)");
 inline const QString OpenFilterKeys = QStringLiteral("Key files [*.kyf] (*.kyf)");
 inline const QString SaveFilterTables = QStringLiteral("Keyboard file [*.kbt] (*.kbt)");
@@ -90,15 +99,15 @@ inline const QString PrintJobName = QStringLiteral("Orvanta");
 } // namespace AppStrings
 
 namespace AppStrings {
-inline const QString PrintedToFile =
-    QStringLiteral("Tiskárna není k dispozici. Text byl uložen do souboru ");
+inline constexpr auto PrintedToFile =
+    TText("AppStrings", "Tiskárna není k dispozici. Text byl uložen do souboru ");
 } // namespace AppStrings
 
 namespace AppStrings {
-inline const QString DirCaptionTables = QStringLiteral("Volba adresáře: Tabulky");
-inline const QString DirCaptionSounds = QStringLiteral("Volba adresáře: Zvuky");
-inline const QString DirCaptionPictures = QStringLiteral("Volba adresáře: Obrázky");
-inline const QString NoSuchDirectory = QStringLiteral("Adresář neexistuje");
+inline constexpr auto DirCaptionTables = TText("AppStrings", "Volba adresáře: Tabulky");
+inline constexpr auto DirCaptionSounds = TText("AppStrings", "Volba adresáře: Zvuky");
+inline constexpr auto DirCaptionPictures = TText("AppStrings", "Volba adresáře: Obrázky");
+inline constexpr auto NoSuchDirectory = TText("AppStrings", "Adresář neexistuje");
 inline const QString HelpFolder = QStringLiteral("Help");
 inline const QString HelpManual = QStringLiteral("Help.html");
 inline const QString HelpGuide = QStringLiteral("Guide.html");

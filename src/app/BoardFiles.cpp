@@ -9,6 +9,7 @@
 #include "ObfStrings.h"
 #include "Prompts.h"
 #include "StringProc.h"
+#include "TText.h"
 #include "TableFormat.h"
 
 #include <QSaveFile>
@@ -22,7 +23,7 @@ void ReportNotes(const QString &heading, const QStringList &notes) {
     constexpr int MaxLines = 25;
     QStringList lines = notes.mid(0, MaxLines);
     if (notes.size() > MaxLines)
-        lines.append(QStringLiteral("… a dalších %1").arg(notes.size() - MaxLines));
+        lines.append(TText("BoardFiles", "… a dalších %1").arg(notes.size() - MaxLines));
     Prompts().Message(heading + QLatin1Char('\r') + lines.join(QLatin1Char('\r')));
 }
 
@@ -55,8 +56,8 @@ void TForm1::ExportBoards(const QString &file) {
         QSaveFile out(file);
         if (!out.open(QIODevice::WriteOnly) || out.write(result.Bytes) != result.Bytes.size() ||
             !out.commit())
-            throw TError(
-                QStringLiteral("Soubor \"%1\" nelze uložit.\r%2").arg(file, out.errorString()));
+            throw TError(TText("BoardFiles", "Soubor \"%1\" nelze uložit.\r%2")
+                             .arg(file, out.errorString()));
         ReportNotes(ObfStrings::ExportReportHeading, result.Notes);
     } catch (const TError &e) {
         Prompts().Error(ObfStrings::CannotExport + file + QLatin1Char('\r') + e.Message());

@@ -12,6 +12,7 @@
 #include "StringProc.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
+#include "Translation.h"
 #include "VirtualKeys.h"
 #include "VoiceDlg.h"
 #include "VoiceStrings.h"
@@ -51,11 +52,15 @@ void TForm1::FormCreate(const QStringList &arguments) {
         SetScanning(Menu.ScanItem->isChecked());
     // The system speech engine exists before the configuration restores its voice.
     FSpeech->CreateSapiVoice();
-    // The user's own configuration, else the one shipped beside the program. A run without a
-    // configuration folder keeps no configuration.
+    // The user's own configuration, else the one shipped beside the program for the interface's
+    // language (its keyboards). A run without a configuration folder keeps no configuration.
     if (!Dirs().ConfigDir.isEmpty()) {
         const QString own = Dirs().ConfigDir + AppStrings::ConfigFileName;
-        LoadConfig(QFileInfo::exists(own) ? own : Dirs().ProgramDir + AppStrings::ConfigFileName);
+        const QString shipped =
+            Dirs().ProgramDir + LocalizedFileName(AppStrings::ConfigFileName, InterfaceLanguage());
+        LoadConfig(QFileInfo::exists(own)       ? own
+                   : QFileInfo::exists(shipped) ? shipped
+                                                : Dirs().ProgramDir + AppStrings::ConfigFileName);
     }
 
     // The speech output's dialogs live as long as the window, made once the output runs.

@@ -9,6 +9,7 @@
 #include "KeySettingDlg.h"
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
+#include "TText.h"
 #include "TimeGrid.h"
 #include "VoiceStrings.h"
 
@@ -228,7 +229,7 @@ QWidget *TForm1::BuildCtrPanel() {
     accentBox->addWidget(DiacrLabel);
     row->addWidget(Panel1);
 
-    EditButton = new QPushButton(QStringLiteral("Úpravy"), panel);
+    EditButton = new QPushButton(TText("MainForm", "Úpravy"), panel);
     EditButton->setToolTip(AppStrings::EditButtonHint);
     EditButton->setFocusPolicy(Qt::NoFocus);
     connect(EditButton, &QPushButton::clicked, this, &TForm1::EditButtonClick);

@@ -9,6 +9,7 @@
 #include "DirectoryChoice.h"
 #include "OpenDocument.h"
 #include "Prompts.h"
+#include "Translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -78,14 +79,15 @@ void TForm1::TextItemClick() {
     Display->setCurrentFont(*chosen);
 }
 
+// The help pages in the interface's language.
 void TForm1::Nvod1Click() {
     OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
-                 AppStrings::HelpManual);
+                 LocalizedFileName(AppStrings::HelpManual, InterfaceLanguage()));
 }
 
 void TForm1::Prvodce1Click() {
     OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
-                 AppStrings::HelpGuide);
+                 LocalizedFileName(AppStrings::HelpGuide, InterfaceLanguage()));
 }
 
 void TForm1::Oaplikaci1Click() {

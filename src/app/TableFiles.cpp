@@ -9,6 +9,7 @@
 #include "Limits.h"
 #include "Prompts.h"
 #include "StringProc.h"
+#include "TText.h"
 #include "TableFormat.h"
 #include "TimeGrid.h"
 #include "VxKey.h"
@@ -24,7 +25,7 @@ QByteArray ReadWholeFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw TError(
-            QStringLiteral("Soubor \"%1\" nelze otevřít.\r%2").arg(path, file.errorString()));
+            TText("TableFiles", "Soubor \"%1\" nelze otevřít.\r%2").arg(path, file.errorString()));
     return file.readAll();
 }
 
@@ -33,7 +34,7 @@ void WriteWholeFile(const QString &path, const QByteArray &bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw TError(
-            QStringLiteral("Soubor \"%1\" nelze uložit.\r%2").arg(path, file.errorString()));
+            TText("TableFiles", "Soubor \"%1\" nelze uložit.\r%2").arg(path, file.errorString()));
 }
 
 bool IsBoardFileName(const QString &file) {

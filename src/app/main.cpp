@@ -12,6 +12,7 @@
 #include "QuitSignals.h"
 #include "SingleInstance.h"
 #include "SpVoice.h"
+#include "Translation.h"
 #include "Voice.h"
 #include "VoiceOutput.h"
 
@@ -20,6 +21,8 @@
 #include <QFileInfo>
 #include <QSessionManager>
 #include <QStandardPaths>
+#include <cstdio>
+
 #include <cstdio>
 
 namespace {
@@ -71,6 +74,8 @@ int main(int argc, char *argv[]) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     UseDetectableKeyRepeat();
+    // The command line has checked the word already.
+    InstallTranslation(app, ChooseLanguage(ParseLanguage(commandLine.Lang()), SystemLanguages()));
     // Only the name: a display name would be appended to the window title. The user's folders
     // are named after it.
     QApplication::setApplicationName(AppStrings::ApplicationTitle);

@@ -1,76 +1,84 @@
 #pragma once
 
+#include "TText.h"
+
 #include <QString>
 
+// A TText is translated into the interface language where it is used; a plain QString is the
+// same in every language: names of files, formats and outside programs, and the texts the
+// program has always shown in English.
+//
 // The dialogs' own texts, exactly as the user sees them.
 namespace DialogStrings {
 
 // The grid, cursor and scanning settings.
-inline const QString GridCaption = QStringLiteral("Nastavení mřížky");
-inline const QString GridGroup = QStringLiteral("&Mřížka");
-inline const QString CursorGroup = QStringLiteral("&Kurzor");
-inline const QString FocusGroup = QStringLiteral("&Zvýraznění");
-inline const QString ScanGroup = QStringLiteral("&Způsob skenování");
-inline const QString SwitchGroup = QStringLiteral("S&pínače");
-inline const QString Thickness = QStringLiteral("&Tloušťka");
-inline const QString Colour = QStringLiteral("&Barva");
-inline const QString Columns = QStringLiteral("&Sloupce");
-inline const QString Rows = QStringLiteral("Řá&dky");
-inline const QString XCursor = QStringLiteral("&X kurzor");
-inline const QString Stopping = QStringLiteral("&Zastavování");
-inline const QString StayOnRow = QStringLiteral("Zůstat na řá&dku");
-inline const QString StayOnCol = QStringLiteral("Zůstat na &sloupci");
-inline const QString PointByMouse = QStringLiteral("&Ukazovat myší");
-inline const QString Interval = QStringLiteral("&Interval [msec]");
-inline const QString LongPress = QStringLiteral("&Dlouhý stisk [msec]");
-inline const QString Switch1 = QStringLiteral("Spínač &1");
-inline const QString Switch2 = QStringLiteral("Spínač  &2"); // two blanks, as designed
-inline const QString ApplyChanges = QStringLiteral("&Provést změny");
-inline const QString Cancel = QStringLiteral("&Storno");
+inline constexpr auto GridCaption = TText("DialogStrings", "Nastavení mřížky");
+inline constexpr auto GridGroup = TText("DialogStrings", "&Mřížka");
+inline constexpr auto CursorGroup = TText("DialogStrings", "&Kurzor");
+inline constexpr auto FocusGroup = TText("DialogStrings", "&Zvýraznění");
+inline constexpr auto ScanGroup = TText("DialogStrings", "&Způsob skenování");
+inline constexpr auto SwitchGroup = TText("DialogStrings", "S&pínače");
+inline constexpr auto Thickness = TText("DialogStrings", "&Tloušťka");
+inline constexpr auto Colour = TText("DialogStrings", "&Barva");
+inline constexpr auto Columns = TText("DialogStrings", "&Sloupce");
+inline constexpr auto Rows = TText("DialogStrings", "Řá&dky");
+inline constexpr auto XCursor = TText("DialogStrings", "&X kurzor");
+inline constexpr auto Stopping = TText("DialogStrings", "&Zastavování");
+inline constexpr auto StayOnRow = TText("DialogStrings", "Zůstat na řá&dku");
+inline constexpr auto StayOnCol = TText("DialogStrings", "Zůstat na &sloupci");
+inline constexpr auto PointByMouse = TText("DialogStrings", "&Ukazovat myší");
+inline constexpr auto Interval = TText("DialogStrings", "&Interval [msec]");
+inline constexpr auto LongPress = TText("DialogStrings", "&Dlouhý stisk [msec]");
+inline constexpr auto Switch1 = TText("DialogStrings", "Spínač &1");
+inline constexpr auto Switch2 = TText("DialogStrings", "Spínač  &2"); // two blanks, as designed
+inline constexpr auto ApplyChanges = TText("DialogStrings", "&Provést změny");
+inline constexpr auto Cancel = TText("DialogStrings", "&Storno");
 inline const QString Ok = QStringLiteral("&OK");
-inline const QString PresetSimple = QStringLiteral("Jednoduchý (1 signál, bez zastavování)");
-inline const QString PresetAdvanced = QStringLiteral("Pokročilý (s přepínáním směru skenování)");
-inline const QString PresetXNoStop = QStringLiteral("X kursor (bez zastavování)");
-inline const QString PresetXStop = QStringLiteral("X kursor (se zastavováním)");
-inline const QString PresetCustom = QStringLiteral("Vlastní");
+inline constexpr auto PresetSimple =
+    TText("DialogStrings", "Jednoduchý (1 signál, bez zastavování)");
+inline constexpr auto PresetAdvanced =
+    TText("DialogStrings", "Pokročilý (s přepínáním směru skenování)");
+inline constexpr auto PresetXNoStop = TText("DialogStrings", "X kursor (bez zastavování)");
+inline constexpr auto PresetXStop = TText("DialogStrings", "X kursor (se zastavováním)");
+inline constexpr auto PresetCustom = TText("DialogStrings", "Vlastní");
 inline const QString InvalidSwitch1 = QStringLiteral("Invalid key code for switch 1");
 inline const QString InvalidSwitch2 = QStringLiteral("Invalid key code for switch 2");
 // Teaching a switch by pressing it.
-inline const QString Capture = QStringLiteral("Stiskem...");
-inline const QString CaptureWaiting = QStringLiteral("Stiskněte spínač");
-inline const QString CaptureHint =
-    QStringLiteral("Zadá spínač stiskem jeho klávesy; Esc zruší čekání.");
+inline constexpr auto Capture = TText("DialogStrings", "Stiskem...");
+inline constexpr auto CaptureWaiting = TText("DialogStrings", "Stiskněte spínač");
+inline constexpr auto CaptureHint =
+    TText("DialogStrings", "Zadá spínač stiskem jeho klávesy; Esc zruší čekání.");
 inline QString CaptureName(int switchNumber) {
-    return QStringLiteral("Zadat spínač %1 stiskem").arg(switchNumber);
+    return TText("DialogStrings", "Zadat spínač %1 stiskem").arg(switchNumber);
 }
 inline QString SwitchName(int switchNumber) {
-    return QStringLiteral("Spínač %1").arg(switchNumber);
+    return TText("DialogStrings", "Spínač %1").arg(switchNumber);
 }
 // The grid dialog's pages, and switch access on the second one.
-inline const QString BasicPage = QStringLiteral("&Hlavní");
-inline const QString AdvancedPage = QStringLiteral("&Rozšířené");
-inline const QString FilterGroup = QStringLiteral("&Filtrování spínačů");
-inline const QString AcceptTime = QStringLiteral("&Doba přijetí stisku [msec]");
-inline const QString IgnoreAfter = QStringLiteral("&Ignorovat stisky po přijetí [msec]");
-inline const QString FlowGroup = QStringLiteral("Průběh skenování");
-inline const QString StopRounds = QStringLiteral("Zastavit po &kolech bez výběru");
-inline const QString StopRoundsNever = QStringLiteral("nikdy");
-inline const QString StartOnPress = QStringLiteral("Začít až prvním stiske&m");
-inline const QString FirstStepExtra = QStringLiteral("Prodloužení prv&ního kroku [msec]");
-inline const QString ResumeAt = QStringLiteral("Po výběru pokr&ačovat");
-inline const QString ResumeAsBefore = QStringLiteral("dalším řádkem");
-inline const QString ResumeFirstRow = QStringLiteral("od prvního řádku");
-inline const QString ResumeSameRow = QStringLiteral("na stejném řádku");
-inline const QString PromptGroup = QStringLiteral("Hlasové ohlašování");
-inline const QString PromptsOn = QStringLiteral("&Zapnout ohlašování");
-inline const QString RowPrompt = QStringLiteral("Řádky ohlašova&t");
-inline const QString RowByNumber = QStringLiteral("číslem");
-inline const QString RowByFirstKey = QStringLiteral("první klávesou");
-inline const QString PromptVoice = QStringLiteral("Hlas ohlašo&vání");
-inline const QString PromptVoiceDefault = QStringLiteral("český (výchozí)");
-inline const QString PromptRate = QStringLiteral("R&ychlost");
-inline const QString PromptVolume = QStringLiteral("H&lasitost");
-inline const QString PromptPause = QStringLiteral("Pa&uza po ohlášení [msec]");
+inline constexpr auto BasicPage = TText("DialogStrings", "&Hlavní");
+inline constexpr auto AdvancedPage = TText("DialogStrings", "&Rozšířené");
+inline constexpr auto FilterGroup = TText("DialogStrings", "&Filtrování spínačů");
+inline constexpr auto AcceptTime = TText("DialogStrings", "&Doba přijetí stisku [msec]");
+inline constexpr auto IgnoreAfter = TText("DialogStrings", "&Ignorovat stisky po přijetí [msec]");
+inline constexpr auto FlowGroup = TText("DialogStrings", "Průběh skenování");
+inline constexpr auto StopRounds = TText("DialogStrings", "Zastavit po &kolech bez výběru");
+inline constexpr auto StopRoundsNever = TText("DialogStrings", "nikdy");
+inline constexpr auto StartOnPress = TText("DialogStrings", "Začít až prvním stiske&m");
+inline constexpr auto FirstStepExtra = TText("DialogStrings", "Prodloužení prv&ního kroku [msec]");
+inline constexpr auto ResumeAt = TText("DialogStrings", "Po výběru pokr&ačovat");
+inline constexpr auto ResumeAsBefore = TText("DialogStrings", "dalším řádkem");
+inline constexpr auto ResumeFirstRow = TText("DialogStrings", "od prvního řádku");
+inline constexpr auto ResumeSameRow = TText("DialogStrings", "na stejném řádku");
+inline constexpr auto PromptGroup = TText("DialogStrings", "Hlasové ohlašování");
+inline constexpr auto PromptsOn = TText("DialogStrings", "&Zapnout ohlašování");
+inline constexpr auto RowPrompt = TText("DialogStrings", "Řádky ohlašova&t");
+inline constexpr auto RowByNumber = TText("DialogStrings", "číslem");
+inline constexpr auto RowByFirstKey = TText("DialogStrings", "první klávesou");
+inline constexpr auto PromptVoice = TText("DialogStrings", "Hlas ohlašo&vání");
+inline constexpr auto PromptVoiceDefault = TText("DialogStrings", "český (výchozí)");
+inline constexpr auto PromptRate = TText("DialogStrings", "R&ychlost");
+inline constexpr auto PromptVolume = TText("DialogStrings", "H&lasitost");
+inline constexpr auto PromptPause = TText("DialogStrings", "Pa&uza po ohlášení [msec]");
 // A label's text without its access-key mark, for screen readers.
 inline QString Plain(const QString &label) {
     QString text = label;
@@ -78,41 +86,42 @@ inline QString Plain(const QString &label) {
 }
 
 // What a screen reader announces for the colour panels.
-inline const QString GridColourName = QStringLiteral("Barva mřížky");
-inline const QString CursorColourName = QStringLiteral("Barva kurzoru");
-inline const QString FocusColourName = QStringLiteral("Barva zvýraznění");
+inline constexpr auto GridColourName = TText("DialogStrings", "Barva mřížky");
+inline constexpr auto CursorColourName = TText("DialogStrings", "Barva kurzoru");
+inline constexpr auto FocusColourName = TText("DialogStrings", "Barva zvýraznění");
 
-inline const QString ConfirmCaption = QStringLiteral("Potvrzení příkazu");
+inline constexpr auto ConfirmCaption = TText("DialogStrings", "Potvrzení příkazu");
 // The question before the whole text is cleared; the blank before "?" is intended.
-inline const QString ClearQuestion = QStringLiteral("Opravdu chcete smazat celý text ?");
-inline const QString Yes = QStringLiteral("&Ano");
-inline const QString No = QStringLiteral("&Ne");
+inline constexpr auto ClearQuestion = TText("DialogStrings", "Opravdu chcete smazat celý text ?");
+inline constexpr auto Yes = TText("DialogStrings", "&Ano");
+inline constexpr auto No = TText("DialogStrings", "&Ne");
 // What a screen reader announces for the two answers.
-inline const QString YesName = QStringLiteral("Ano");
-inline const QString NoName = QStringLiteral("Ne");
+inline constexpr auto YesName = TText("DialogStrings", "Ano");
+inline constexpr auto NoName = TText("DialogStrings", "Ne");
 
 // The directory chooser (its buttons, and the about box's, carry no access keys).
-inline const QString DirCaption = QStringLiteral("Volba adresáře");
+inline constexpr auto DirCaption = TText("DialogStrings", "Volba adresáře");
 inline const QString PlainOk = QStringLiteral("OK");
-inline const QString PlainCancel = QStringLiteral("Storno");
-inline const QString PlaceHome = QStringLiteral("Domovská složka");
-inline const QString PlaceDocuments = QStringLiteral("Dokumenty");
-inline const QString PlaceRoot = QStringLiteral("Celý počítač");
-inline const QString PlacesName = QStringLiteral("Místa a svazky");
-inline const QString TreeName = QStringLiteral("Adresáře");
+inline constexpr auto PlainCancel = TText("DialogStrings", "Storno");
+inline constexpr auto PlaceHome = TText("DialogStrings", "Domovská složka");
+inline constexpr auto PlaceDocuments = TText("DialogStrings", "Dokumenty");
+inline constexpr auto PlaceRoot = TText("DialogStrings", "Celý počítač");
+inline constexpr auto PlacesName = TText("DialogStrings", "Místa a svazky");
+inline constexpr auto TreeName = TText("DialogStrings", "Adresáře");
 
 // The about box.
-inline const QString AboutCaption = QStringLiteral("O aplikaci");
+inline constexpr auto AboutCaption = TText("DialogStrings", "O aplikaci");
 inline const QString ProgramName = QStringLiteral("Orvanta");
-inline const QString ProductName = QStringLiteral("Klávesnice pro alternativní komunikaci");
-inline const QString VersionDesign = QStringLiteral("Verze");
-inline const QString VersionPrefix = QStringLiteral("Verze 2.0");
+inline constexpr auto ProductName =
+    TText("DialogStrings", "Klávesnice pro alternativní komunikaci");
+inline constexpr auto VersionDesign = TText("DialogStrings", "Verze");
+inline constexpr auto VersionPrefix = TText("DialogStrings", "Verze 2.0");
 inline const QString VersionUpdate = QStringLiteral("update 2");
-inline const QString Credits[4] = {
-    QStringLiteral("Napsal tým programu Orvanta pro lidi, kteří nemohou mluvit."),
-    QStringLiteral("Klávesnice, obrázky a zvuky jsou vlastní tvorbou projektu."),
-    QStringLiteral("Řeč: eSpeak NG. Grafické rozhraní: Qt 6."),
-    QStringLiteral("Licence: GNU General Public License, verze 3 nebo pozdější."),
+inline constexpr TText Credits[4] = {
+    TText("DialogStrings", "Napsal tým programu Orvanta pro lidi, kteří nemohou mluvit."),
+    TText("DialogStrings", "Klávesnice, obrázky a zvuky jsou vlastní tvorbou projektu."),
+    TText("DialogStrings", "Řeč: eSpeak NG. Grafické rozhraní: Qt 6."),
+    TText("DialogStrings", "Licence: GNU General Public License, verze 3 nebo pozdější."),
 };
 
 } // namespace DialogStrings
@@ -120,74 +129,75 @@ inline const QString Credits[4] = {
 // The key settings dialog.
 namespace DialogStrings {
 
-inline const QString KeySettingCaption = QStringLiteral("Nastavení klávesy");
-inline const QString OkButton = QStringLiteral("O&K");
-inline const QString CancelButton = QStringLiteral("&Storno");
-inline const QString ApplyButton = QStringLiteral("Provést &změny");
+inline constexpr auto KeySettingCaption = TText("DialogStrings", "Nastavení klávesy");
+inline constexpr auto OkButton = TText("DialogStrings", "O&K");
+inline constexpr auto CancelButton = TText("DialogStrings", "&Storno");
+inline constexpr auto ApplyButton = TText("DialogStrings", "Provést &změny");
 
-inline const QString RozmerySheet = QStringLiteral("&Rozměry a Text");
-inline const QString SymbolSheet = QStringLiteral("S&ymbol");
-inline const QString BarvySheet = QStringLiteral("&Barvy");
-inline const QString JineSheet = QStringLiteral("&Jiná nastavení");
+inline constexpr auto RozmerySheet = TText("DialogStrings", "&Rozměry a Text");
+inline constexpr auto SymbolSheet = TText("DialogStrings", "S&ymbol");
+inline constexpr auto BarvySheet = TText("DialogStrings", "&Barvy");
+inline constexpr auto JineSheet = TText("DialogStrings", "&Jiná nastavení");
 
-inline const QString HeightLabel = QStringLiteral("&Výška");
-inline const QString WidthLabel = QStringLiteral("Šíř&ka");
-inline const QString BorderLabel = QStringLiteral("&Okraje");
-inline const QString TextLabel = QStringLiteral("&Text");
+inline constexpr auto HeightLabel = TText("DialogStrings", "&Výška");
+inline constexpr auto WidthLabel = TText("DialogStrings", "Šíř&ka");
+inline constexpr auto BorderLabel = TText("DialogStrings", "&Okraje");
+inline constexpr auto TextLabel = TText("DialogStrings", "&Text");
 // Two blanks before "klávesa", as the caption always had.
-inline const QString SystemKey = QStringLiteral("S&ystémová  klávesa");
-inline const QString FontButton = QStringLiteral("&Písmo...");
+inline constexpr auto SystemKey = TText("DialogStrings", "S&ystémová  klávesa");
+inline constexpr auto FontButton = TText("DialogStrings", "&Písmo...");
 
 inline const QString NoSymbol = QStringLiteral("(None)");
-inline const QString LoadSymbol = QStringLiteral("&Otevřít ...");
-inline const QString ClearSymbol = QStringLiteral("S&mazat");
-inline const QString KeepAspect = QStringLiteral("&Zachovat rozměry");
-inline const QString AspectLabel = QStringLiteral("&výška/šířka:");
+inline constexpr auto LoadSymbol = TText("DialogStrings", "&Otevřít ...");
+inline constexpr auto ClearSymbol = TText("DialogStrings", "S&mazat");
+inline constexpr auto KeepAspect = TText("DialogStrings", "&Zachovat rozměry");
+inline constexpr auto AspectLabel = TText("DialogStrings", "&výška/šířka:");
 inline const QString AspectDesign = QStringLiteral("1.0");
 
-inline const QString NormalLabel = QStringLiteral("&Normální");
-inline const QString SpecialLabel = QStringLiteral("S&peciální");
-inline const QString BackLabel = QStringLiteral("P&ozadí textu");
-inline const QString SelectedLabel = QStringLiteral("&Vybraná");
-inline const QString ActiveLabel = QStringLiteral("&Aktivní");
+inline constexpr auto NormalLabel = TText("DialogStrings", "&Normální");
+inline constexpr auto SpecialLabel = TText("DialogStrings", "S&peciální");
+inline constexpr auto BackLabel = TText("DialogStrings", "P&ozadí textu");
+inline constexpr auto SelectedLabel = TText("DialogStrings", "&Vybraná");
+inline constexpr auto ActiveLabel = TText("DialogStrings", "&Aktivní");
 inline const QString D3Check = QStringLiteral("3D-effect");
-inline const QString Sample = QStringLiteral("Ukázka");
+inline constexpr auto Sample = TText("DialogStrings", "Ukázka");
 
-inline const QString SoundLabel = QStringLiteral("&Zvuk");
-inline const QString SoundHint = QStringLiteral("Zadejte název zvukového souboru (včetně cesty)");
-inline const QString FindButton = QStringLiteral("Najít ...");
-inline const QString PlayButton = QStringLiteral("Přehrát...");
-inline const QString KeybdLabel = QStringLiteral("&Klávesnice");
-inline const QString KeybdHint =
-    QStringLiteral("Zadejte název souboru s tabulkou [*.kbt] }včetně cesty]");
+inline constexpr auto SoundLabel = TText("DialogStrings", "&Zvuk");
+inline constexpr auto SoundHint =
+    TText("DialogStrings", "Zadejte název zvukového souboru (včetně cesty)");
+inline constexpr auto FindButton = TText("DialogStrings", "Najít ...");
+inline constexpr auto PlayButton = TText("DialogStrings", "Přehrát...");
+inline constexpr auto KeybdLabel = TText("DialogStrings", "&Klávesnice");
+inline constexpr auto KeybdHint =
+    TText("DialogStrings", "Zadejte název souboru s tabulkou [*.kbt] }včetně cesty]");
 
-inline const QString ImageDialogTitle = QStringLiteral("Načtení souboru s obrázkem");
+inline constexpr auto ImageDialogTitle = TText("DialogStrings", "Načtení souboru s obrázkem");
 // Besides bitmaps, metafiles and JPEG, any picture the system can read is offered.
 inline const QString ImageDialogFilter =
     QStringLiteral("All (*.bmp *.wmf *.emf *.jpg *.jpeg *.png *.gif *.svg *.ico);;Bitmaps (*.bmp);;"
                    "Metafiles (*.wmf *.emf);;JPEG [*.jpg] (*.jpg *.jpeg);;"
                    "Other pictures (*.png *.gif *.svg *.ico);;all files (*)");
-inline const QString SoundDialogTitle = QStringLiteral("Načtení zvukového záznamu");
+inline constexpr auto SoundDialogTitle = TText("DialogStrings", "Načtení zvukového záznamu");
 inline const QString SoundDialogFilter = QStringLiteral("sound files (*.wav);;all files (*)");
 inline const QString SoundSuffix = QStringLiteral("wav");
-inline const QString KeybdDialogTitle = QStringLiteral("Načtení souboru s klávesnicí");
+inline constexpr auto KeybdDialogTitle = TText("DialogStrings", "Načtení souboru s klávesnicí");
 inline const QString KeybdDialogFilter = QStringLiteral("KBT files (*.kbt);;all files (*)");
 inline const QString KeybdSuffix = QStringLiteral("kbt");
 
-inline const QString BadNumber = QStringLiteral("Nesprávně zadané číslo");
-inline const QString NoKeySelected =
-    QStringLiteral("Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
-                   "\rklávesy [Ctrl] a levého tlačítka myši.");
+inline constexpr auto BadNumber = TText("DialogStrings", "Nesprávně zadané číslo");
+inline constexpr auto NoKeySelected =
+    TText("DialogStrings", "Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
+                           "\rklávesy [Ctrl] a levého tlačítka myši.");
 
 // What a screen reader announces for controls without a caption of their own.
-inline const QString UpperTextName = QStringLiteral("Horní text");
-inline const QString SpecialKeyName = QStringLiteral("Druh systémové klávesy");
-inline const QString SymbolName = QStringLiteral("Symbol");
-inline const QString SampleDescription = QStringLiteral("Náhled upravované klávesy");
-inline const QString NormalName = QStringLiteral("Normální barva");
-inline const QString SpecialName = QStringLiteral("Speciální barva");
-inline const QString BackName = QStringLiteral("Barva pozadí textu");
-inline const QString SelectedName = QStringLiteral("Barva vybrané klávesy");
-inline const QString ActiveName = QStringLiteral("Barva aktivní klávesy");
+inline constexpr auto UpperTextName = TText("DialogStrings", "Horní text");
+inline constexpr auto SpecialKeyName = TText("DialogStrings", "Druh systémové klávesy");
+inline constexpr auto SymbolName = TText("DialogStrings", "Symbol");
+inline constexpr auto SampleDescription = TText("DialogStrings", "Náhled upravované klávesy");
+inline constexpr auto NormalName = TText("DialogStrings", "Normální barva");
+inline constexpr auto SpecialName = TText("DialogStrings", "Speciální barva");
+inline constexpr auto BackName = TText("DialogStrings", "Barva pozadí textu");
+inline constexpr auto SelectedName = TText("DialogStrings", "Barva vybrané klávesy");
+inline constexpr auto ActiveName = TText("DialogStrings", "Barva aktivní klávesy");
 
 } // namespace DialogStrings

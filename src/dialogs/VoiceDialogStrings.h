@@ -1,26 +1,34 @@
 #pragma once
 
+#include "TText.h"
+
 #include <QString>
 
+// A TText is translated into the interface language where it is used; a plain QString is the
+// same in every language: names of files, formats and outside programs, and the texts the
+// program has always shown in English.
+//
 // The texts of the voice output dialogs, exactly as the user sees them; "&" marks the access
 // key of a caption and is not shown.
 namespace VoiceDialogStrings {
 
 // The output selection.
-inline const QString VoiceCaption = QStringLiteral("Nastavení hlasového výstupu");
+inline constexpr auto VoiceCaption = TText("VoiceDialogStrings", "Nastavení hlasového výstupu");
 // Two blanks after the first word, as the dialog has always shown it.
-inline const QString ChooseOutput = QStringLiteral("&Zvolte  nástroj hlasového výstupu");
-inline const QString OutputNone = QStringLiteral("žádný");
+inline constexpr auto ChooseOutput =
+    TText("VoiceDialogStrings", "&Zvolte  nástroj hlasového výstupu");
+inline constexpr auto OutputNone = TText("VoiceDialogStrings", "žádný");
 inline const QString OutputSapi5 = QStringLiteral("SAPI 5");
 inline const QString OutputCSVoice = QStringLiteral("CS-Voice");
-inline const QString Setup = QStringLiteral("&Nastavení");
+inline constexpr auto Setup = TText("VoiceDialogStrings", "&Nastavení");
 inline const QString Test = QStringLiteral("&Test");
 inline const QString Stop = QStringLiteral("&Stop");
 inline const QString Ok = QStringLiteral("OK");
-inline const QString Cancel = QStringLiteral("St&orno");
-inline const QString StartFailed =
-    QStringLiteral("Nelze spustit požadovaný hlasový výstup.\rChcete vyhledat jiný existující "
-                   "výstup automaticky?");
+inline constexpr auto Cancel = TText("VoiceDialogStrings", "St&orno");
+inline constexpr auto StartFailed =
+    TText("VoiceDialogStrings",
+          "Nelze spustit požadovaný hlasový výstup.\rChcete vyhledat jiný existující "
+          "výstup automaticky?");
 
 // The test sentences.
 inline const QString CzechSample = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.");
@@ -28,26 +36,26 @@ inline const QString EnglishSample =
     QStringLiteral("The quick brown fox jumped over the lazy dog.");
 
 // The system voice settings.
-inline const QString Sapi5Caption = QStringLiteral("Nastavení SAPI5");
-inline const QString TabVolba = QStringLiteral("&Volba hlasu");
-inline const QString TabSetting = QStringLiteral("&Nastavení");
-inline const QString Vendor = QStringLiteral("Výrobce:");
-inline const QString Language = QStringLiteral("Jazyk:");
-inline const QString Character = QStringLiteral("Osoba:");
-inline const QString Gender = QStringLiteral("Pohlaví:");
-inline const QString Age = QStringLiteral("Věk:");
-inline const QString Select = QStringLiteral("V&ybrat");
-inline const QString Rate = QStringLiteral("&Rychlost");
-inline const QString Volume = QStringLiteral("&Hlasitost");
-inline const QString Close = QStringLiteral("&Zavřít");
+inline constexpr auto Sapi5Caption = TText("VoiceDialogStrings", "Nastavení SAPI5");
+inline constexpr auto TabVolba = TText("VoiceDialogStrings", "&Volba hlasu");
+inline constexpr auto TabSetting = TText("VoiceDialogStrings", "&Nastavení");
+inline constexpr auto Vendor = TText("VoiceDialogStrings", "Výrobce:");
+inline constexpr auto Language = TText("VoiceDialogStrings", "Jazyk:");
+inline constexpr auto Character = TText("VoiceDialogStrings", "Osoba:");
+inline constexpr auto Gender = TText("VoiceDialogStrings", "Pohlaví:");
+inline constexpr auto Age = TText("VoiceDialogStrings", "Věk:");
+inline constexpr auto Select = TText("VoiceDialogStrings", "V&ybrat");
+inline constexpr auto Rate = TText("VoiceDialogStrings", "&Rychlost");
+inline constexpr auto Volume = TText("VoiceDialogStrings", "&Hlasitost");
+inline constexpr auto Close = TText("VoiceDialogStrings", "&Zavřít");
 inline const QString ModeId = QStringLiteral("ModeID: ");
 
 // What a screen reader announces for controls that show no text of their own.
-inline const QString VoiceTreeName = QStringLiteral("Hlasy");
-inline const QString CurrentVoiceName = QStringLiteral("Použitý hlas");
-inline const QString TestTextName = QStringLiteral("Zkušební text");
-inline const QString SpeakName = QStringLiteral("Přečíst");
-inline const QString StopName = QStringLiteral("Zastavit");
-inline const QString OutputName = QStringLiteral("Hlasový výstup");
+inline constexpr auto VoiceTreeName = TText("VoiceDialogStrings", "Hlasy");
+inline constexpr auto CurrentVoiceName = TText("VoiceDialogStrings", "Použitý hlas");
+inline constexpr auto TestTextName = TText("VoiceDialogStrings", "Zkušební text");
+inline constexpr auto SpeakName = TText("VoiceDialogStrings", "Přečíst");
+inline constexpr auto StopName = TText("VoiceDialogStrings", "Zastavit");
+inline constexpr auto OutputName = TText("VoiceDialogStrings", "Hlasový výstup");
 
 } // namespace VoiceDialogStrings

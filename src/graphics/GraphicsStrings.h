@@ -1,19 +1,24 @@
 #pragma once
 
+#include "TText.h"
+
 #include <QString>
 
 // Messages of the picture readers, as the user sees them in the error box.
 namespace GraphicsStrings {
 
-inline const QString SymbolDataTruncated = QStringLiteral("Data obrázku jsou neúplná.");
-inline const QString InvalidBitmap = QStringLiteral("Bitmapa je poškozená (%1).");
-inline const QString InvalidIcon = QStringLiteral("Ikona je poškozená.");
-inline const QString InvalidMetafile = QStringLiteral("Metasoubor je poškozený (%1).");
-inline const QString InvalidJpeg = QStringLiteral("Obrázek JPEG je poškozený (%1).");
-inline const QString UnknownPicture = QStringLiteral("Soubor %1 není obrázek známého formátu.");
-inline const QString CannotReadPicture = QStringLiteral("Soubor s obrázkem %1 nelze přečíst.");
-inline const QString CannotCompress = QStringLiteral("Obrázek nelze převést do formátu JPEG (%1).");
-inline const QString MetafileWorkLimit =
-    QStringLiteral("Metasoubor je příliš složitý; vykreslí se jen jeho začátek.");
+inline constexpr auto SymbolDataTruncated = TText("GraphicsStrings", "Data obrázku jsou neúplná.");
+inline constexpr auto InvalidBitmap = TText("GraphicsStrings", "Bitmapa je poškozená (%1).");
+inline constexpr auto InvalidIcon = TText("GraphicsStrings", "Ikona je poškozená.");
+inline constexpr auto InvalidMetafile = TText("GraphicsStrings", "Metasoubor je poškozený (%1).");
+inline constexpr auto InvalidJpeg = TText("GraphicsStrings", "Obrázek JPEG je poškozený (%1).");
+inline constexpr auto UnknownPicture =
+    TText("GraphicsStrings", "Soubor %1 není obrázek známého formátu.");
+inline constexpr auto CannotReadPicture =
+    TText("GraphicsStrings", "Soubor s obrázkem %1 nelze přečíst.");
+inline constexpr auto CannotCompress =
+    TText("GraphicsStrings", "Obrázek nelze převést do formátu JPEG (%1).");
+inline constexpr auto MetafileWorkLimit =
+    TText("GraphicsStrings", "Metasoubor je příliš složitý; vykreslí se jen jeho začátek.");
 
 } // namespace GraphicsStrings

@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "ObfLimits.h"
 #include "ObfNames.h"
+#include "TText.h"
 
 #include <memory>
 #include <zip.h>
@@ -31,7 +32,8 @@ QString ZipError(zip_error_t *error) {
 
 TObfArchive TObfArchive::Read(const QByteArray &zip) {
     if (zip.size() > ObfLimits::MaxPackageBytes)
-        Fail(QStringLiteral("Balík je větší než %1 MB.").arg(ObfLimits::MaxPackageBytes >> 20));
+        Fail(
+            TText("ObfArchive", "Balík je větší než %1 MB.").arg(ObfLimits::MaxPackageBytes >> 20));
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t *source =
@@ -39,50 +41,50 @@ TObfArchive TObfArchive::Read(const QByteArray &zip) {
     if (!source) {
         const QString message = ZipError(&error);
         zip_error_fini(&error);
-        Fail(QStringLiteral("Balík nelze číst: %1").arg(message));
+        Fail(TText("ObfArchive", "Balík nelze číst: %1").arg(message));
     }
     std::unique_ptr<zip_t, TZipCloser> archive(zip_open_from_source(source, ZIP_RDONLY, &error));
     if (!archive) {
         zip_source_free(source);
         const QString message = ZipError(&error);
         zip_error_fini(&error);
-        Fail(QStringLiteral("Soubor není balík ZIP: %1").arg(message));
+        Fail(TText("ObfArchive", "Soubor není balík ZIP: %1").arg(message));
     }
     zip_error_fini(&error);
 
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     if (count < 0 || count > ObfLimits::MaxEntries)
-        Fail(QStringLiteral("Balík obsahuje příliš mnoho souborů (%1).").arg(count));
+        Fail(TText("ObfArchive", "Balík obsahuje příliš mnoho souborů (%1).").arg(count));
     TObfArchive result;
     qint64 expanded = 0;
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     for (zip_int64_t i = 0; i < count; ++i) {
         const char *rawName = zip_get_name(archive.get(), zip_uint64_t(i), ZIP_FL_ENC_GUESS);
         if (!rawName)
-            Fail(QStringLiteral("Balík je poškozený."));
+            Fail(TText("ObfArchive", "Balík je poškozený."));
         const QString name = QString::fromUtf8(rawName);
         if (name.endsWith(QLatin1Char('/')))
             continue; // a folder
         const QString path = ObfNames::SafeArchivePath(name);
         if (path.isEmpty())
-            Fail(QStringLiteral("Balík obsahuje nebezpečné jméno souboru: %1").arg(name));
+            Fail(TText("ObfArchive", "Balík obsahuje nebezpečné jméno souboru: %1").arg(name));
         zip_stat_t stat;
         if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &stat) != 0)
-            Fail(QStringLiteral("Balík je poškozený."));
+            Fail(TText("ObfArchive", "Balík je poškozený."));
         if ((stat.valid & ZIP_STAT_SIZE) &&
             (stat.size > zip_uint64_t(ObfLimits::MaxEntryBytes) ||
              expanded + qint64(stat.size) > ObfLimits::MaxExpandedBytes))
-            Fail(QStringLiteral("Balík se rozbalí do příliš velkých souborů (%1).").arg(name));
+            Fail(TText("ObfArchive", "Balík se rozbalí do příliš velkých souborů (%1).").arg(name));
         std::unique_ptr<zip_file_t, TFileCloser> file(
             zip_fopen_index(archive.get(), zip_uint64_t(i), 0));
         if (!file)
-            Fail(QStringLiteral("Soubor %1 v balíku nelze číst: %2")
+            Fail(TText("ObfArchive", "Soubor %1 v balíku nelze číst: %2")
                      .arg(name, QString::fromUtf8(zip_strerror(archive.get()))));
         QByteArray bytes;
         for (;;) {
             const zip_int64_t n = zip_fread(file.get(), chunk.data(), zip_uint64_t(chunk.size()));
             if (n < 0)
-                Fail(QStringLiteral("Soubor %1 v balíku je poškozený: %2")
+                Fail(TText("ObfArchive", "Soubor %1 v balíku je poškozený: %2")
                          .arg(name, QString::fromUtf8(zip_file_strerror(file.get()))));
             if (n == 0)
                 break;
@@ -90,11 +92,12 @@ TObfArchive TObfArchive::Read(const QByteArray &zip) {
             expanded += n;
             if (bytes.size() + n > ObfLimits::MaxEntryBytes ||
                 expanded > ObfLimits::MaxExpandedBytes)
-                Fail(QStringLiteral("Balík se rozbalí do příliš velkých souborů (%1).").arg(name));
+                Fail(TText("ObfArchive", "Balík se rozbalí do příliš velkých souborů (%1).")
+                         .arg(name));
             bytes.append(chunk.constData(), qsizetype(n));
         }
         if (result.FFiles.contains(path))
-            Fail(QStringLiteral("Balík obsahuje soubor %1 dvakrát.").arg(path));
+            Fail(TText("ObfArchive", "Balík obsahuje soubor %1 dvakrát.").arg(path));
         result.FFiles.insert(path, bytes);
     }
     return result;
@@ -110,12 +113,12 @@ QByteArray TObfArchiveWriter::Finish() {
     std::unique_ptr<zip_source_t, TSourceFree> target(
         zip_source_buffer_create(nullptr, 0, 0, &error));
     if (!target)
-        Fail(QStringLiteral("Balík nelze vytvořit: %1").arg(ZipError(&error)));
+        Fail(TText("ObfArchive", "Balík nelze vytvořit: %1").arg(ZipError(&error)));
     zip_source_keep(target.get()); // zip_close must not free it: the bytes are read afterwards
     zip_t *archive = zip_open_from_source(target.get(), ZIP_TRUNCATE, &error);
     if (!archive) {
         zip_source_free(target.get()); // undo the keep
-        Fail(QStringLiteral("Balík nelze vytvořit: %1").arg(ZipError(&error)));
+        Fail(TText("ObfArchive", "Balík nelze vytvořit: %1").arg(ZipError(&error)));
     }
     zip_error_fini(&error);
     for (const auto &[path, bytes] : FFiles) {
@@ -127,23 +130,23 @@ QByteArray TObfArchiveWriter::Finish() {
                 zip_source_free(data);
             const QString message = QString::fromUtf8(zip_strerror(archive));
             zip_discard(archive);
-            Fail(QStringLiteral("Balík nelze vytvořit: %1").arg(message));
+            Fail(TText("ObfArchive", "Balík nelze vytvořit: %1").arg(message));
         }
     }
     if (zip_close(archive) != 0) {
         const QString message = QString::fromUtf8(zip_strerror(archive));
         zip_discard(archive);
-        Fail(QStringLiteral("Balík nelze vytvořit: %1").arg(message));
+        Fail(TText("ObfArchive", "Balík nelze vytvořit: %1").arg(message));
     }
     QByteArray result;
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_source_stat(target.get(), &stat) != 0 || zip_source_open(target.get()) != 0)
-        Fail(QStringLiteral("Balík nelze vytvořit."));
+        Fail(TText("ObfArchive", "Balík nelze vytvořit."));
     result.resize(qsizetype(stat.size));
     const zip_int64_t n = zip_source_read(target.get(), result.data(), stat.size);
     zip_source_close(target.get());
     if (n != zip_int64_t(stat.size))
-        Fail(QStringLiteral("Balík nelze vytvořit."));
+        Fail(TText("ObfArchive", "Balík nelze vytvořit."));
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "ObfLimits.h"
+#include "TText.h"
 
 #include <QColor>
 #include <QJsonArray>
@@ -49,8 +50,8 @@ TObfButton ParseButton(const QJsonObject &o, QStringList &notes) {
     if (const QJsonValue c = o.value(QLatin1String("background_color")); c.isString()) {
         b.Background = ParseCssColor(c.toString());
         if (!b.Background)
-            notes.append(
-                QStringLiteral("tlačítko \"%1\": neznámá barva \"%2\"").arg(b.Label, c.toString()));
+            notes.append(TText("ObfBoard", "tlačítko \"%1\": neznámá barva \"%2\"")
+                             .arg(b.Label, c.toString()));
     }
     b.Hidden = o.value(QLatin1String("hidden")).toBool(false);
     if (const QJsonValue a = o.value(QLatin1String("action")); a.isString())
@@ -77,30 +78,29 @@ TObfButton ParseButton(const QJsonObject &o, QStringList &notes) {
 }
 
 // A grid side: a positive integer within the limit; throws for absurd sizes.
-int GridSide(const QJsonValue &v, const char *what) {
+int GridSide(const QJsonValue &v, const QString &what) {
     const double d = v.toDouble(-1);
     if (!v.isDouble() || d != std::floor(d) || d < 1 || d > ObfLimits::MaxGridSide)
-        throw TError(QStringLiteral("Mřížka tabulky má nepřípustný počet %1 (%2; nejvýše %3).")
-                         .arg(QString::fromUtf8(what),
-                              v.isDouble() ? QString::number(d) : QStringLiteral("chybí"))
+        throw TError(TText("ObfBoard", "Mřížka tabulky má nepřípustný počet %1 (%2; nejvýše %3).")
+                         .arg(what, v.isDouble() ? QString::number(d) : TText("ObfBoard", "chybí"))
                          .arg(ObfLimits::MaxGridSide));
     return int(d);
 }
 
 void ParseGrid(const QJsonObject &grid, TObfBoard &board, QStringList &notes) {
-    board.Rows = GridSide(grid.value(QLatin1String("rows")), "řádků");
-    board.Columns = GridSide(grid.value(QLatin1String("columns")), "sloupců");
+    board.Rows = GridSide(grid.value(QLatin1String("rows")), TText("ObfBoard", "řádků"));
+    board.Columns = GridSide(grid.value(QLatin1String("columns")), TText("ObfBoard", "sloupců"));
     board.HasGrid = true;
     const QJsonArray order = grid.value(QLatin1String("order")).toArray();
     if (order.size() != board.Rows)
-        notes.append(QStringLiteral("mřížka má %1 řádků, ale pořadí jich uvádí %2")
+        notes.append(TText("ObfBoard", "mřížka má %1 řádků, ale pořadí jich uvádí %2")
                          .arg(board.Rows)
                          .arg(order.size()));
     for (int r = 0; r < board.Rows; ++r) {
         QList<QString> row(board.Columns);
         const QJsonArray cells = r < order.size() ? order.at(r).toArray() : QJsonArray();
         if (r < order.size() && cells.size() != board.Columns)
-            notes.append(QStringLiteral("řádek %1 pořadí má %2 buněk místo %3")
+            notes.append(TText("ObfBoard", "řádek %1 pořadí má %2 buněk místo %3")
                              .arg(r + 1)
                              .arg(cells.size())
                              .arg(board.Columns));
@@ -159,15 +159,15 @@ QString CssColor(std::uint32_t color) {
 TObfBoard ParseBoard(const QByteArray &json, QStringList &notes) {
     if (json.size() > ObfLimits::MaxBoardBytes)
         throw TError(
-            QStringLiteral("Tabulka je větší než %1 MB.").arg(ObfLimits::MaxBoardBytes >> 20));
+            TText("ObfBoard", "Tabulka je větší než %1 MB.").arg(ObfLimits::MaxBoardBytes >> 20));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw TError(QStringLiteral("Soubor není platný JSON (%1 na pozici %2).")
+        throw TError(TText("ObfBoard", "Soubor není platný JSON (%1 na pozici %2).")
                          .arg(error.errorString())
                          .arg(error.offset));
     if (!doc.isObject())
-        throw TError(QStringLiteral("Soubor nepopisuje tabulku (chybí objekt JSON)."));
+        throw TError(TText("ObfBoard", "Soubor nepopisuje tabulku (chybí objekt JSON)."));
     const QJsonObject o = doc.object();
     TObfBoard board;
     board.Id = IdText(o.value(QLatin1String("id")));
@@ -177,11 +177,11 @@ TObfBoard ParseBoard(const QByteArray &json, QStringList &notes) {
     board.ExtTable = Text(o, "ext_orvanta_table");
     board.ExtGrid = o.value(QLatin1String("ext_orvanta_grid")).toObject();
     if (!o.value(QLatin1String("format")).toString().startsWith(QLatin1String("open-board-")))
-        notes.append(QStringLiteral("chybí označení formátu \"open-board-0.1\""));
+        notes.append(TText("ObfBoard", "chybí označení formátu \"open-board-0.1\""));
 
     const QJsonArray buttons = o.value(QLatin1String("buttons")).toArray();
     if (buttons.size() > ObfLimits::MaxButtons)
-        throw TError(QStringLiteral("Tabulka má %1 tlačítek (nejvýše %2).")
+        throw TError(TText("ObfBoard", "Tabulka má %1 tlačítek (nejvýše %2).")
                          .arg(buttons.size())
                          .arg(ObfLimits::MaxButtons));
     for (const QJsonValue b : buttons) {

@@ -9,6 +9,7 @@
 #include "ObfMedia.h"
 #include "ObfNames.h"
 #include "SpecialKey.h"
+#include "TText.h"
 
 #include "FileLookup.h"
 #include "StringProc.h"
@@ -115,7 +116,8 @@ QJsonObject TExport::Board(const TPending &pending) {
             keys.append(TKeyDescription::FromRecord(entry.Record));
             cells.append(QPoint(entry.Col, entry.Row));
         } catch (const TError &e) {
-            FNotes.append(QStringLiteral("%1: klávesu nelze přečíst: %2").arg(board, e.Message()));
+            FNotes.append(
+                TText("ObfExport", "%1: klávesu nelze přečíst: %2").arg(board, e.Message()));
         }
     }
     int columns = table.nCol;
@@ -125,8 +127,10 @@ QJsonObject TExport::Board(const TPending &pending) {
                           rows <= ObfLimits::MaxGridSide;
     if (!scanning || !gridFits) {
         if (scanning)
-            FNotes.append(
-                QStringLiteral("%1: mřížka %2 × %3 nahrazena").arg(board).arg(columns).arg(rows));
+            FNotes.append(TText("ObfExport", "%1: mřížka %2 × %3 nahrazena")
+                              .arg(board)
+                              .arg(columns)
+                              .arg(rows));
         const int n = std::max<int>(1, int(keys.size()));
         columns = int(std::ceil(std::sqrt(double(n))));
         rows = (n + columns - 1) / columns;
@@ -149,8 +153,8 @@ QJsonObject TExport::Board(const TPending &pending) {
         const QPoint cell = cells[i];
         if (cell.x() < 0 || cell.y() < 0 || cell.x() >= columns || cell.y() >= rows ||
             !order[cell.y()][cell.x()].isNull()) {
-            FNotes.append(
-                QStringLiteral("%1: klávesa \"%2\" nemá buňku v mřížce").arg(board, keys[i].Text));
+            FNotes.append(TText("ObfExport", "%1: klávesa \"%2\" nemá buňku v mřížce")
+                              .arg(board, keys[i].Text));
             continue;
         }
         QJsonObject button = Button(keys[i], int(i) + 1, board, images, sounds);
@@ -256,7 +260,7 @@ QString TExport::ImageId(const QByteArray &symbolData, const QString &board, QJs
             image = ObfMedia::ImageFromSymbol(symbolData);
         } catch (const TError &e) {
             FNotes.append(
-                QStringLiteral("%1: obrázek klávesy nelze uložit: %2").arg(board, e.Message()));
+                TText("ObfExport", "%1: obrázek klávesy nelze uložit: %2").arg(board, e.Message()));
             return QString();
         }
         const QString id = QStringLiteral("img") + QString::number(FImages.size() + 1);
@@ -338,7 +342,7 @@ std::optional<QString> TExport::LinkedBoard(const QString &kbdName, const QStrin
         return std::nullopt;
     };
     if (FQueue.size() >= ObfLimits::MaxBoards)
-        return report(QStringLiteral("příliš mnoho tabulek"));
+        return report(TText("ObfExport", "příliš mnoho tabulek"));
     const auto bytes = FSource.Table ? FSource.Table(kbdName) : std::nullopt;
     if (!bytes)
         return report(QStringLiteral("tabulka nebyla nalezena"));

@@ -9,6 +9,7 @@
 #include "ObfMedia.h"
 #include "ObfNames.h"
 #include "SpecialKey.h"
+#include "TText.h"
 #include "TableFormat.h"
 
 #include <QBuffer>
@@ -103,27 +104,27 @@ void TImport::Package(const QByteArray &zip) {
         const QJsonDocument doc =
             QJsonDocument::fromJson(FArchive->File(QStringLiteral("manifest.json")), &error);
         if (!doc.isObject())
-            throw TError(QStringLiteral("Soubor manifest.json není platný JSON (%1).")
+            throw TError(TText("ObfImport", "Soubor manifest.json není platný JSON (%1).")
                              .arg(error.errorString()));
         const QJsonObject manifest = doc.object();
         const QString rootName = manifest.value(QLatin1String("root")).toString();
         root = ObfNames::SafeArchivePath(rootName);
         if (root.isEmpty())
             throw TError(
-                QStringLiteral("Balík neuvádí platnou první tabulku (\"%1\").").arg(rootName));
+                TText("ObfImport", "Balík neuvádí platnou první tabulku (\"%1\").").arg(rootName));
         const QJsonObject boards = manifest.value(QLatin1String("paths"))
                                        .toObject()
                                        .value(QLatin1String("boards"))
                                        .toObject();
         if (boards.size() > ObfLimits::MaxBoards)
-            throw TError(QStringLiteral("Balík má %1 tabulek (nejvýše %2).")
+            throw TError(TText("ObfImport", "Balík má %1 tabulek (nejvýše %2).")
                              .arg(boards.size())
                              .arg(ObfLimits::MaxBoards));
         boardPaths.append(root);
         for (auto it = boards.begin(); it != boards.end(); ++it) {
             const QString path = ObfNames::SafeArchivePath(it->toString());
             if (path.isEmpty())
-                throw TError(QStringLiteral("Balík obsahuje nebezpečné jméno souboru: %1")
+                throw TError(TText("ObfImport", "Balík obsahuje nebezpečné jméno souboru: %1")
                                  .arg(it->toString()));
             idByPath.insert(path, it.key());
             if (!boardPaths.contains(path))
@@ -137,21 +138,21 @@ void TImport::Package(const QByteArray &zip) {
         }
         boardPaths.sort();
         if (boardPaths.isEmpty())
-            throw TError(QStringLiteral("Balík neobsahuje žádnou tabulku (.obf)."));
+            throw TError(TText("ObfImport", "Balík neobsahuje žádnou tabulku (.obf)."));
         if (boardPaths.size() > ObfLimits::MaxBoards)
-            throw TError(QStringLiteral("Balík má %1 tabulek (nejvýše %2).")
+            throw TError(TText("ObfImport", "Balík má %1 tabulek (nejvýše %2).")
                              .arg(boardPaths.size())
                              .arg(ObfLimits::MaxBoards));
         root = boardPaths.first();
         FResult.Notes.append(
-            QStringLiteral("balík nemá manifest.json; první tabulka: %1").arg(root));
+            TText("ObfImport", "balík nemá manifest.json; první tabulka: %1").arg(root));
     }
     if (!FArchive->Contains(root))
-        throw TError(QStringLiteral("První tabulka %1 v balíku chybí.").arg(root));
+        throw TError(TText("ObfImport", "První tabulka %1 v balíku chybí.").arg(root));
 
     for (const QString &path : std::as_const(boardPaths)) {
         if (!FArchive->Contains(path)) {
-            FResult.Notes.append(QStringLiteral("tabulka %1 v balíku chybí").arg(path));
+            FResult.Notes.append(TText("ObfImport", "tabulka %1 v balíku chybí").arg(path));
             continue;
         }
         AddBoard(path, FArchive->File(path), path == root);
@@ -177,7 +178,7 @@ void TImport::AddBoard(const QString &path, const QByteArray &json, bool root) {
         if (root)
             throw;
         FResult.Notes.append(
-            QStringLiteral("%1: tabulku nelze převést: %2").arg(path, e.Message()));
+            TText("ObfImport", "%1: tabulku nelze převést: %2").arg(path, e.Message()));
         return;
     }
     QString base = QFileInfo(entry.Board.ExtTable).completeBaseName();
@@ -225,7 +226,7 @@ void TImport::Convert(const TBoardEntry &entry) {
                 const TObfButton *b = board.Button(id);
                 if (!b) {
                     Note(entry,
-                         QStringLiteral("mřížka uvádí neexistující tlačítko \"%1\"").arg(id));
+                         TText("ObfImport", "mřížka uvádí neexistující tlačítko \"%1\"").arg(id));
                     continue;
                 }
                 if (b->Hidden)
@@ -241,7 +242,7 @@ void TImport::Convert(const TBoardEntry &entry) {
         const int n = std::max<int>(1, int(visible.size()));
         table.nCol = int(std::ceil(std::sqrt(double(n))));
         table.nRow = (n + table.nCol - 1) / table.nCol;
-        Note(entry, QStringLiteral("tabulka nemá mřížku; tlačítka jsou seřazena za sebou"));
+        Note(entry, TText("ObfImport", "tabulka nemá mřížku; tlačítka jsou seřazena za sebou"));
         for (const TObfButton *b : std::as_const(visible)) {
             const int c = index % table.nCol;
             const int r = index / table.nCol;
@@ -258,8 +259,8 @@ void TImport::Convert(const TBoardEntry &entry) {
 
 TKeyDescription TImport::Key(const TBoardEntry &entry, const TObfButton &b, int index) {
     if (++FKeys > ObfLimits::MaxKeys)
-        throw TError(
-            QStringLiteral("Tabulky mají dohromady víc než %1 kláves.").arg(ObfLimits::MaxKeys));
+        throw TError(TText("ObfImport", "Tabulky mají dohromady víc než %1 kláves.")
+                         .arg(ObfLimits::MaxKeys));
     TKeyDescription k;
     k.TabOrder = index;
     if (b.Placed) {
@@ -277,7 +278,7 @@ TKeyDescription TImport::Key(const TBoardEntry &entry, const TObfButton &b, int 
             kind = Ordinal(TSpecialKey::Other);
             k.KbdName = *target;
         } else {
-            Note(entry, QStringLiteral("tlačítko \"%1\": odkazovaná tabulka \"%2\" chybí")
+            Note(entry, TText("ObfImport", "tlačítko \"%1\": odkazovaná tabulka \"%2\" chybí")
                             .arg(label, b.LoadBoard->Name.isEmpty() ? b.LoadBoard->Id
                                                                     : b.LoadBoard->Name));
         }
@@ -302,9 +303,8 @@ TKeyDescription TImport::Key(const TBoardEntry &entry, const TObfButton &b, int 
         else if (action.startsWith(QLatin1String(":ext_orvanta_")))
             mapped = SpecialKeyOrdinal(action.mid(13).toLatin1());
         if (mapped < 0 || (kind != Ordinal(TSpecialKey::None) && mapped != kind)) {
-            Note(
-                entry,
-                QStringLiteral("tlačítko \"%1\": akce \"%2\" není podporována").arg(label, action));
+            Note(entry, TText("ObfImport", "tlačítko \"%1\": akce \"%2\" není podporována")
+                            .arg(label, action));
             continue;
         }
         kind = mapped;
@@ -319,9 +319,10 @@ TKeyDescription TImport::Key(const TBoardEntry &entry, const TObfButton &b, int 
             if (kind == Ordinal(TSpecialKey::Sound))
                 k.WavName = wav;
             else
-                Note(entry, QStringLiteral("tlačítko \"%1\": zvuk vynechán, klávesa už má jinou "
-                                           "činnost")
-                                .arg(label));
+                Note(entry,
+                     TText("ObfImport", "tlačítko \"%1\": zvuk vynechán, klávesa už má jinou "
+                                        "činnost")
+                         .arg(label));
         }
     }
     k.SpecialKey = kind;
@@ -362,28 +363,28 @@ std::optional<QByteArray> TImport::Resource(const TBoardEntry &entry, const QStr
     if (!data.isEmpty()) {
         if (const auto uri = ObfMedia::DecodeDataUri(data))
             return uri->Bytes;
-        Note(entry, QStringLiteral("%1: vložená data nelze přečíst").arg(what));
+        Note(entry, TText("ObfImport", "%1: vložená data nelze přečíst").arg(what));
         return std::nullopt;
     }
     if (!path.isEmpty()) {
         const QString clean = ObfNames::SafeArchivePath(path);
         if (FArchive && !clean.isEmpty() && FArchive->Contains(clean))
             return FArchive->File(clean);
-        Note(entry, QStringLiteral("%1: soubor \"%2\" chybí").arg(what, path));
+        Note(entry, TText("ObfImport", "%1: soubor \"%2\" chybí").arg(what, path));
         return std::nullopt;
     }
     if (!url.isEmpty()) {
-        Note(entry, QStringLiteral("%1: je jen na síti (%2)").arg(what, url.left(200)));
+        Note(entry, TText("ObfImport", "%1: je jen na síti (%2)").arg(what, url.left(200)));
         return std::nullopt;
     }
-    Note(entry, QStringLiteral("%1: chybí").arg(what));
+    Note(entry, TText("ObfImport", "%1: chybí").arg(what));
     return std::nullopt;
 }
 
 QByteArray TImport::Symbol(const TBoardEntry &entry, const QString &imageId) {
-    const QString what = QStringLiteral("obrázek \"%1\"").arg(imageId);
+    const QString what = TText("ObfImport", "obrázek \"%1\"").arg(imageId);
     if (!entry.Board.Images.contains(imageId)) {
-        Note(entry, QStringLiteral("%1 není v tabulce popsán").arg(what));
+        Note(entry, TText("ObfImport", "%1 není v tabulce popsán").arg(what));
         return QByteArray();
     }
     const TObfImage &image = entry.Board.Images[imageId];
@@ -393,7 +394,7 @@ QByteArray TImport::Symbol(const TBoardEntry &entry, const QString &imageId) {
     if (!path.isEmpty() && FSymbolByPath.contains(path))
         return FSymbolByPath.value(path);
     if (image.Data.isEmpty() && image.Path.isEmpty() && image.Url.isEmpty() && image.Symbol) {
-        Note(entry, QStringLiteral("%1: odkaz do sady symbolů nelze převést").arg(what));
+        Note(entry, TText("ObfImport", "%1: odkaz do sady symbolů nelze převést").arg(what));
         return QByteArray();
     }
     const auto bytes = Resource(entry, image.Data, image.Path, image.Url, what);
@@ -413,7 +414,7 @@ QByteArray TImport::Symbol(const TBoardEntry &entry, const QString &imageId) {
 QString TImport::Sound(const TBoardEntry &entry, const QString &soundId) {
     const QString what = QStringLiteral("zvuk \"%1\"").arg(soundId);
     if (!entry.Board.Sounds.contains(soundId)) {
-        Note(entry, QStringLiteral("%1 není v tabulce popsán").arg(what));
+        Note(entry, TText("ObfImport", "%1 není v tabulce popsán").arg(what));
         return QString();
     }
     const TObfSound &sound = entry.Board.Sounds[soundId];
@@ -477,14 +478,14 @@ void WriteImport(const TObfImportResult &result, const QString &tablesDir,
         if (ObfNames::SafeFileName(result.Folder, QString()) != result.Folder ||
             ObfNames::SafeArchivePath(file.FileName) != file.FileName ||
             file.FileName.contains(QLatin1Char('/')))
-            throw TError(QStringLiteral("Nebezpečné jméno souboru: %1").arg(file.FileName));
+            throw TError(TText("ObfImport", "Nebezpečné jméno souboru: %1").arg(file.FileName));
         const QString folder = QDir(dir).filePath(result.Folder);
         if (!QDir().mkpath(folder))
-            throw TError(QStringLiteral("Složku \"%1\" nelze vytvořit.").arg(folder));
+            throw TError(TText("ObfImport", "Složku \"%1\" nelze vytvořit.").arg(folder));
         QSaveFile out(QDir(folder).filePath(file.FileName));
         if (!out.open(QIODevice::WriteOnly) || out.write(file.Bytes) != file.Bytes.size() ||
             !out.commit())
-            throw TError(QStringLiteral("Soubor \"%1\" nelze uložit.\r%2")
+            throw TError(TText("ObfImport", "Soubor \"%1\" nelze uložit.\r%2")
                              .arg(out.fileName(), out.errorString()));
     };
     for (const TObfImportFile &sound : result.Sounds)
@@ -498,9 +499,9 @@ TObfImportResult ImportBoardFile(const QString &path, const QString &tablesDir,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw TError(
-            QStringLiteral("Soubor \"%1\" nelze otevřít.\r%2").arg(path, file.errorString()));
+            TText("ObfImport", "Soubor \"%1\" nelze otevřít.\r%2").arg(path, file.errorString()));
     if (file.size() > ObfLimits::MaxPackageBytes)
-        throw TError(QStringLiteral("Soubor \"%1\" je větší než %2 MB.")
+        throw TError(TText("ObfImport", "Soubor \"%1\" je větší než %2 MB.")
                          .arg(path)
                          .arg(ObfLimits::MaxPackageBytes >> 20));
     const QByteArray bytes = file.readAll();

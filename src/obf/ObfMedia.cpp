@@ -4,6 +4,7 @@
 #include "JpegCodec.h"
 #include "ObfLimits.h"
 #include "Picture.h"
+#include "TText.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -30,7 +31,7 @@ bool IsMetafile(const QByteArray &b, const QString &contentType) {
 void CheckSize(QSize size) {
     if (size.width() > ObfLimits::MaxPictureSide || size.height() > ObfLimits::MaxPictureSide ||
         qint64(size.width()) * size.height() > ObfLimits::MaxPicturePixels)
-        throw TError(QStringLiteral("obrázek je příliš velký (%1 × %2 bodů)")
+        throw TError(TText("ObfMedia", "obrázek je příliš velký (%1 × %2 bodů)")
                          .arg(size.width())
                          .arg(size.height()));
 }
@@ -77,11 +78,11 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
     const auto spend = [&](QSize size) {
         const qint64 pixels = qint64(size.width()) * size.height();
         if (pixels > pixelBudget)
-            throw TError(QStringLiteral("obrázků je dohromady příliš mnoho"));
+            throw TError(TText("ObfMedia", "obrázků je dohromady příliš mnoho"));
         pixelBudget -= pixels;
     };
     if (bytes.isEmpty())
-        throw TError(QStringLiteral("obrázek je prázdný"));
+        throw TError(TText("ObfMedia", "obrázek je prázdný"));
     {
         if (IsJpeg(bytes)) {
             QSize size;
@@ -109,7 +110,7 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
-        throw TError(QStringLiteral("neznámý druh obrázku (%1)")
+        throw TError(TText("ObfMedia", "neznámý druh obrázku (%1)")
                          .arg(contentType.isEmpty() ? QStringLiteral("?") : contentType));
     QSize size = reader.size();
     const bool vector = reader.format() == "svg" || reader.format() == "svgz";
@@ -123,7 +124,7 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
         spend(size);
     } else {
         if (!size.isValid())
-            throw TError(QStringLiteral("obrázek nelze přečíst"));
+            throw TError(TText("ObfMedia", "obrázek nelze přečíst"));
         CheckSize(size);
         spend(size);
         if (Fitted(size) != size)
@@ -131,7 +132,7 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
     }
     QImage image = reader.read();
     if (image.isNull())
-        throw TError(QStringLiteral("obrázek nelze přečíst: %1").arg(reader.errorString()));
+        throw TError(TText("ObfMedia", "obrázek nelze přečíst: %1").arg(reader.errorString()));
     return TPicture::FromImageAsJpeg(image).ToSymbolData();
 }
 
@@ -155,7 +156,7 @@ TBoardImage ImageFromSymbol(const QByteArray &symbolData) {
     QBuffer buffer(&result.Bytes);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG"))
-        throw TError(QStringLiteral("obrázek nelze převést do PNG"));
+        throw TError(TText("ObfMedia", "obrázek nelze převést do PNG"));
     result.ContentType = QStringLiteral("image/png");
     result.Suffix = QStringLiteral("png");
     result.Size = image.size();

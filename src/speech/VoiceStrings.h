@@ -1,17 +1,24 @@
 #pragma once
 
+#include "TText.h"
+
 #include <QString>
 
+// A TText is translated into the interface language where it is used; a plain QString is the
+// same in every language: names of files, formats and outside programs, and the texts the
+// program has always shown in English.
+//
 // The speech unit's own texts and names, exactly as the user and the outside engines see them.
 namespace VoiceStrings {
 
 // Shown at start-up when no speech engine could be started.
-inline const QString NoSynthesizer = QStringLiteral(
-    "Hlasový syntezátor nebyl nalezen.\rProgram bude fungovat bez hlasového výstupu.");
+inline constexpr auto NoSynthesizer =
+    TText("VoiceStrings",
+          "Hlasový syntezátor nebyl nalezen.\rProgram bude fungovat bez hlasového výstupu.");
 // Placeholder of a voice attribute that is missing.
-inline const QString Unknown = QStringLiteral("neznámý");
+inline constexpr auto Unknown = TText("VoiceStrings", "neznámý");
 inline const QString UnknownLanguage = QStringLiteral("<unknown>");
-inline const QString SoundFailed = QStringLiteral("Zvuk nelze přehrát.");
+inline constexpr auto SoundFailed = TText("VoiceStrings", "Zvuk nelze přehrát.");
 
 // The vendor our system voices report.
 inline const QString Vendor = QStringLiteral("eSpeak NG");
@@ -31,10 +38,11 @@ inline const QString DdeTopic = QStringLiteral("SYSTEM");
 inline const QString TlkSuffix = QStringLiteral("tlk");
 
 // What the hidden "XML" button of the main window reads aloud: a little of every markup element.
-inline const QString XmlDemo = QStringLiteral(
-    "<volume level=\"100\">Dobrý den.</volume> "
-    "<rate speed=\"-4\">Teď mluvím pomalu,</rate> <rate speed=\"6\">a teď rychle.</rate> "
-    "<pitch middle=\"6\">Vysoko,</pitch> <pitch middle=\"-6\">nízko.</pitch> "
-    "<silence msec=\"600\"/><emph>Důraz.</emph> Hláskuji: <spell>AHOJ</spell>.");
+inline constexpr auto XmlDemo =
+    TText("VoiceStrings",
+          "<volume level=\"100\">Dobrý den.</volume> "
+          "<rate speed=\"-4\">Teď mluvím pomalu,</rate> <rate speed=\"6\">a teď rychle.</rate> "
+          "<pitch middle=\"6\">Vysoko,</pitch> <pitch middle=\"-6\">nízko.</pitch> "
+          "<silence msec=\"600\"/><emph>Důraz.</emph> Hláskuji: <spell>AHOJ</spell>.");
 
 } // namespace VoiceStrings

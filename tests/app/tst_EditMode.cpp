@@ -129,7 +129,7 @@ private slots:
     void editWithoutSelectionExplainsHow() {
         F->Form->SetEditMode(true);
         F->Form->Edit1Click();
-        QCOMPARE(F->Prompts.Texts().last(), AppStrings::NoKeySelected);
+        QCOMPARE(F->Prompts.Texts().last(), QString(AppStrings::NoKeySelected));
     }
 
     void draggingMovesSelectedKeysTogether() {

@@ -36,7 +36,7 @@ private slots:
     void designValues() {
         TForm1 form({});
         QCOMPARE(form.size(), QSize(650, 465));
-        QCOMPARE(form.windowTitle(), AppStrings::DesignCaption);
+        QCOMPARE(form.windowTitle(), QString(AppStrings::DesignCaption));
         QCOMPARE(form.Display->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(form.Display->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(form.Display->font().pixelSize(), 16);

@@ -208,7 +208,7 @@ private slots:
         F->AddKey(QStringLiteral("c"));
         F->Form->SetEditMode(true);
         F->Form->SaveKey1Click(); // nothing selected
-        QCOMPARE(F->Prompts.Texts().last(), AppStrings::NoKeySelected);
+        QCOMPARE(F->Prompts.Texts().last(), QString(AppStrings::NoKeySelected));
         TFormFixture::Click(a, Qt::ControlModifier);
         TFormFixture::Click(b, Qt::ControlModifier);
         const QString keys = F->TablePath(QStringLiteral("k.kyf"));

@@ -65,7 +65,7 @@ private slots:
         const QList<TDirPlace> places =
             MergePlaces(QStringLiteral("/home/u"), QStringLiteral("/home/u/Documents"), volumes);
         QCOMPARE(Paths(places), paths);
-        QCOMPARE(places[0].Name, DialogStrings::PlaceHome);
+        QCOMPARE(places[0].Name, QString(DialogStrings::PlaceHome));
     }
 
     void placeFor_data() {

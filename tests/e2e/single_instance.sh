@@ -4,12 +4,13 @@ set -u
 program=$1
 . "$(dirname "$0")/lib.sh"
 
+# The window titles and dialog captions matched below are the Czech ones.
 cd "$E2E_TMP"
-"$program" >first.log 2>&1 &
+"$program" --lang cs >first.log 2>&1 &
 first=$!
 wait_window '^Klávesnice pro alternativní komunikaci$' >/dev/null || fail "main window not shown"
 
-"$program" >second.log 2>&1 &
+"$program" --lang cs >second.log 2>&1 &
 second=$!
 box=$(wait_window '^Orvanta$') || fail "no message from the second start"
 # The message box holds the text; accept it with Return.

@@ -12,7 +12,7 @@ command -v python3 >/dev/null && command -v xclip >/dev/null && command -v setxk
 compose() { # switches, sentence
   # Each user starts afresh: the configuration of the one before would bring back their text.
   export XDG_CONFIG_HOME=$E2E_TMP/config-$1
-  "$program" index.kbt >"program-$1.log" 2>&1 &
+  "$program" --lang cs index.kbt >"program-$1.log" 2>&1 &
   local pid=$!
   local window
   window=$(wait_window '^Klávesnice pro alternativní komunikaci$') ||

@@ -1,4 +1,5 @@
 // The keyboards shipped beside the program, as the build made them.
+#include "ConfigFormat.h"
 #include "KbtJson.h"
 #include "StringProc.h"
 #include "TableFormat.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMap>
 #include <QSet>
 #include <QTest>
 
@@ -58,6 +60,17 @@ const TVxKey *At(const QList<TLoadedKey> &keys, int col, int row) {
     return nullptr;
 }
 
+// The bundled keyboards come in two families, Czech and English: the first keyboard of each
+// (the one its default configuration opens) and the ones it links to.
+const QMap<QString, QString> FirstKeyboard = {
+    {QStringLiteral("index.kbt"), QStringLiteral("index.kbt")},
+    {QStringLiteral("fraze.kbt"), QStringLiteral("index.kbt")},
+    {QStringLiteral("cisla.kbt"), QStringLiteral("index.kbt")},
+    {QStringLiteral("letters.kbt"), QStringLiteral("letters.kbt")},
+    {QStringLiteral("phrases.kbt"), QStringLiteral("letters.kbt")},
+    {QStringLiteral("numbers.kbt"), QStringLiteral("letters.kbt")},
+};
+
 QStringList TableNames() {
     return QDir(ProgramDir + QStringLiteral("/Tables"))
         .entryList({QStringLiteral("*.kbt")}, QDir::Files, QDir::Name);
@@ -95,6 +108,17 @@ private slots:
         add("phrases back", "fraze.kbt", 4, 2, "Písmena", TSpecialKey::Other, "index.kbt");
         add("numbers space", "cisla.kbt", 1, 3, "Mezera", TSpecialKey::Space);
         add("numbers back", "cisla.kbt", 7, 3, "Písmena", TSpecialKey::Other, "index.kbt");
+        add("letters a", "letters.kbt", 0, 0, "a", TSpecialKey::None);
+        add("letters space", "letters.kbt", 0, 3, "Space", TSpecialKey::Space);
+        add("letters clear line", "letters.kbt", 2, 4, "line", TSpecialKey::ClearLn);
+        add("letters phrases", "letters.kbt", 8, 4, "Phrases", TSpecialKey::Other, "phrases.kbt");
+        add("letters numbers", "letters.kbt", 9, 4, "Numbers", TSpecialKey::Other, "numbers.kbt");
+        add("English phrases help bell", "phrases.kbt", 4, 1, "I need help.", TSpecialKey::Sound,
+            "zvonek.wav");
+        add("English phrases back", "phrases.kbt", 4, 2, "Letters", TSpecialKey::Other,
+            "letters.kbt");
+        add("English numbers back", "numbers.kbt", 7, 3, "Letters", TSpecialKey::Other,
+            "letters.kbt");
     }
     void keysSitInTheirCells() {
         QFETCH(QString, table);
@@ -114,8 +138,14 @@ private slots:
             QCOMPARE(key->WavName(), target);
     }
 
+    void phraseKeysHavePictures_data() {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("Czech") << QStringLiteral("fraze.kbt");
+        QTest::newRow("English") << QStringLiteral("phrases.kbt");
+    }
     void phraseKeysHavePictures() {
-        for (const TLoadedKey &k : Load(QStringLiteral("fraze.kbt"))) {
+        QFETCH(QString, table);
+        for (const TLoadedKey &k : Load(table)) {
             QVERIFY2(k.Key->Symbol().Kind() == TPicture::gkJpeg, qPrintable(k.Key->Text()));
             QVERIFY(!k.Key->Symbol().ToImage().isNull());
             // Sentences end so that the program capitalises and reads them as sentences.
@@ -128,12 +158,12 @@ private slots:
 
     // Each table is what the program itself would save: keys row by row, one per cell, inside
     // the grid, records naming the key menu and their place in the tab order; links and sounds
-    // lead to files that exist; and there is a way back to the first keyboard.
+    // lead to files that exist; and there is a way back to the first keyboard of its family.
     void tablesAreSound_data() {
         QTest::addColumn<QString>("table");
         const QStringList names = TableNames();
         QVERIFY(names.contains(QStringLiteral("index.kbt")));
-        QVERIFY(names.size() >= 3);
+        QVERIFY(names.contains(QStringLiteral("letters.kbt")));
         for (const QString &name : names)
             QTest::newRow(qPrintable(name)) << name;
     }
@@ -145,7 +175,9 @@ private slots:
         QVERIFY(!keys.isEmpty());
         QVERIFY(file.nCol * file.nRow <= 60);
         int previous = -1;
-        bool linksToIndex = false;
+        QVERIFY2(FirstKeyboard.contains(table), "a keyboard of no family");
+        const QString first = FirstKeyboard.value(table);
+        bool linksToFirst = false;
         QSet<QString> linked;
         QSet<int> kinds;
         const QJsonArray dumped =
@@ -170,17 +202,19 @@ private slots:
                 QVERIFY2(QFile::exists(ProgramDir + QStringLiteral("/Tables/") + key.KbdName()),
                          qPrintable(key.KbdName()));
                 linked.insert(key.KbdName());
-                linksToIndex = linksToIndex || key.KbdName() == QLatin1String("index.kbt");
+                linksToFirst = linksToFirst || key.KbdName() == first;
             }
             if (key.SpecialKey() == TSpecialKey::Sound)
                 QVERIFY2(QFile::exists(ProgramDir + QStringLiteral("/Sounds/") + key.WavName()),
                          qPrintable(key.WavName()));
             QVERIFY(!key.Text().isEmpty());
         }
-        if (table == QLatin1String("index.kbt")) {
-            const QStringList names = TableNames();
-            QSet<QString> others(names.begin(), names.end());
-            others.remove(table);
+        if (table == first) {
+            QSet<QString> others;
+            for (const QString &name : TableNames()) {
+                if (name != table && FirstKeyboard.value(name) == table)
+                    others.insert(name);
+            }
             QCOMPARE(linked, others);
             // Everything needed to write, correct, move about and speak without a keyboard.
             using enum TSpecialKey;
@@ -188,7 +222,7 @@ private slots:
                                            ClearLn, Print, Left, Right, Up, Down})
                 QVERIFY2(kinds.contains(int(kind)), SpecialKeyIdents[std::size_t(kind)]);
         } else {
-            QVERIFY(linksToIndex);
+            QVERIFY(linksToFirst);
         }
     }
 
@@ -204,15 +238,26 @@ private slots:
         QCOMPARE(BuildFile(QJsonDocument::fromJson(QJsonDocument(json).toJson()).object()), bytes);
     }
 
-    // Every Czech letter can be written: by its own key or by a dead accent and its letter.
-    void indexWritesEveryCzechLetter() {
+    // Every letter of the keyboard's language can be written: by its own key or by a dead
+    // accent and its letter.
+    void writesEveryLetter_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("letters");
+        QTest::newRow("Czech") << QStringLiteral("index.kbt")
+                               << QStringLiteral("abcdefghijklmnopqrstuvwxyzáéíóúůýčďěňřšťž");
+        QTest::newRow("English") << QStringLiteral("letters.kbt")
+                                 << QStringLiteral("abcdefghijklmnopqrstuvwxyz'");
+    }
+    void writesEveryLetter() {
+        QFETCH(QString, table);
+        QFETCH(QString, letters);
         QSet<QChar> single;
-        for (const TLoadedKey &k : Load(QStringLiteral("index.kbt"))) {
+        for (const TLoadedKey &k : Load(table)) {
             if (k.Key->SpecialCode() == 0 && k.Key->Text().size() == 1)
                 single.insert(k.Key->Text()[0]);
         }
         const QList<QChar> accents = {kAccentCaron, kAccentRing, kAccentAcute};
-        for (const QChar letter : QStringLiteral("abcdefghijklmnopqrstuvwxyzáéíóúůýčďěňřšťž")) {
+        for (const QChar letter : letters) {
             bool reachable = single.contains(letter);
             for (const QChar accent : accents) {
                 if (!single.contains(accent))
@@ -222,6 +267,26 @@ private slots:
             }
             QVERIFY2(reachable, qPrintable(QString(letter)));
         }
+    }
+
+    // A first start reads the default configuration of its interface language, which opens that
+    // language's first keyboard.
+    void defaultConfigurationsOpenTheirKeyboard_data() {
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("Czech") << QStringLiteral("Orvanta.cfg") << QStringLiteral("index.kbt");
+        QTest::newRow("English") << QStringLiteral("Orvanta.en.cfg")
+                                 << QStringLiteral("letters.kbt");
+    }
+    void defaultConfigurationsOpenTheirKeyboard() {
+        QFETCH(QString, config);
+        QFETCH(QString, table);
+        QFile file(ProgramDir + QLatin1Char('/') + config);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const TConfigReadResult read = ConfigFormat::Read(file.readAll());
+        QVERIFY2(read.Ok(), qPrintable(read.Error));
+        QCOMPARE(read.Config.TableName, table);
+        QCOMPARE(FirstKeyboard.value(table), table);
     }
 };
 
