@@ -187,6 +187,10 @@
         <source>Adresář neexistuje</source>
         <translation>The folder does not exist</translation>
     </message>
+    <message>
+        <source>Psaný text</source>
+        <translation>Written text</translation>
+    </message>
 </context>
 <context>
     <name>BoardFiles</name>
@@ -730,6 +734,13 @@
     </message>
 </context>
 <context>
+    <name>KeyStrings</name>
+    <message>
+        <source>Klávesa</source>
+        <translation>Key</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Úpravy</source>
@@ -1151,6 +1162,13 @@
     <message>
         <source>Tabulky nelze uložit jako balík: </source>
         <translation>The keyboards cannot be saved as a package: </translation>
+    </message>
+</context>
+<context>
+    <name>ScanStrings</name>
+    <message>
+        <source>Klávesy</source>
+        <translation>Keys</translation>
     </message>
 </context>
 <context>

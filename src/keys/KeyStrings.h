@@ -1,12 +1,14 @@
 #pragma once
 
+#include "TText.h"
+
 #include <QString>
 
 // Messages of the key record reader; the loaders put them after their own text.
 namespace KeyStrings {
 
 // What a screen reader calls a key with neither text nor a special kind (a bare symbol key).
-inline const QString UnnamedKey = QStringLiteral("Klávesa");
+inline constexpr auto UnnamedKey = TText("KeyStrings", "Klávesa");
 
 inline QString UnknownProperty(const QString &name) {
     return QStringLiteral("The key record names the property \"%1\", which a key does not have.")

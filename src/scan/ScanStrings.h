@@ -1,12 +1,14 @@
 #pragma once
 
+#include "TText.h"
+
 #include <QString>
 
 // The scanning grid's own texts.
 namespace ScanStrings {
 
 // What a screen reader calls the grid of keys.
-inline const QString GridName = QStringLiteral("Klávesy");
+inline constexpr auto GridName = TText("ScanStrings", "Klávesy");
 inline const QString PaintError = QStringLiteral("Error in TimeGrid.Paint");
 inline const QString StreamReadError = QStringLiteral("Stream read error");
 inline const QString StreamWriteError = QStringLiteral("Stream write error");

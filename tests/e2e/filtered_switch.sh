@@ -17,7 +17,7 @@ cat >"$XDG_CONFIG_HOME/Orvanta/ScanAccess.ini" <<'INI'
 AcceptTime=300
 IgnoreAfter=400
 INI
-"$program" index.kbt >program.log 2>&1 &
+"$program" --lang cs index.kbt >program.log 2>&1 &
 pid=$!
 window=$(wait_window '^Klávesnice pro alternativní komunikaci$') ||
   { cat program.log; fail "main window not shown"; }
