@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 prefix=$tmp/usr
 cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" ||
   { cat "$tmp/install.log"; fail "cmake --install failed"; }
-for f in bin/orvanta bin/orvanta-kbt bin/orvanta-cfg share/orvanta/Orvanta.cfg \
+for f in bin/orvanta bin/orvanta-kbt bin/orvanta-cfg share/orvanta/Orvanta.cfg share/orvanta/Orvanta.en.cfg \
   share/orvanta/Tables/index.kbt share/orvanta/Tables/fraze.kbt share/orvanta/Images/ahoj.jpg \
   share/orvanta/Sounds/cvaknuti.wav share/orvanta/Help/Help.html share/orvanta/Help/img/about.png \
   share/applications/org.orvanta.Orvanta.desktop share/metainfo/org.orvanta.Orvanta.metainfo.xml \
