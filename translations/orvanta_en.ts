@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>&amp;Start F8</source>
-        <translation>&amp;Start F8</translation>
+        <translation>Sta&amp;rt F8</translation>
     </message>
     <message>
         <source>&amp;Nastavení F8</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>&amp;Provést změny</source>
-        <translation>&amp;Apply changes</translation>
+        <translation>Appl&amp;y changes</translation>
     </message>
     <message>
         <source>&amp;Storno</source>
