@@ -1,25 +1,28 @@
 #pragma once
 
+#include "OutputCore.h"
 #include "SampleSink.h"
 
-#include <QByteArray>
 #include <condition_variable>
+#include <functional>
+#include <memory>
 #include <mutex>
+#include <thread>
 
-class QAudioSink;
-class QIODevice;
-class QObject;
-class QThread;
-
-// Samples to the desktop's sound server through Qt Multimedia. The audio device lives on a
-// thread of its own and pulls from a queue, so neither the user-interface thread nor the
-// producer ever waits for the sound server. With no audio device the samples are dropped as they
-// come (a null sink), so a producer runs to completion just the same. The device is opened on the
-// first stream and stopped whenever the queue runs dry: an idle output costs nothing.
+// Samples to the desktop's sound server. A thread of its own feeds the stream from a queue, so
+// neither the user-interface thread nor the producer ever waits for the sound server; the rules
+// of feeding, closing and finding the way back to sound after a failure are `TOutputCore`'s.
+// While the output is failing the samples are dropped as they come, so a producer runs to
+// completion just the same and its timing stays that of real playing.
 class TAudioOutput final : public TSampleSink {
 public:
-    // Write waits while more than `maxQueuedMs` of audio is unplayed; 0 never waits.
-    explicit TAudioOutput(int maxQueuedMs);
+    using TMakeDevice = std::function<std::unique_ptr<TPcmDevice>()>;
+    // Reports, from the audio thread, that sound failed (with the reason) or came back (empty).
+    using TOnHealth = std::function<void(const QString &error)>;
+
+    // Write waits while more than `maxQueuedMs` of audio is unplayed; 0 never waits. The device
+    // is the sound server's unless another is made.
+    explicit TAudioOutput(int maxQueuedMs, TMakeDevice makeDevice = {});
     ~TAudioOutput() override;
     TAudioOutput(const TAudioOutput &) = delete;
     TAudioOutput &operator=(const TAudioOutput &) = delete;
@@ -27,28 +30,24 @@ public:
     void Begin(int sampleRate, int channels) override;
     void Write(const qint16 *samples, qsizetype count) override;
     void Purge() override;
+    bool Failing() const override;
+    QString Error() const override;
 
-    // The device pulls from here (audio thread).
-    qint64 Pull(char *data, qint64 maxSize);
+    void SetOnHealth(TOnHealth onHealth);
     qint64 Queued() const;
 
 private:
-    void Kick();        // asks the audio thread to (re)start the device
-    void StartDevice(); // on the audio thread
+    void Run();
+    static qint64 Now();
 
     const int FMaxQueuedMs;
-    QThread *FThread = nullptr;
-    QObject *FContext = nullptr; // lives on FThread
-    QAudioSink *FSink = nullptr; // audio thread only
-    QIODevice *FSource = nullptr;
-
+    std::unique_ptr<TPcmDevice> FDevice;
+    std::unique_ptr<TOutputCore> FCore;
     mutable std::mutex FMutex;
-    std::condition_variable FDrained;
-    QByteArray FQueue;
-    qsizetype FReadPos = 0;
-    int FSampleRate = 22050;
-    int FChannels = 1;
+    std::condition_variable FWake;    // the audio thread
+    std::condition_variable FDrained; // a waiting producer
     quint64 FPurges = 0;
-    bool FNoDevice = false;
     bool FQuit = false;
+    TOnHealth FOnHealth;
+    std::thread FThread;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 // Where synthesized or decoded audio goes: 16-bit signed samples, interleaved by channel.
@@ -14,4 +15,7 @@ public:
     virtual void Write(const qint16 *samples, qsizetype count) = 0;
     // Drops everything not yet played.
     virtual void Purge() = 0;
+    // The last sound could not be played and nothing has been heard since; why.
+    virtual bool Failing() const { return false; }
+    virtual QString Error() const { return {}; }
 };

@@ -276,7 +276,8 @@ bool TSpVoice::Speak(const QString &text) {
     }
     FSink->Purge();
     FWake.notify_all();
-    return true;
+    // The text is tried all the same: the output finds its way back to sound at a new text.
+    return !FSink->Failing();
 }
 
 bool TSpVoice::SpeakPrompt(const QString &text, const QString &voiceId, int rate, int volume,
@@ -299,6 +300,7 @@ bool TSpVoice::SpeakPrompt(const QString &text, const QString &voiceId, int rate
     if (purge)
         FSink->Purge();
     FWake.notify_all();
+    // Its end is reported even while the output is failing, so the scan goes on at its pace.
     return true;
 }
 
