@@ -14,6 +14,8 @@ namespace AppStrings {
 inline const QString ApplicationTitle = QStringLiteral("Orvanta");
 inline constexpr auto DesignCaption = TText("AppStrings", "Klávesnice");
 inline constexpr auto MainCaption = TText("AppStrings", "Klávesnice pro alternativní komunikaci");
+// Beside the caption while sound cannot be played; the reason follows.
+inline constexpr auto NoSound = TText("AppStrings", "bez zvuku (%1)");
 inline constexpr auto AlreadyRunning =
     TText("AppStrings", "Program již běží. Nelze spustit více než jednu kopii.");
 inline const QString ConfigNotSaved = QStringLiteral("Warning: Configuration not saved !");

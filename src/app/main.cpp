@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 #include "AppStrings.h"
+#include "AudioOutput.h"
 #include "CommandLine.h"
 #include "DBusAutomation.h"
 #include "DesktopShell.h"
@@ -11,6 +12,7 @@
 #include "QtSoundPlayer.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
+#include "SoundNotice.h"
 #include "SpVoice.h"
 #include "Translation.h"
 #include "Voice.h"
@@ -97,10 +99,14 @@ int main(int argc, char *argv[]) {
     // The speech engines; the system engine itself is made by the main window.
     TDBusAutomation automation;
     TLocalSocketDde dde;
+    // Speech and sounds each have an output of their own, which outlives the engines using it.
+    const auto speechOut = std::make_shared<TAudioOutput>(TSpVoice::QueueMs);
+    const auto soundOut = std::make_shared<TAudioOutput>(TQtSoundPlayer::QueueMs);
     // The bundled click stands for any sound that cannot be found.
-    TQtSoundPlayer sounds(Dirs().ProgramDir + AppStrings::EchoSound);
+    TQtSoundPlayer sounds(Dirs().ProgramDir + AppStrings::EchoSound, soundOut);
     TDesktopShell shell;
-    TVoice voice({[] { return std::make_unique<TSpVoice>(); }, &automation, &dde, &sounds, &shell});
+    TVoice voice({[speechOut] { return std::make_unique<TSpVoice>(speechOut); }, &automation, &dde,
+                  &sounds, &shell});
     TVoiceOutput speech(voice);
 
     QStringList arguments;
@@ -111,6 +117,21 @@ int main(int argc, char *argv[]) {
         TForm1 form(arguments, &speech);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);
+        // A failing output is told in the title, from the audio threads to the window's.
+        TSoundNotice notice;
+        const auto watch = [&form, &notice](TAudioOutput &out, TSoundNotice::TOutput which) {
+            out.SetOnHealth([&form, &notice, which](const QString &error) {
+                QMetaObject::invokeMethod(
+                    &form,
+                    [&form, &notice, which, error] {
+                        if (notice.Set(which, error))
+                            form.setWindowTitle(notice.Title(AppStrings::MainCaption));
+                    },
+                    Qt::QueuedConnection);
+            });
+        };
+        watch(*speechOut, TSoundNotice::Speech);
+        watch(*soundOut, TSoundNotice::Sounds);
         // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
         // so the text and the settings are kept.
         TQuitSignals quitSignals;
@@ -119,6 +140,8 @@ int main(int argc, char *argv[]) {
                          [&form](QSessionManager &) { form.Terminate(); });
         form.show();
         status = QApplication::exec();
+        speechOut->SetOnHealth({});
+        soundOut->SetOnHealth({});
         prompts.SetParent(nullptr);
     }
     voice.CloseVoice();

@@ -17,8 +17,6 @@ namespace {
 // eSpeak NG hands out samples in pieces of this length; short pieces make the first sound come
 // early and let a purge cut in quickly.
 constexpr int kPieceMs = 20;
-// How much speech may wait unplayed before synthesis pauses.
-constexpr int kQueueMs = 250;
 
 // What the library's callback gets back from a synthesis: whose text it is.
 struct TJob {
@@ -88,7 +86,7 @@ TVoiceToken TokenOf(const espeak_VOICE &voice) {
 TSpVoice::TSpVoice(std::shared_ptr<TSampleSink> sink)
     : FSink(std::move(sink)) {
     if (!FSink)
-        FSink = std::make_shared<TAudioOutput>(kQueueMs);
+        FSink = std::make_shared<TAudioOutput>(QueueMs);
     FWorker = std::thread([this] { Run(); });
 }
 

@@ -20,6 +20,9 @@ class TSampleSink;
 // one engine may exist at a time.
 class TSpVoice final : public TSpeechVoice {
 public:
+    // How much speech may wait unplayed in the output before synthesis pauses.
+    static constexpr int QueueMs = 250;
+
     // `sink` receives the speech (the sound server through Qt Multimedia when none is given).
     explicit TSpVoice(std::shared_ptr<TSampleSink> sink = nullptr);
     ~TSpVoice() override;

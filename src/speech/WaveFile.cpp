@@ -1,5 +1,7 @@
 #include "WaveFile.h"
 
+#include <QBuffer>
+#include <QIODevice>
 #include <QtEndian>
 
 namespace {
@@ -13,43 +15,75 @@ quint16 U16(const char *p) {
     return qFromLittleEndian<quint16>(p);
 }
 
+bool ReadExactly(QIODevice &in, char *to, qint64 size) {
+    return in.read(to, size) == size;
+}
+
 } // namespace
 
-std::optional<TWaveSound> ReadWaveFile(const QByteArray &bytes) {
-    const qsizetype size = bytes.size();
-    const char *data = bytes.constData();
-    if (size < 12 || !bytes.startsWith("RIFF") || QByteArrayView(data + 8, 4) != "WAVE")
+std::optional<TWaveLayout> ReadWaveLayout(QIODevice &in) {
+    const qint64 size = in.size();
+    char head[12];
+    if (!in.seek(0) || !ReadExactly(in, head, 12) || QByteArrayView(head, 4) != "RIFF" ||
+        QByteArrayView(head + 8, 4) != "WAVE")
         return std::nullopt;
-    int channels = 0, rate = 0, bits = 0;
-    qsizetype pos = 12;
+    TWaveLayout layout;
+    qint64 pos = 12;
     while (size - pos >= 8) {
-        const QByteArrayView id(data + pos, 4);
-        const quint32 length = U32(data + pos + 4);
+        char chunkHead[8];
+        if (!in.seek(pos) || !ReadExactly(in, chunkHead, 8))
+            return std::nullopt;
+        const QByteArrayView id(chunkHead, 4);
+        const quint32 length = U32(chunkHead + 4);
         pos += 8;
         if (length > quint64(size - pos))
             return std::nullopt;
-        const char *chunk = data + pos;
         if (id == "fmt ") {
-            if (length < 16 || U16(chunk) != kFormatPcm)
+            char format[16];
+            if (length < 16 || !ReadExactly(in, format, 16) || U16(format) != kFormatPcm)
                 return std::nullopt;
-            channels = U16(chunk + 2);
-            rate = int(U32(chunk + 4));
-            bits = U16(chunk + 14);
-            if ((channels != 1 && channels != 2) || (bits != 8 && bits != 16) || rate < 1000 ||
-                rate > 192000)
+            layout.Channels = U16(format + 2);
+            layout.SampleRate = int(U32(format + 4));
+            layout.Bits = U16(format + 14);
+            if ((layout.Channels != 1 && layout.Channels != 2) ||
+                (layout.Bits != 8 && layout.Bits != 16) || layout.SampleRate < 1000 ||
+                layout.SampleRate > 192000)
                 return std::nullopt;
         } else if (id == "data") {
-            if (channels == 0)
+            if (layout.Channels == 0)
                 return std::nullopt;
-            TWaveSound sound{rate, channels, {}};
-            const qsizetype count = bits == 16 ? qsizetype(length) / 2 : qsizetype(length);
-            sound.Samples.resize(count - count % channels);
-            for (qsizetype i = 0; i < sound.Samples.size(); ++i)
-                sound.Samples[i] = bits == 16 ? qint16(U16(chunk + 2 * i))
-                                              : qint16((int(quint8(chunk[i])) - 128) * 256);
-            return sound;
+            layout.DataOffset = pos;
+            layout.DataSize = qint64(length) - qint64(length) % layout.FrameBytes();
+            return layout;
         }
-        pos += length + (length & 1); // chunks are padded to an even length
+        pos += qint64(length) + (length & 1); // chunks are padded to an even length
     }
     return std::nullopt;
+}
+
+void DecodeWaveSamples(const TWaveLayout &layout, QByteArrayView bytes, QList<qint16> &out) {
+    const char *p = bytes.data();
+    if (layout.Bits == 16) {
+        const qsizetype count = bytes.size() / 2;
+        out.reserve(out.size() + count);
+        for (qsizetype i = 0; i < count; ++i)
+            out.append(qint16(U16(p + 2 * i)));
+    } else {
+        out.reserve(out.size() + bytes.size());
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            out.append(qint16((int(quint8(p[i])) - 128) * 256));
+    }
+}
+
+std::optional<TWaveSound> ReadWaveFile(const QByteArray &bytes) {
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    const auto layout = ReadWaveLayout(in);
+    if (!layout)
+        return std::nullopt;
+    TWaveSound sound{layout->SampleRate, layout->Channels, {}};
+    DecodeWaveSamples(*layout, QByteArrayView(bytes).sliced(layout->DataOffset, layout->DataSize),
+                      sound.Samples);
+    return sound;
 }

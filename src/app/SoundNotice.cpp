@@ -1,0 +1,17 @@
+#include "SoundNotice.h"
+
+#include "AppStrings.h"
+
+bool TSoundNotice::Set(TOutput output, const QString &error) {
+    if (output < 0 || output >= OutputCount || FErrors[size_t(output)] == error)
+        return false;
+    FErrors[size_t(output)] = error;
+    return true;
+}
+
+QString TSoundNotice::Title(const QString &caption) const {
+    for (const QString &error : FErrors)
+        if (!error.isEmpty())
+            return caption + QStringLiteral(" – ") + AppStrings::NoSound.arg(error);
+    return caption;
+}
