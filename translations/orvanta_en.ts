@@ -191,6 +191,10 @@
         <source>Psaný text</source>
         <translation>Written text</translation>
     </message>
+    <message>
+        <source>bez zvuku (%1)</source>
+        <translation>no sound (%1)</translation>
+    </message>
 </context>
 <context>
     <name>BoardFiles</name>

@@ -63,6 +63,8 @@ void TForm1::FormCreate(const QStringList &arguments) {
                                                 : Dirs().ProgramDir + AppStrings::ConfigFileName);
     }
 
+    StartJournal();
+
     // The speech output's dialogs live as long as the window, made once the output runs.
     if (TVoice *unit = FSpeech->Voice()) {
         DlgSAPI5 = new TDlgSAPI5(*unit, this);
@@ -88,7 +90,10 @@ void TForm1::FormDestroy() {
     SetKeyHook(false);
     Timer1->stop();
     Timer2->stop();
-    if (!Dirs().ConfigDir.isEmpty() && !SaveConfig(Dirs().ConfigDir + AppStrings::ConfigFileName))
+    const bool saved =
+        !Dirs().ConfigDir.isEmpty() && SaveConfig(Dirs().ConfigDir + AppStrings::ConfigFileName);
+    EndJournal(saved);
+    if (!Dirs().ConfigDir.isEmpty() && !saved)
         Prompts().Error(AppStrings::ConfigNotSaved);
     SaveScanAccess();
     ClearTable();

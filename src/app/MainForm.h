@@ -6,6 +6,7 @@
 #include "ScanPacer.h"
 #include "SwitchReceiver.h"
 #include "TextComposer.h"
+#include "TextJournal.h"
 #include "VoiceSettings.h"
 
 #include <QList>
@@ -115,6 +116,11 @@ public:
     const TTextComposer &Composer() const { return FComposer; }
     // The printer the display is printed on.
     QPrinter &Printer();
+
+    // The text journal: where the display's text is kept while the program runs; written now
+    // what waits to be written (tests call it instead of waiting).
+    const TTextJournal &Journal() const { return FJournal; }
+    void WriteJournal();
 
     // Modes and layouts.
     void SetEditMode(bool on);
@@ -254,6 +260,11 @@ private:
     void BuildScanFlow();
     void LoadScanAccess();
     void SaveScanAccess();
+    // Restores the text of a run that did not end, then keeps the journal from now on.
+    void StartJournal();
+    void JournalChanged();
+    // The clean end: the configuration holds the text (when it was saved).
+    void EndJournal(bool configSaved);
 
     void FormCreate(const QStringList &arguments);
     void FormDestroy();
@@ -321,6 +332,8 @@ private:
     QPoint FAnnounced{-2, -2};
     // The voice settings the configuration asked for.
     TVoiceSettings FStartVoice;
+    TTextJournal FJournal;
+    QTimer *JournalTimer = nullptr;
     QString FTableDialogDir;
     QString FPictureDialogDir;
 };

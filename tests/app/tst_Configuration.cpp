@@ -2,6 +2,7 @@
 #include "ConfigFormat.h"
 #include "FormFixture.h"
 #include "SwitchFilter.h"
+#include "TextJournal.h"
 #include "VoiceSettings.h"
 #include "VoiceStrings.h"
 
@@ -67,6 +68,63 @@ private slots:
         F.reset();
         Dirs().ConfigDir.clear();
         AutoReadMode = 0;
+    }
+
+    // A run that did not end leaves its journal: the next start shows that text, with the caret
+    // where it was; a clean end leaves none.
+    void textSurvivesACrash() {
+        WriteFile(UserFile(), ConfigFormat::Write(Shipped()));
+        TForm1 &form = F->Make();
+        const QString path = Dirs().ConfigDir + AppStrings::JournalFileName;
+        form.Display->setPlainText(QStringLiteral("Dobrý den,\npotřebuji pomoc"));
+        QTextCursor cursor = form.Display->textCursor();
+        cursor.setPosition(5);
+        form.Display->setTextCursor(cursor);
+        QVERIFY(form.Journal().Pending());
+        form.WriteJournal();
+        QVERIFY(!form.Journal().Pending());
+        const QByteArray crashed = ReadFile(path);
+        QVERIFY(!crashed.isEmpty());
+        F->Form.reset(); // a clean end removes it
+        QVERIFY(!QFile::exists(path));
+        WriteFile(path, crashed);
+        TForm1 &again = Restart();
+        QCOMPARE(again.Display->toPlainText(), QStringLiteral("Dobrý den,\npotřebuji pomoc"));
+        QCOMPARE(again.Display->textCursor().position(), 5);
+        QVERIFY(F->Prompts.Shown.isEmpty());
+    }
+
+    void journalFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        const QByteArray magic = "ORVANTA-TEXT 1\n";
+        QTest::newRow("text and caret") << magic + "3\nčau" << true << QStringLiteral("čau") << 3;
+        QTest::newRow("empty text") << magic + "0\n" << true << QString() << 0;
+        QTest::newRow("caret past the end")
+            << magic + "99\nab" << true << QStringLiteral("ab") << 2;
+        QTest::newRow("negative caret") << magic + "-1\nab" << false << QString() << 0;
+        QTest::newRow("huge caret")
+            << magic + "99999999999999999999\nab" << false << QString() << 0;
+        QTest::newRow("no caret line") << magic + "12" << false << QString() << 0;
+        QTest::newRow("other file") << QByteArray("RIFF....") << false << QString() << 0;
+        QTest::newRow("cut in the magic") << magic.left(5) << false << QString() << 0;
+    }
+    void journalFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        QString error;
+        const auto read = TTextJournal::Decode(bytes, &error);
+        QCOMPARE(read.has_value(), valid);
+        QCOMPARE(error.isEmpty(), valid);
+        if (!read)
+            return;
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QCOMPARE(read->Text, text);
+        QCOMPARE(read->Caret, caret);
+        QVERIFY(TTextJournal::Decode(TTextJournal::Encode(*read)) == read);
     }
 
     void firstStartOpensTheShippedTableSilently() {
