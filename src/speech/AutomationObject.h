@@ -13,6 +13,8 @@ public:
     // Calls a method; its first result (an invalid variant when it has none), or nothing when the
     // call failed.
     virtual std::optional<QVariant> Invoke(const QString &method, const QVariantList &args) = 0;
+    // Calls a method whose result nobody waits for.
+    virtual void Send(const QString &method, const QVariantList &args) { Invoke(method, args); }
     // Lets go of the server.
     virtual void Release() = 0;
 };

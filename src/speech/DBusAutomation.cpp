@@ -8,11 +8,6 @@
 
 namespace {
 
-// The bus answers whether a name is taken at once; this only guards against a hung bus.
-constexpr int kLookupTimeoutMs = 50;
-// A server that does not answer a call within this time is taken as gone.
-constexpr int kCallTimeoutMs = 3000;
-
 // Whether a session bus can be reached without starting one: asking for it otherwise would
 // launch a bus daemon on the display.
 bool HasSessionBus() {
@@ -28,7 +23,7 @@ TDBusAutomation::TDBusAutomation() = default;
 TDBusAutomation::~TDBusAutomation() = default;
 
 bool TDBusAutomation::Create(const QString &name) {
-    FObject.reset();
+    FName.clear();
     if (!HasSessionBus())
         return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -38,26 +33,40 @@ bool TDBusAutomation::Create(const QString &name) {
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
     query << name;
-    const QDBusMessage owned = bus.call(query, QDBus::Block, kLookupTimeoutMs);
+    const QDBusMessage owned = bus.call(query, QDBus::Block, CallTimeoutMs);
     if (owned.type() != QDBusMessage::ReplyMessage || !owned.arguments().value(0).toBool())
         return false;
-    auto object = std::make_unique<QDBusInterface>(name, QStringLiteral("/"), QString(), bus);
-    if (!object->isValid())
-        return false;
-    object->setTimeout(kCallTimeoutMs);
-    FObject = std::move(object);
+    // Methods are called by name, so the server's interface is never looked up: asking for it
+    // waits on the server with the bus's long default time.
+    FName = name;
     return true;
 }
 
+QDBusMessage TDBusAutomation::Call(const QString &method, const QVariantList &args) const {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(FName, QStringLiteral("/"), QString(), method);
+    call.setArguments(args);
+    return call;
+}
+
 std::optional<QVariant> TDBusAutomation::Invoke(const QString &method, const QVariantList &args) {
-    if (!FObject)
+    if (FName.isEmpty())
         return std::nullopt;
-    const QDBusMessage reply = FObject->callWithArgumentList(QDBus::Block, method, args);
+    const QDBusMessage reply =
+        QDBusConnection::sessionBus().call(Call(method, args), QDBus::Block, CallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage)
         return std::nullopt;
     return reply.arguments().value(0);
 }
 
+void TDBusAutomation::Send(const QString &method, const QVariantList &args) {
+    if (FName.isEmpty())
+        return;
+    QDBusMessage call = Call(method, args);
+    call.setAutoStartService(false);
+    QDBusConnection::sessionBus().send(call);
+}
+
 void TDBusAutomation::Release() {
-    FObject.reset();
+    FName.clear();
 }

@@ -120,7 +120,7 @@ void TVoice::CloseVoice() {
     switch (FActiveEngine) {
     case veComServer:
         if (FServices.Automation) {
-            FServices.Automation->Invoke(VoiceStrings::ReleaseVoice, {});
+            FServices.Automation->Send(VoiceStrings::ReleaseVoice, {});
             FServices.Automation->Release();
         }
         FComHeld = false;
@@ -152,8 +152,10 @@ bool TVoice::SpeakText(const QString &text) {
 
 bool TVoice::SpeakComServer(const QString &text) {
     TAutomationObject *server = FServices.Automation;
-    if (!server || !server->Invoke(VoiceStrings::Reset, {}))
+    if (!server)
         return false;
+    // The bus keeps the order of the calls; only the text's acceptance is waited for.
+    server->Send(VoiceStrings::Reset, {});
     const auto accepted = server->Invoke(VoiceStrings::Say, {text});
     bool isNumber = false;
     return accepted && accepted->toInt(&isNumber) == 1 && isNumber;
