@@ -105,8 +105,13 @@ int main(int argc, char *argv[]) {
     // The bundled click stands for any sound that cannot be found.
     TQtSoundPlayer sounds(Dirs().ProgramDir + AppStrings::EchoSound, soundOut);
     TDesktopShell shell;
-    TVoice voice({[speechOut] { return std::make_unique<TSpVoice>(speechOut); }, &automation, &dde,
-                  &sounds, &shell});
+    // Until the user chooses a voice, one of the interface's language speaks.
+    const QString speechLanguage =
+        InterfaceLanguage() == TLanguage::English ? QStringLiteral("en") : QStringLiteral("cs");
+    TVoice voice({[speechOut, speechLanguage] {
+                      return std::make_unique<TSpVoice>(speechOut, speechLanguage);
+                  },
+                  &automation, &dde, &sounds, &shell});
     TVoiceOutput speech(voice);
 
     QStringList arguments;

@@ -5,7 +5,7 @@
 
 // The voice the scan's prompts speak in, apart from the voice the user speaks with.
 struct TPromptVoice {
-    QString VoiceId;  // empty: the Czech voice
+    QString VoiceId;  // empty: the default voice of the interface's language
     int Rate = 0;     // -10..10
     int Volume = 100; // 0..100
 

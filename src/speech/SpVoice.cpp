@@ -83,8 +83,9 @@ TVoiceToken TokenOf(const espeak_VOICE &voice) {
 
 } // namespace
 
-TSpVoice::TSpVoice(std::shared_ptr<TSampleSink> sink)
-    : FSink(std::move(sink)) {
+TSpVoice::TSpVoice(std::shared_ptr<TSampleSink> sink, QString language)
+    : FSink(std::move(sink))
+    , FLanguage(std::move(language)) {
     if (!FSink)
         FSink = std::make_shared<TAudioOutput>(QueueMs);
     FWorker = std::thread([this] { Run(); });
@@ -123,7 +124,9 @@ void TSpVoice::Run() {
                                  espeakINITIALIZE_DONT_EXIT);
     }
     QList<TVoiceToken> voices;
-    QString czech;
+    QString byTag;    // a voice with exactly the default language's tag
+    QString byPrefix; // else one of its regional variants
+    const QString prefix = FLanguage + QLatin1Char('-');
     if (rate > 0) {
         espeak_SetSynthCallback(&SynthCallback);
         if (const espeak_VOICE **list = espeak_ListVoices(nullptr)) {
@@ -132,16 +135,19 @@ void TSpVoice::Run() {
                 if (std::strncmp((*list)->identifier, "mb/", 3) == 0)
                     continue;
                 voices.append(TokenOf(**list));
-                if (czech.isEmpty() &&
-                    LanguagesOf((*list)->languages).contains(QLatin1String("cs")))
-                    czech = voices.last().Id;
+                for (const QString &tag : LanguagesOf((*list)->languages)) {
+                    if (byTag.isEmpty() && tag == FLanguage)
+                        byTag = voices.last().Id;
+                    if (byPrefix.isEmpty() && tag.startsWith(prefix))
+                        byPrefix = voices.last().Id;
+                }
             }
         }
     }
     std::unique_lock lock(FMutex);
     FSampleRate = rate > 0 ? rate : 0;
     FVoices = voices;
-    FCzechId = czech;
+    FDefaultId = byTag.isEmpty() ? byPrefix : byTag;
     FReady = true;
     FChanged.notify_all();
     while (true) {
@@ -174,12 +180,12 @@ void TSpVoice::Run() {
 }
 
 void TSpVoice::Synthesize(const TRequest &request) {
-    const QString voice = request.VoiceId.isEmpty() ? FCzechId : request.VoiceId;
+    const QString voice = request.VoiceId.isEmpty() ? FDefaultId : request.VoiceId;
     const TSpeechText speech = TranslateMarkup(request.Text, request.Rate);
     // A voice element switches the library's voice; the next text starts from ours again.
     if (voice != FLoadedVoice || speech.IsSsml) {
         if (voice.isEmpty() || espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK)
-            espeak_SetVoiceByName("cs");
+            espeak_SetVoiceByName(FLanguage.toUtf8().constData());
         FLoadedVoice = speech.IsSsml ? QString() : voice;
     }
     espeak_SetParameter(espeakRATE, WordsPerMinute(request.Rate), 0);
@@ -229,7 +235,7 @@ QList<TVoiceToken> TSpVoice::GetVoices() {
 TVoiceToken TSpVoice::Voice() {
     WaitUntilReady();
     std::lock_guard lock(FMutex);
-    const QString id = FVoiceId.isEmpty() ? FCzechId : FVoiceId;
+    const QString id = FVoiceId.isEmpty() ? FDefaultId : FVoiceId;
     for (const TVoiceToken &token : std::as_const(FVoices))
         if (token.Id == id)
             return token;

@@ -23,15 +23,17 @@ public:
     // How much speech may wait unplayed in the output before synthesis pauses.
     static constexpr int QueueMs = 250;
 
-    // `sink` receives the speech (the sound server through Qt Multimedia when none is given).
-    explicit TSpVoice(std::shared_ptr<TSampleSink> sink = nullptr);
+    // `sink` receives the speech (the sound server when none is given); the voice of
+    // `language` (a language tag) speaks until another is chosen.
+    explicit TSpVoice(std::shared_ptr<TSampleSink> sink = nullptr,
+                      QString language = QStringLiteral("cs"));
     ~TSpVoice() override;
     TSpVoice(const TSpVoice &) = delete;
     TSpVoice &operator=(const TSpVoice &) = delete;
 
     // The voices in eSpeak NG's order; waits for the engine to come up.
     QList<TVoiceToken> GetVoices() override;
-    // The Czech voice until another is chosen.
+    // The voice of the default language until another is chosen.
     TVoiceToken Voice() override;
     bool SetVoice(const TVoiceToken &token) override;
     int Rate() const override { return FRate; }
@@ -78,7 +80,8 @@ private:
     void Synthesize(const TRequest &request);
 
     std::shared_ptr<TSampleSink> FSink;
-    QString FVoiceId; // empty: the Czech voice
+    QString FLanguage;
+    QString FVoiceId; // empty: the default language's voice
     int FRate = 0;
     int FVolume = 100;
 
@@ -90,7 +93,7 @@ private:
     bool FBusy = false;
     int FSampleRate = 0; // 0: the library could not start
     QList<TVoiceToken> FVoices;
-    QString FCzechId;
+    QString FDefaultId;
     std::optional<TRequest> FPending;
     std::optional<TRequest> FPendingPrompt;
     std::atomic<quint64> FGeneration{0};

@@ -67,6 +67,17 @@ private slots:
         QVERIFY(FVoice->SetVoice(*czechToken));
     }
 
+    // Until a voice is chosen, the interface's language speaks.
+    void defaultVoiceFollowsTheLanguage() {
+        FVoice.reset();
+        FVoice = std::make_unique<TSpVoice>(FSink, QStringLiteral("en"));
+        const int english = ReadVoiceInfo(FVoice->Voice()).LanguageId;
+        QVERIFY2(english == 0x409 || english == 0x809, qPrintable(QString::number(english, 16)));
+        FVoice.reset();
+        FVoice = std::make_unique<TSpVoice>(FSink);
+        QCOMPARE(ReadVoiceInfo(FVoice->Voice()).LanguageId, 0x405);
+    }
+
     void czechTextIsHeard() {
         const QList<qint16> samples = SpeakAll(QStringLiteral("Dobrý den, jak se máte?"));
         QCOMPARE(FSink->Rate(), 22050);
