@@ -192,8 +192,12 @@
         <translation>Written text</translation>
     </message>
     <message>
-        <source>bez zvuku (%1)</source>
-        <translation>no sound (%1)</translation>
+        <source>Bez zvuku</source>
+        <translation>No sound</translation>
+    </message>
+    <message>
+        <source>Zvuk nelze přehrát: %1</source>
+        <translation>Sound cannot be played: %1</translation>
     </message>
 </context>
 <context>

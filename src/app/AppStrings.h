@@ -14,8 +14,9 @@ namespace AppStrings {
 inline const QString ApplicationTitle = QStringLiteral("Orvanta");
 inline constexpr auto DesignCaption = TText("AppStrings", "Klávesnice");
 inline constexpr auto MainCaption = TText("AppStrings", "Klávesnice pro alternativní komunikaci");
-// Beside the caption while sound cannot be played; the reason follows.
-inline constexpr auto NoSound = TText("AppStrings", "bez zvuku (%1)");
+// In the control strip while sound cannot be played, with the reason as its tip.
+inline constexpr auto NoSoundLabel = TText("AppStrings", "Bez zvuku");
+inline constexpr auto NoSound = TText("AppStrings", "Zvuk nelze přehrát: %1");
 inline constexpr auto AlreadyRunning =
     TText("AppStrings", "Program již běží. Nelze spustit více než jednu kopii.");
 inline const QString ConfigNotSaved = QStringLiteral("Warning: Configuration not saved !");

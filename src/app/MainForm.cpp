@@ -197,6 +197,15 @@ void TForm1::BuildControls() {
     BuildScanFlow();
 }
 
+void TForm1::SetSoundProblem(TSoundNotice::TOutput output, const QString &error) {
+    if (!FSoundNotice.Set(output, error))
+        return;
+    const QString text = FSoundNotice.Text();
+    SoundLabel->setToolTip(text);
+    SoundLabel->setAccessibleDescription(text);
+    SoundLabel->setVisible(!text.isEmpty());
+}
+
 QWidget *TForm1::BuildCtrPanel() {
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("CtrPanel"));
@@ -212,7 +221,10 @@ QWidget *TForm1::BuildCtrPanel() {
     ShiftLabel = StateLabel(AppStrings::Shift, kLime, panel);
     EditLabel = StateLabel(AppStrings::EditLabel, kRed, panel);
     ScanningLabel = StateLabel(AppStrings::ScanningLabel, kRed, panel);
-    for (QLabel *l : {CapsLockLabel, ShiftLabel, EditLabel, ScanningLabel})
+    SoundLabel = StateLabel(AppStrings::NoSoundLabel, kRed, panel);
+    SoundLabel->setEnabled(true);
+    SoundLabel->setVisible(false);
+    for (QLabel *l : {CapsLockLabel, ShiftLabel, EditLabel, ScanningLabel, SoundLabel})
         row->addWidget(l);
 
     Panel1 = new QWidget(panel);

@@ -4,6 +4,7 @@
 #include "MainMenu.h"
 #include "ScanAccess.h"
 #include "ScanPacer.h"
+#include "SoundNotice.h"
 #include "SwitchReceiver.h"
 #include "TextComposer.h"
 #include "TextJournal.h"
@@ -65,6 +66,7 @@ public:
     QLabel *ShiftLabel = nullptr;
     QLabel *EditLabel = nullptr;
     QLabel *ScanningLabel = nullptr;
+    QLabel *SoundLabel = nullptr; // shown while sound cannot be played
     QWidget *Panel1 = nullptr;
     QLabel *DiacrLabel = nullptr;
     QPushButton *EditButton = nullptr;
@@ -121,6 +123,8 @@ public:
     // what waits to be written (tests call it instead of waiting).
     const TTextJournal &Journal() const { return FJournal; }
     void WriteJournal();
+    // An output of sound failed (with its reason) or works again (empty).
+    void SetSoundProblem(TSoundNotice::TOutput output, const QString &error);
 
     // Modes and layouts.
     void SetEditMode(bool on);
@@ -333,6 +337,7 @@ private:
     // The voice settings the configuration asked for.
     TVoiceSettings FStartVoice;
     TTextJournal FJournal;
+    TSoundNotice FSoundNotice;
     QTimer *JournalTimer = nullptr;
     QString FTableDialogDir;
     QString FPictureDialogDir;

@@ -9,9 +9,9 @@ bool TSoundNotice::Set(TOutput output, const QString &error) {
     return true;
 }
 
-QString TSoundNotice::Title(const QString &caption) const {
+QString TSoundNotice::Text() const {
     for (const QString &error : FErrors)
         if (!error.isEmpty())
-            return caption + QStringLiteral(" – ") + AppStrings::NoSound.arg(error);
-    return caption;
+            return AppStrings::NoSound.arg(error);
+    return {};
 }

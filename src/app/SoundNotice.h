@@ -3,16 +3,16 @@
 #include <QString>
 #include <array>
 
-// Tells the user, once and without a box to answer, that sound cannot be played: the window's
-// title carries the reason while any output fails, and loses it when sound is back.
+// Which of the program's sound outputs fail, and why: the window shows it, once and without a box
+// to answer, while any output fails, and stops when sound is back.
 class TSoundNotice {
 public:
     enum TOutput { Speech, Sounds, OutputCount };
 
-    // An output failed (with its reason) or works again (empty); true when the title changes.
+    // An output failed (with its reason) or works again (empty); true when the notice changes.
     bool Set(TOutput output, const QString &error);
-    // The window's title for its usual caption.
-    QString Title(const QString &caption) const;
+    // What the user is told; empty while every output works.
+    QString Text() const;
 
 private:
     std::array<QString, OutputCount> FErrors;

@@ -122,16 +122,11 @@ int main(int argc, char *argv[]) {
         TForm1 form(arguments, &speech);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);
-        // A failing output is told in the title, from the audio threads to the window's.
-        TSoundNotice notice;
-        const auto watch = [&form, &notice](TAudioOutput &out, TSoundNotice::TOutput which) {
-            out.SetOnHealth([&form, &notice, which](const QString &error) {
+        // A failing output is shown in the window, told from the audio threads.
+        const auto watch = [&form](TAudioOutput &out, TSoundNotice::TOutput which) {
+            out.SetOnHealth([&form, which](const QString &error) {
                 QMetaObject::invokeMethod(
-                    &form,
-                    [&form, &notice, which, error] {
-                        if (notice.Set(which, error))
-                            form.setWindowTitle(notice.Title(AppStrings::MainCaption));
-                    },
+                    &form, [&form, which, error] { form.SetSoundProblem(which, error); },
                     Qt::QueuedConnection);
             });
         };

@@ -33,6 +33,22 @@ private slots:
     void cleanupTestCase() { SetPrompts(nullptr); }
     void init() { FPrompts.Shown.clear(); }
 
+    // While either output fails the strip says so, with the reason; it goes when both work.
+    void soundProblemIsShownUntilSoundIsBack() {
+        TForm1 form({});
+        form.show();
+        QVERIFY(!form.SoundLabel->isVisible());
+        form.SetSoundProblem(TSoundNotice::Speech, QStringLiteral("Connection refused"));
+        QVERIFY(form.SoundLabel->isVisible());
+        QVERIFY(form.SoundLabel->toolTip().contains(QStringLiteral("Connection refused")));
+        form.SetSoundProblem(TSoundNotice::Sounds, QStringLiteral("gone"));
+        form.SetSoundProblem(TSoundNotice::Speech, QString());
+        QVERIFY(form.SoundLabel->isVisible());
+        form.SetSoundProblem(TSoundNotice::Sounds, QString());
+        QVERIFY(!form.SoundLabel->isVisible());
+        QVERIFY(FPrompts.Shown.isEmpty()); // never a box to answer
+    }
+
     void designValues() {
         TForm1 form({});
         QCOMPARE(form.size(), QSize(650, 465));
