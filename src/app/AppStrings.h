@@ -21,6 +21,8 @@ inline constexpr auto AlreadyRunning =
     TText("AppStrings", "Program již běží. Nelze spustit více než jednu kopii.");
 inline const QString ConfigNotSaved = QStringLiteral("Warning: Configuration not saved !");
 inline const QString ConfigFileName = QStringLiteral("Orvanta.cfg");
+// The desktop speech service's voice the user chose, beside the configuration.
+inline const QString ServiceVoiceFileName = QStringLiteral("Voice.ini");
 // The display's text while the program runs, beside the configuration.
 inline const QString JournalFileName = QStringLiteral("Orvanta.text");
 inline constexpr auto ConfigUnreadable =

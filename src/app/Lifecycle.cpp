@@ -1,5 +1,6 @@
 // Creation and destruction of the main window, and what it sees of keys and clicks first.
 #include "MainForm.h"
+#include "ServiceVoiceFile.h"
 
 #include "AppStrings.h"
 #include "Directories.h"
@@ -9,11 +10,13 @@
 #include "SAPI5Dlg.h"
 #include "SendingKeys.h"
 #include "SpeechOutput.h"
+#include "SpeechVoice.h"
 #include "StringProc.h"
 #include "SwitchFilter.h"
 #include "TimeGrid.h"
 #include "Translation.h"
 #include "VirtualKeys.h"
+#include "Voice.h"
 #include "VoiceDlg.h"
 #include "VoiceStrings.h"
 #include "VxKey.h"
@@ -63,6 +66,10 @@ void TForm1::FormCreate(const QStringList &arguments) {
                                                 : Dirs().ProgramDir + AppStrings::ConfigFileName);
     }
 
+    // A voice of the desktop's speech service is chosen once the service has listed it.
+    if (!Dirs().ConfigDir.isEmpty() && FSpeech->Voice() && FSpeech->Voice()->SapiVoice())
+        FSpeech->Voice()->SapiVoice()->SetServiceVoiceId(
+            ServiceVoiceFile::Read(Dirs().ConfigDir + AppStrings::ServiceVoiceFileName));
     StartJournal();
 
     // The speech output's dialogs live as long as the window, made once the output runs.
@@ -96,6 +103,9 @@ void TForm1::FormDestroy() {
     if (!Dirs().ConfigDir.isEmpty() && !saved)
         Prompts().Error(AppStrings::ConfigNotSaved);
     SaveScanAccess();
+    if (saved && FSpeech->Voice() && FSpeech->Voice()->SapiVoice())
+        ServiceVoiceFile::Write(Dirs().ConfigDir + AppStrings::ServiceVoiceFileName,
+                                FSpeech->Voice()->SapiVoice()->ServiceVoiceId());
     ClearTable();
     FDragChain.reset();
     FSpeech->FreeSapiVoice();

@@ -14,6 +14,8 @@
 #include "SingleInstance.h"
 #include "SoundNotice.h"
 #include "SpVoice.h"
+#include "SpdVoice.h"
+#include "SystemVoice.h"
 #include "Translation.h"
 #include "Voice.h"
 #include "VoiceOutput.h"
@@ -108,8 +110,11 @@ int main(int argc, char *argv[]) {
     // Until the user chooses a voice, one of the interface's language speaks.
     const QString speechLanguage =
         InterfaceLanguage() == TLanguage::English ? QStringLiteral("en") : QStringLiteral("cs");
+    // The embedded engine, joined by the voices of the desktop's speech service when it runs.
     TVoice voice({[speechOut, speechLanguage] {
-                      return std::make_unique<TSpVoice>(speechOut, speechLanguage);
+                      return std::make_unique<TSystemVoice>(
+                          std::make_unique<TSpVoice>(speechOut, speechLanguage),
+                          std::make_unique<TSpdVoice>());
                   },
                   &automation, &dde, &sounds, &shell});
     TVoiceOutput speech(voice);

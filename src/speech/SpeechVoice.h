@@ -13,6 +13,8 @@ public:
     virtual ~TSpeechVoice() = default;
     virtual QList<TVoiceToken> GetVoices() = 0;
     virtual TVoiceToken Voice() = 0;
+    // The voice the configuration file keeps: the current one unless it lives elsewhere.
+    virtual TVoiceToken StoredVoice() { return Voice(); }
     // False when the voice cannot be selected.
     virtual bool SetVoice(const TVoiceToken &token) = 0;
     // -10..10, 0 is the voice's normal speed.
@@ -41,4 +43,9 @@ public:
     }
     // Silences the prompt being spoken or waiting, not a text.
     virtual void CutPrompt() {}
+
+    // A voice of the desktop's speech service, kept apart from the configuration file (empty:
+    // none is chosen); setting it chooses it once the service has listed it.
+    virtual QString ServiceVoiceId() const { return {}; }
+    virtual void SetServiceVoiceId(const QString &id) { Q_UNUSED(id); }
 };

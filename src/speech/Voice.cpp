@@ -213,7 +213,7 @@ TVoiceSettings TVoice::GetVoiceSettings() {
     TVoiceSettings settings;
     settings.Kind = FSettingsKind;
     if (FSettingsKind == vkSapi5 && FSapiVoice) {
-        const TVoiceInfo current = ReadVoiceInfo(FSapiVoice->Voice());
+        const TVoiceInfo current = ReadVoiceInfo(FSapiVoice->StoredVoice());
         settings.Volume = FSapiVoice->Volume();
         settings.Rate = FSapiVoice->Rate();
         settings.VoiceIndex = FindVoiceIndex(current.Id);

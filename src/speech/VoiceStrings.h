@@ -22,6 +22,8 @@ inline constexpr auto SoundFailed = TText("VoiceStrings", "Zvuk nelze přehrát.
 
 // The vendor our system voices report.
 inline const QString Vendor = QStringLiteral("eSpeak NG");
+// The desktop's speech service's voices are grouped by its output module.
+inline const QString ServiceVendor = QStringLiteral("%1 (Speech Dispatcher)");
 
 // The automation server's well-known name on the session bus, and its methods.
 inline const QString ComServerName = QStringLiteral("TOOLCV.VBVOICE");
