@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -118,8 +119,11 @@ bool TLexicon::Read(const QByteArray &bytes, QString *error) {
 
     QList<qsizetype> order;
     order.reserve(FCount);
-    for (qsizetype i = 0; i < FCount; ++i)
+    FLogFrequency.reserve(FCount);
+    for (qsizetype i = 0; i < FCount; ++i) {
         order.append(i);
+        FLogFrequency.append(float(std::log1p(double(Frequency(i)))));
+    }
     const qsizetype top = std::min<qsizetype>(TopWords, FCount);
     std::partial_sort(order.begin(), order.begin() + top, order.end(),
                       [this](qsizetype a, qsizetype b) {

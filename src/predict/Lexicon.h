@@ -40,6 +40,9 @@ public:
     QString Word(qsizetype i) const;
     QByteArray FoldedBytes(qsizetype i) const;
     quint32 Frequency(qsizetype i) const;
+    // ln(1 + frequency), kept from loading: ranking needs it for every word of a range.
+    float LogFrequency(qsizetype i) const { return FLogFrequency[i]; }
+    int FoldedSize(qsizetype i) const { return Entry(i)[5]; }
     // The frequency of `word` (any case), 0 when the lexicon lacks it; `shown` receives the
     // word as stored ("I'm" for "i'm").
     quint32 FrequencyOf(const QString &word, QString *shown = nullptr) const;
@@ -53,4 +56,5 @@ private:
     const char *FText = nullptr;
     qsizetype FCount = 0;
     QList<qsizetype> FTop;
+    QList<float> FLogFrequency;
 };

@@ -3,6 +3,7 @@
 #include "PredictText.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <queue>
 
@@ -19,6 +20,7 @@ constexpr double PairBase = 20.0;
 constexpr double PairPerDoubling = 3.0;
 constexpr double RecencyBonus = 4.0;
 constexpr double RecencyHalfLife = 300.0; // words written
+constexpr double LengthWeight = 0.5;
 // A candidate shown for earlier letters of the same word and not taken.
 constexpr double GiveWay = -1000.0;
 // More lexicon words than slotCount are looked at, so the user's words and given-way ones can
@@ -45,6 +47,22 @@ bool EndsInPunctuation(const QString &text) {
     return c == QLatin1Char(',') || c == QLatin1Char(':') || IsSentenceEnd(c);
 }
 
+// How likely the word is, and how much choosing it saves: of two words alike in frequency the
+// one with more letters left to type is the better offer.
+double LexiconScore(double logFrequency, qsizetype lettersLeft) {
+    static const auto table = [] {
+        std::array<double, 256> t{};
+        for (size_t i = 0; i < t.size(); ++i)
+            t[i] = LengthWeight * std::log1p(double(i));
+        return t;
+    }();
+    return logFrequency + table[size_t(std::clamp<qsizetype>(lettersLeft, 0, 255))];
+}
+
+double LexiconScore(quint32 frequency, qsizetype lettersLeft) {
+    return LexiconScore(std::log1p(double(frequency)), lettersLeft);
+}
+
 } // namespace
 
 double TPredictor::UserScore(const TWordUse &use) const {
@@ -67,36 +85,37 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
     const bool exact = HasDiacritics(typed);
     const QHash<QString, TWordUse> followers = FUser.Followers(previous);
 
-    // The most frequent matching words of the lexicon, by a small heap over the range.
-    using TItem = std::pair<quint32, qsizetype>; // frequency, index
+    // The best matching words of the lexicon, by a small heap over the range.
+    using TItem = std::pair<double, qsizetype>; // score, index
     auto cmp = [](const TItem &a, const TItem &b) {
         return a.first != b.first ? a.first > b.first : a.second < b.second;
     };
     std::priority_queue<TItem, std::vector<TItem>, decltype(cmp)> best(cmp);
-    const auto [first, last] = FLexicon.Range(fold.toUtf8());
+    const QByteArray foldBytes = fold.toUtf8();
+    const auto [first, last] = FLexicon.Range(foldBytes);
     for (qsizetype i = first; i < last; ++i) {
-        const quint32 f = FLexicon.Frequency(i);
-        if (qsizetype(best.size()) == wanted && !cmp({f, i}, best.top()))
+        const qsizetype size = FLexicon.FoldedSize(i);
+        const double score =
+            LexiconScore(double(FLexicon.LogFrequency(i)), size - foldBytes.size());
+        if (qsizetype(best.size()) == wanted && !cmp({score, i}, best.top()))
             continue;
-        if (FLexicon.FoldedBytes(i).size() == fold.toUtf8().size() || exact) {
-            // Equal folded forms and accented typing need the word itself.
-            // A word already typed in full is no help, unless it corrects the case ("I").
+        if (size == foldBytes.size() || exact) {
+            // Equal folded forms and accented typing need the word itself. A word already typed
+            // in full is no help, unless it corrects the case ("I").
             const QString word = FLexicon.Word(i);
-            const QString lower = word.toLower();
-            if (word == typed || (exact && !MatchesDiacritics(typed, lower)))
+            if (word == typed || (exact && !MatchesDiacritics(typed, word.toLower())))
                 continue;
         }
-        best.push({f, i});
+        best.push({score, i});
         if (qsizetype(best.size()) > wanted)
             best.pop();
     }
     while (!best.empty()) {
-        const auto [f, i] = best.top();
+        const auto [lexical, i] = best.top();
         best.pop();
         const QString shown = FLexicon.Word(i);
         const QString key = shown.toLower();
-        const double score =
-            std::log1p(double(f)) + UserScore(FUser.Use(key)) + PairScore(followers.value(key));
+        const double score = lexical + UserScore(FUser.Use(key)) + PairScore(followers.value(key));
         pool->insert(key, {shown, score});
     }
 
@@ -120,14 +139,14 @@ void TPredictor::AddNextWords(const QString &previous, QHash<QString, TCandidate
         QString shown;
         const quint32 f = FLexicon.FrequencyOf(it.key(), &shown);
         const double score =
-            std::log1p(double(f)) + UserScore(FUser.Use(it.key())) + PairScore(*it);
+            LexiconScore(f, it.key().size()) + UserScore(FUser.Use(it.key())) + PairScore(*it);
         pool->insert(it.key(), {shown.isEmpty() ? it.key() : shown, score});
     }
     for (const qsizetype i : FLexicon.Top()) {
         const QString shown = FLexicon.Word(i);
         const QString key = shown.toLower();
         if (!pool->contains(key))
-            pool->insert(key, {shown, std::log1p(double(FLexicon.Frequency(i))) +
+            pool->insert(key, {shown, LexiconScore(FLexicon.Frequency(i), key.size()) +
                                           UserScore(FUser.Use(key))});
     }
 }

@@ -88,7 +88,28 @@ const QSet<QString> &CzechAfterAll() {
     return words;
 }
 
+// Subtitles typed without diacritics ("nevim", "myslim") give a second spelling of a word, which
+// would take a slot from the real one. A word without diacritics goes when one with them and the
+// same letters is at least eight times as frequent; these pairs are both genuine words.
+const QSet<QString> &BothGenuine() {
+    static const QSet<QString> words = [] {
+        QSet<QString> s;
+        for (const char *w : {"ze", "byt", "rada", "dni", "druhy", "tvar", "more", "cest", "mile",
+                              "cele", "pravo", "pri", "dite", "zena", "lekar"})
+            s.insert(QString::fromLatin1(w));
+        return s;
+    }();
+    return words;
+}
+
 TList Czech(const TList &cs, const TList &en) {
+    QHash<QString, quint32> accented; // folded form -> highest count of a word with diacritics
+    for (const auto &[w, c] : cs) {
+        if (HasCzechDiacritics(w)) {
+            quint32 &best = accented[PredictText::Fold(w)];
+            best = std::max(best, c);
+        }
+    }
     QHash<QString, qsizetype> enRank;
     for (qsizetype i = 0; i < en.size(); ++i)
         enRank.insert(en[i].first, i);
@@ -102,6 +123,9 @@ TList Czech(const TList &cs, const TList &en) {
         const auto it = enRank.constFind(w);
         if (!HasCzechDiacritics(w) && it != enRank.cend() && *it < i &&
             !CzechAfterAll().contains(w))
+            continue;
+        if (!HasCzechDiacritics(w) && quint64(accented.value(w)) >= 8 * quint64(cs[i].second) &&
+            !BothGenuine().contains(w))
             continue;
         out.append(cs[i]);
     }
@@ -166,10 +190,23 @@ TList English(const TList &en) {
                 out.append({pronoun + ending, quint32(std::min<quint64>(share, 0xffffffffu))});
         }
     }
-    // The bare stems are no words of their own (but "won" is).
+    // The bare stems are no words of their own, nor are contractions missing their apostrophe
+    // ("dont", "im"), unless they are words too ("its", "well").
+    static const QSet<QString> realWords = {
+        QStringLiteral("wont"), QStringLiteral("ill"),   QStringLiteral("id"),
+        QStringLiteral("its"),  QStringLiteral("were"),  QStringLiteral("lets"),
+        QStringLiteral("well"), QStringLiteral("shell"), QStringLiteral("hell"),
+        QStringLiteral("wed"),  QStringLiteral("shed"),  QStringLiteral("cant"),
+        QStringLiteral("hes"),  QStringLiteral("whos")};
+    QSet<QString> unapostrophed;
+    for (const auto &item : out) {
+        if (item.first.contains(QLatin1Char('\'')))
+            unapostrophed.insert(item.first.toLower().remove(QLatin1Char('\'')));
+    }
     TList kept;
     for (const auto &item : out) {
-        if (!stems.contains(item.first))
+        const bool bare = unapostrophed.contains(item.first) && !realWords.contains(item.first);
+        if (!stems.contains(item.first) && !bare)
             kept.append(item);
     }
     return kept;
