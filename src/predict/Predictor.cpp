@@ -23,7 +23,7 @@ constexpr double RecencyHalfLife = 300.0; // words written
 constexpr double LengthWeight = 0.5;
 // A candidate shown for earlier letters of the same word and not taken.
 constexpr double GiveWay = -1000.0;
-// More lexicon words than slotCount are looked at, so the user's words and given-way ones can
+// More lexicon words than slots are looked at, so the user's words and given-way ones can
 // still leave enough others.
 constexpr qsizetype ExtraLexiconWords = 16;
 

@@ -1,4 +1,4 @@
-// orvanta-predict: the words the prediction slotCount would show, for measurement and for carers.
+// orvanta-predict: the words the prediction slots would show, for measurement and for carers.
 // Reads lines of text on standard input, each the text before the caret as the display holds it,
 // and writes for each the candidates, tab-separated, best first.
 #include "Lexicon.h"
@@ -16,7 +16,7 @@
 namespace {
 
 const char UsageText[] =
-    "usage: orvanta-predict [--lang cs|en] [--slotCount N] [--learn FILE] [--lexicon FILE]\n"
+    "usage: orvanta-predict [--lang cs|en] [--slots N] [--learn FILE] [--lexicon FILE]\n"
     "       orvanta-predict --help | --version\n";
 
 int Usage(const char *why) {
@@ -31,9 +31,9 @@ int Help() {
         "Word prediction of orvanta from the command line. Each line read on standard input\n"
         "is the text before the caret, as the display would hold it; successive lines are\n"
         "successive states of the text. For each line one line is written: the words the\n"
-        "prediction slotCount would show, tab-separated, best first.\n"
+        "prediction slots would show, tab-separated, best first.\n"
         "  --lang cs|en    the language of the word list (default cs)\n"
-        "  --slotCount N       how many words to offer, 1 to 20 (default 5)\n"
+        "  --slots N       how many words to offer, 1 to 20 (default 5)\n"
         "  --learn FILE    read the learned words from FILE and write them back at the end;\n"
         "                  a missing file starts empty, a damaged one is replaced\n"
         "  --lexicon FILE  a word list other than the one shipped for the language\n"
@@ -87,11 +87,11 @@ int main(int argc, char **argv) {
             if (value != QLatin1String("cs") && value != QLatin1String("en"))
                 return Usage("the language is cs or en");
             lang = value;
-        } else if (a == QLatin1String("--slotCount")) {
+        } else if (a == QLatin1String("--slots")) {
             bool ok = false;
             slotCount = value.toInt(&ok);
             if (!ok || slotCount < 1 || slotCount > 20)
-                return Usage("the number of slotCount is 1 to 20");
+                return Usage("the number of slots is 1 to 20");
         } else if (a == QLatin1String("--learn")) {
             learn = value;
         } else if (a == QLatin1String("--lexicon")) {
