@@ -145,15 +145,26 @@ public:
             if (parts.size() == 2)
                 FWords.append({QString::fromUtf8(parts[0]), parts[1].toUInt()});
         }
+        for (qsizetype i = 0; i < 5 && i < FWords.size(); ++i)
+            FTop.append(FWords[i].first);
         std::sort(FWords.begin(), FWords.end());
+    }
+    QStringList FTop5(bool capital) const {
+        QStringList out;
+        for (const QString &w : FTop)
+            out.append(ApplyCase(w, QString(), capital));
+        return out;
     }
     QStringList Slots(const QString &text, bool capital) const {
         const qsizetype start = WordStart(text);
         const QString typed = text.mid(start).toLower();
-        if (typed.isEmpty())
+        // An empty prefix matches every word: the most frequent ones.
+        if (typed.isEmpty() && !text.isEmpty() && !text.back().isSpace())
             return {};
         auto it = std::lower_bound(FWords.begin(), FWords.end(), std::pair{typed, 0u});
         QList<std::pair<quint32, QString>> found;
+        if (typed.isEmpty())
+            return FTop5(capital);
         for (; it != FWords.end() && it->first.startsWith(typed); ++it)
             found.append({it->second, it->first});
         std::sort(found.begin(), found.end(), std::greater<>());
@@ -165,6 +176,7 @@ public:
 
 private:
     QList<std::pair<QString, quint32>> FWords;
+    QStringList FTop;
 };
 
 qint64 ResidentBytes() {
