@@ -61,8 +61,9 @@ private slots:
                                << QStringList{u"dobře"_s, QString()};
         QTest::newRow("learned from the lines before")
             << QStringList{} << QByteArray("dobrý den \n\ndobrý \n")
-            << QStringList{u"den\tdobrý\tto\tdobře\tpočítač"_s, u"Dobrý\tDen\tTo\tDobře\tPočítač"_s,
-                           u"den\tdobrý\tto\tdobře\tpočítač"_s, QString()};
+            << QStringList{u"dobrý\tto\tdobře\tpočítač\tpocity"_s,
+                           u"Dobrý\tDen\tTo\tDobře\tPočítač"_s,
+                           u"den\tto\tdobře\tpočítač\tpocity"_s, QString()};
         QTest::newRow("no final line break, Windows line ends")
             << QStringList{} << QByteArray("je poc\r\nje dob")
             << QStringList{u"počítač\tpocity"_s, u"dobře\tdobrý"_s, QString()};
