@@ -142,13 +142,15 @@ bool TLexicon::Load(const QString &path, QString *error) {
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
-    if (file.size() > MaxFileBytes) {
+    // Read no more than a word list can be, whatever the file claims to be (a pipe, a device).
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) {
         if (error)
             *error = QStringLiteral("%1: the file is too large for a word list").arg(path);
         return false;
     }
     QString why;
-    if (!Read(file.readAll(), &why)) {
+    if (!Read(bytes, &why)) {
         if (error)
             *error = QStringLiteral("%1: %2").arg(path, why);
         return false;

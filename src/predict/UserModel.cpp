@@ -245,12 +245,7 @@ bool TUserModel::Load(const QString &path, QString *error) {
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
-    if (file.size() > MaxFileBytes) {
-        if (error)
-            *error = QStringLiteral("%1: the file is larger than a model of learned words can be")
-                         .arg(path);
-        return false;
-    }
+    // Parse refuses more than MaxFileBytes; reading one byte beyond is enough to know.
     QString why;
     if (!Parse(file.read(MaxFileBytes + 1), &why)) {
         if (error)
