@@ -115,14 +115,39 @@ TList Czech(const TList &cs, const TList &en) {
         enRank.insert(en[i].first, i);
     // One-letter words of Czech; the other letters in the list are initials and noise.
     static const QString single = QStringLiteral("aikosuvz");
+    auto english = [&](qsizetype i) {
+        const QString &w = cs[i].first;
+        const auto it = enRank.constFind(w);
+        return !HasCzechDiacritics(w) && it != enRank.cend() && *it < i &&
+               !CzechAfterAll().contains(w);
+    };
+    QSet<QString> dropped;
+    for (qsizetype i = 0; i < cs.size(); ++i) {
+        if (english(i))
+            dropped.insert(cs[i].first);
+    }
+    // English names come declined as well ("Johne", "Younga", "Johnnyho"): a word that is a
+    // dropped one of three letters or more with a Czech case ending goes too.
+    static const char *const endings[] = {"a",   "u",   "e",   "i",    "y",   "em",  "ovi",
+                                          "ou",  "ho",  "mu",  "ové",  "ům",  "ův",  "ova",
+                                          "ovy", "ová", "ovu", "ovou", "ech", "ami", "ovo"};
+    auto declinedEnglish = [&](const QString &w) {
+        if (CzechAfterAll().contains(w))
+            return false;
+        for (const char *e : endings) {
+            const QString ending = QString::fromUtf8(e);
+            const QString stem = w.chopped(std::min(w.size(), ending.size()));
+            if (w.endsWith(ending) && stem.size() >= 3 && dropped.contains(stem))
+                return true;
+        }
+        return false;
+    };
     TList out;
     for (qsizetype i = 0; i < cs.size(); ++i) {
         const QString &w = cs[i].first;
         if (!IsWord(w) || (w.size() == 1 && !single.contains(w)))
             continue;
-        const auto it = enRank.constFind(w);
-        if (!HasCzechDiacritics(w) && it != enRank.cend() && *it < i &&
-            !CzechAfterAll().contains(w))
+        if (english(i) || declinedEnglish(w))
             continue;
         if (!HasCzechDiacritics(w) && quint64(accented.value(w)) >= 8 * quint64(cs[i].second) &&
             !BothGenuine().contains(w))
