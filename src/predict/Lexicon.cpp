@@ -1,5 +1,6 @@
 #include "Lexicon.h"
 
+#include "PredictStrings.h"
 #include "PredictText.h"
 
 #include <QFile>
@@ -80,20 +81,18 @@ bool TLexicon::Read(const QByteArray &bytes, QString *error) {
     };
     const qint64 size = bytes.size();
     if (size < HeaderSize || std::memcmp(bytes.constData(), Magic, 4) != 0)
-        return fail(QStringLiteral("not a word list of this program"));
+        return fail(PredictStrings::NotALexicon());
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const quint32 version = U32(p + 4);
     if (version != Version)
-        return fail(QStringLiteral("word list version %1 is not known").arg(version));
+        return fail(PredictStrings::LexiconVersion().arg(version));
     const quint32 count = U32(p + 8);
     const quint32 textSize = U32(p + 12);
     if (count > MaxWords)
-        return fail(
-            QStringLiteral("%1 words are more than the %2 allowed").arg(count).arg(MaxWords));
+        return fail(PredictStrings::TooManyWords().arg(count).arg(MaxWords));
     // 64-bit arithmetic: neither field can overflow the sum.
     if (qint64(HeaderSize) + qint64(count) * EntrySize + qint64(textSize) != size)
-        return fail(
-            QStringLiteral("the word list is %1 bytes, its header says otherwise").arg(size));
+        return fail(PredictStrings::LexiconSize().arg(size));
     const uchar *entries = p + HeaderSize;
     const char *text = bytes.constData() + HeaderSize + qint64(count) * EntrySize;
     const char *prevFold = nullptr;
@@ -104,11 +103,11 @@ bool TLexicon::Read(const QByteArray &bytes, QString *error) {
         const int wordSize = e[4];
         const int foldSize = e[5];
         if (wordSize == 0 || foldSize == 0 || offset + wordSize + foldSize > qint64(textSize))
-            return fail(QStringLiteral("word %1 lies outside the list").arg(i + 1));
+            return fail(PredictStrings::WordOutside().arg(i + 1));
         const char *fold = text + offset + wordSize;
         // Searching relies on the order; a list out of order is refused, not searched wrongly.
         if (prevFold && CompareBytes(prevFold, prevFoldSize, fold, foldSize) > 0)
-            return fail(QStringLiteral("word %1 is out of order").arg(i + 1));
+            return fail(PredictStrings::WordOutOfOrder().arg(i + 1));
         prevFold = fold;
         prevFoldSize = foldSize;
     }
@@ -146,7 +145,7 @@ bool TLexicon::Load(const QString &path, QString *error) {
     const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes) {
         if (error)
-            *error = QStringLiteral("%1: the file is too large for a word list").arg(path);
+            *error = PredictStrings::LexiconTooLarge().arg(path);
         return false;
     }
     QString why;

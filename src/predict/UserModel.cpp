@@ -1,5 +1,6 @@
 #include "UserModel.h"
 
+#include "PredictStrings.h"
 #include "PredictText.h"
 
 #include <QFile>
@@ -164,21 +165,21 @@ bool TUserModel::Parse(const QByteArray &bytes, QString *error) {
     auto fail = [&](const QString &why) {
         ForgetAll();
         if (error)
-            *error = lineNo > 0 ? QStringLiteral("line %1: %2").arg(lineNo).arg(why) : why;
+            *error = lineNo > 0 ? PredictStrings::AtLine().arg(lineNo).arg(why) : why;
         return false;
     };
     if (bytes.size() > MaxFileBytes)
-        return fail(QStringLiteral("the file is larger than a model of learned words can be"));
+        return fail(PredictStrings::ModelTooLarge());
     const QList<QByteArray> lines = bytes.split('\n');
     if (lines.isEmpty() || lines.front() != Signature)
-        return fail(QStringLiteral("not a file of learned words"));
+        return fail(PredictStrings::NotAModel());
     lineNo = 2;
     if (lines.size() < 2 || !lines[1].startsWith("clock "))
-        return fail(QStringLiteral("the clock is missing"));
+        return fail(PredictStrings::NoClock());
     bool ok = false;
     const quint32 clock = lines[1].mid(6).toUInt(&ok);
     if (!ok)
-        return fail(QStringLiteral("the clock is not a number"));
+        return fail(PredictStrings::ClockNotNumber());
 
     auto word = [](const QByteArray &field, bool allowEmpty, QString *out) {
         *out = QString::fromUtf8(field);
@@ -201,31 +202,31 @@ bool TUserModel::Parse(const QByteArray &bytes, QString *error) {
         if (line.isEmpty()) {
             if (i + 1 == lines.size())
                 break; // the final line break
-            return fail(QStringLiteral("empty line"));
+            return fail(PredictStrings::EmptyLine());
         }
         const QList<QByteArray> f = line.split('\t');
         TWordUse u;
         QString w, p;
         if (f[0] == "w" && f.size() == 4) {
             if (!word(f[1], false, &w) || !use(f[2], f[3], &u))
-                return fail(QStringLiteral("a damaged word"));
+                return fail(PredictStrings::DamagedWord());
             if (words.contains(w))
-                return fail(QStringLiteral("the word is listed twice"));
+                return fail(PredictStrings::WordTwice());
             if (words.size() >= FMaxWords)
-                return fail(QStringLiteral("more words than the %1 kept").arg(FMaxWords));
+                return fail(PredictStrings::MoreWords().arg(FMaxWords));
             words.insert(w, TWord{u, PredictText::Fold(w)});
         } else if (f[0] == "p" && f.size() == 5) {
             if (!word(f[1], true, &p) || !word(f[2], false, &w) || !use(f[3], f[4], &u))
-                return fail(QStringLiteral("a damaged pair of words"));
+                return fail(PredictStrings::DamagedPair());
             QHash<QString, TWordUse> &followers = pairs[p];
             if (followers.contains(w))
-                return fail(QStringLiteral("the pair is listed twice"));
+                return fail(PredictStrings::PairTwice());
             if (pairCount >= FMaxPairs)
-                return fail(QStringLiteral("more pairs than the %1 kept").arg(FMaxPairs));
+                return fail(PredictStrings::MorePairs().arg(FMaxPairs));
             followers.insert(w, u);
             ++pairCount;
         } else {
-            return fail(QStringLiteral("neither a word nor a pair"));
+            return fail(PredictStrings::UnknownRecord());
         }
     }
     FWords = std::move(words);
