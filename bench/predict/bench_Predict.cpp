@@ -299,13 +299,37 @@ int main() {
                second, naiveKsr, 0.60);
     }
 
-    std::sort(QueryMicros.begin(), QueryMicros.end());
-    const auto at = [](double q) {
-        return QueryMicros[qsizetype(q * double(QueryMicros.size() - 1))];
+    const auto report = [](const char *what) {
+        std::sort(QueryMicros.begin(), QueryMicros.end());
+        const auto at = [](double q) {
+            return QueryMicros[qsizetype(q * double(QueryMicros.size() - 1))];
+        };
+        std::printf("query, %s (%lld): median %.1f us, 99th percentile %.1f us (budget 1000 us)\n",
+                    what, qlonglong(QueryMicros.size()), at(0.5), at(0.99));
     };
-    std::printf("\nquery (%lld of ours): median %.1f us, 99th percentile %.1f us "
-                "(budget 1000 us)\n",
-                qlonglong(QueryMicros.size()), at(0.5), at(0.99));
+    std::printf("\n");
+    report("the passes above");
+
+    // A user model at its limit: every query also looks through the learned words.
+    {
+        TPredictor p;
+        p.SetLexicon(csLexicon);
+        TUserModel &model = p.UserModel();
+        const qsizetype words = std::min<qsizetype>(csLexicon.Size(), model.MaxWords());
+        for (qsizetype i = 0; i < words; ++i) {
+            const qsizetype k = (i * 7919) % csLexicon.Size(); // spread over the alphabet
+            model.Learn(i % 3 ? QString() : csLexicon.Word((k + 1) % csLexicon.Size()),
+                        csLexicon.Word(k));
+        }
+        QueryMicros.clear();
+        PredictorKsr(p, cs, false, false);
+        report(qPrintable(
+            QStringLiteral("Czech, %1 learned words, first queries").arg(model.Words().size())));
+        QueryMicros.clear();
+        PredictorKsr(p, cs, false, false);
+        report(
+            qPrintable(QStringLiteral("Czech, %1 learned words, again").arg(model.Words().size())));
+    }
     std::printf(
         "Czech word list: %lld words, first load %.2f ms, median load %.2f ms (budget 30 ms), "
         "memory added %.2f MiB (budget 8 MiB)\n",

@@ -41,6 +41,17 @@ bool MatchesDiacritics(const QString &typed, const QString &word) {
     return true;
 }
 
+// True when the folded form of `word` starts with `fold`.
+bool FoldStartsWith(const QString &word, const QString &fold) {
+    if (word.size() < fold.size())
+        return false;
+    for (qsizetype i = 0; i < fold.size(); ++i) {
+        if (FoldChar(word.at(i)) != fold.at(i))
+            return false;
+    }
+    return true;
+}
+
 bool EndsInPunctuation(const QString &text) {
     if (text.isEmpty())
         return false;
@@ -66,11 +77,16 @@ double LexiconScore(quint32 frequency, qsizetype lettersLeft) {
 
 } // namespace
 
+double TPredictor::Recency(const TWordUse &use) const {
+    if (use.Count == 0)
+        return 0;
+    return RecencyBonus * std::exp2(-double(FUser.Clock() - use.Last) / RecencyHalfLife);
+}
+
 double TPredictor::UserScore(const TWordUse &use) const {
     if (use.Count == 0)
         return 0;
-    return UserBase + UserPerDoubling * std::log2(1.0 + use.Count) +
-           RecencyBonus * std::exp2(-double(FUser.Clock() - use.Last) / RecencyHalfLife);
+    return UserBase + UserPerDoubling * std::log2(1.0 + use.Count) + Recency(use);
 }
 
 double TPredictor::PairScore(const TWordUse &use) const {
@@ -120,28 +136,86 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
         pool->insert(key, {shown, score});
     }
 
-    // The user's words, also those the lexicon lacks.
-    const QHash<QString, TUserModel::TWord> &words = FUser.Words();
-    for (auto it = words.cbegin(); it != words.cend(); ++it) {
-        if (pool->contains(it.key()) || !it->Fold.startsWith(fold) || it.key() == typed ||
-            (exact && !MatchesDiacritics(typed, it.key())))
+    // The user's words, also those the lexicon lacks; of many, only the best reach the pool. A
+    // word's score but for its recency is kept with it, and a word that cannot reach the best
+    // even when just used is passed over.
+    using TLearned = std::pair<double, const QString *>;
+    auto better = [](const TLearned &a, const TLearned &b) {
+        return a.first != b.first ? a.first > b.first : *a.second < *b.second;
+    };
+    std::priority_queue<TLearned, std::vector<TLearned>, decltype(better)> learned(better);
+    auto offer = [&](double score, const QString *word) {
+        learned.push({score, word});
+        if (qsizetype(learned.size()) > wanted)
+            learned.pop();
+    };
+    FUser.ForEachStartingWith(fold, [&](const QString &word, const TWordUse &use, float &prior) {
+        if (word == typed || (exact && !MatchesDiacritics(typed, word)))
+            return;
+        if (prior < 0)
+            prior = float(LexiconInfo(word).LogFrequency + UserScore(use) - Recency(use));
+        const double atMost = LexiconScore(double(prior), word.size() - typed.size());
+        if (qsizetype(learned.size()) == wanted && atMost + RecencyBonus <= learned.top().first)
+            return;
+        offer(atMost + Recency(use), &word);
+    });
+    // The followers of the previous word (a few hundred at most) once more, with their pair;
+    // ranked first, they win over their own entry above.
+    for (auto it = followers.cbegin(); it != followers.cend(); ++it) {
+        const QString &word = it.key();
+        if (word == typed || !FoldStartsWith(word, fold) ||
+            (exact && !MatchesDiacritics(typed, word)))
             continue;
-        QString shown;
-        const quint32 f = FLexicon.FrequencyOf(it.key(), &shown);
-        const double score =
-            std::log1p(double(f)) + UserScore(it->Use) + PairScore(followers.value(it.key()));
-        pool->insert(it.key(), {shown.isEmpty() ? it.key() : shown, score});
+        offer(LexiconScore(double(LexiconInfo(word).LogFrequency), word.size() - typed.size()) +
+                  UserScore(FUser.Use(word)) + PairScore(*it),
+              &word);
+    }
+    QList<TLearned> chosen;
+    while (!learned.empty()) {
+        chosen.prepend(learned.top());
+        learned.pop();
+    }
+    for (const auto &[score, word] : std::as_const(chosen)) {
+        // A word from the lexicon is already in the pool with the same score.
+        if (pool->contains(*word))
+            continue;
+        const TLexiconInfo &info = LexiconInfo(*word);
+        pool->insert(*word, {info.Shown.isEmpty() ? *word : info.Shown, score});
     }
 }
 
-void TPredictor::AddNextWords(const QString &previous, QHash<QString, TCandidate> *pool) const {
+const TPredictor::TLexiconInfo &TPredictor::LexiconInfo(const QString &word) const {
+    auto it = FLexiconCache.find(word);
+    if (it == FLexiconCache.end()) {
+        // Words forgotten by the model would stay here for good; start afresh now and then.
+        if (FLexiconCache.size() > 2 * qsizetype(FUser.MaxWords()))
+            FLexiconCache.clear();
+        TLexiconInfo info;
+        info.Frequency = FLexicon.FrequencyOf(word, &info.Shown);
+        info.LogFrequency = float(std::log1p(double(info.Frequency)));
+        it = FLexiconCache.insert(word, info);
+    }
+    return *it;
+}
+
+void TPredictor::AddNextWords(const QString &previous, QHash<QString, TCandidate> *pool,
+                              qsizetype wanted) const {
     const QHash<QString, TWordUse> followers = FUser.Followers(previous);
-    for (auto it = followers.cbegin(); it != followers.cend(); ++it) {
-        QString shown;
-        const quint32 f = FLexicon.FrequencyOf(it.key(), &shown);
-        const double score =
-            LexiconScore(f, it.key().size()) + UserScore(FUser.Use(it.key())) + PairScore(*it);
-        pool->insert(it.key(), {shown.isEmpty() ? it.key() : shown, score});
+    QList<std::pair<double, QString>> scored;
+    scored.reserve(followers.size());
+    for (auto it = followers.cbegin(); it != followers.cend(); ++it)
+        scored.append({LexiconScore(double(LexiconInfo(it.key()).LogFrequency), it.key().size()) +
+                           UserScore(FUser.Use(it.key())) + PairScore(*it),
+                       it.key()});
+    const qsizetype keep = std::min(wanted, scored.size());
+    std::partial_sort(scored.begin(), scored.begin() + keep, scored.end(),
+                      [](const auto &a, const auto &b) {
+                          return a.first != b.first ? a.first > b.first : a.second < b.second;
+                      });
+    for (qsizetype i = 0; i < keep; ++i) {
+        const TLexiconInfo &info = LexiconInfo(scored[i].second);
+        pool->insert(scored[i].second,
+                     {info.Shown.isEmpty() ? scored[i].second : info.Shown, scored[i].first});
     }
     for (const qsizetype i : FLexicon.Top()) {
         const QString shown = FLexicon.Word(i);
@@ -178,8 +252,9 @@ QStringList TPredictor::Candidates(const QString &text, bool capital, int slotCo
 
     const QString previous = PreviousWord(text, start);
     QHash<QString, TCandidate> pool;
+    pool.reserve(4 * ExtraLexiconWords + FOffered.size() + slotCount);
     if (typed.isEmpty())
-        AddNextWords(previous, &pool);
+        AddNextWords(previous, &pool, slotCount + FOffered.size() + ExtraLexiconWords);
     else
         AddCompletions(lower, previous, &pool, slotCount + FOffered.size() + ExtraLexiconWords);
 

@@ -28,7 +28,11 @@ struct TReplacement {
 // written behind the caller's back. Not thread-safe; one instance per display.
 class TPredictor {
 public:
-    void SetLexicon(TLexicon lexicon) { FLexicon = std::move(lexicon); }
+    void SetLexicon(TLexicon lexicon) {
+        FLexicon = std::move(lexicon);
+        FLexiconCache.clear();
+        FUser.ClearPriors();
+    }
     const TLexicon &Lexicon() const { return FLexicon; }
     TUserModel &UserModel() { return FUser; }
     const TUserModel &UserModel() const { return FUser; }
@@ -50,12 +54,22 @@ private:
     };
     void AddCompletions(const QString &typed, const QString &previous,
                         QHash<QString, TCandidate> *pool, qsizetype wanted) const;
-    void AddNextWords(const QString &previous, QHash<QString, TCandidate> *pool) const;
+    void AddNextWords(const QString &previous, QHash<QString, TCandidate> *pool,
+                      qsizetype wanted) const;
     double UserScore(const TWordUse &use) const;
+    double Recency(const TWordUse &use) const;
+    // The lexicon's frequency and spelling of a learned word, looked up once.
+    struct TLexiconInfo {
+        quint32 Frequency = 0;
+        float LogFrequency = 0;
+        QString Shown;
+    };
+    const TLexiconInfo &LexiconInfo(const QString &word) const;
     double PairScore(const TWordUse &use) const;
 
     TLexicon FLexicon;
     TUserModel FUser;
+    mutable QHash<QString, TLexiconInfo> FLexiconCache;
 
     // Offers for the word being typed: where it starts, the text before it, what was typed when
     // the slots last changed, what they showed then, and what earlier letters of it showed.

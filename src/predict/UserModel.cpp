@@ -38,9 +38,23 @@ void TUserModel::Learn(const QString &previous, const QString &word) {
         entry.Fold = PredictText::Fold(w);
     entry.Use.Count = std::min(entry.Use.Count + 1, MaxCount);
     entry.Use.Last = FClock;
+    Index(w, entry);
     QHash<QString, TWordUse> &followers = FPairs[p];
-    if (!followers.contains(w))
+    if (!followers.contains(w)) {
+        // The rarest follower of a word that already has many says little: it makes room.
+        if (followers.size() >= MaxFollowers) {
+            auto worst = followers.begin();
+            for (auto it = followers.begin(); it != followers.end(); ++it) {
+                const double a = Worth(*it), b = Worth(*worst);
+                if (a < b || (a == b && (it->Last < worst->Last ||
+                                         (it->Last == worst->Last && it.key() < worst.key()))))
+                    worst = it;
+            }
+            followers.erase(worst);
+            --FPairCount;
+        }
         ++FPairCount;
+    }
     TWordUse &pair = followers[w];
     pair.Count = std::min(pair.Count + 1, MaxCount);
     pair.Last = FClock;
@@ -52,8 +66,14 @@ void TUserModel::Unlearn(const QString &previous, const QString &word) {
     const QString w = word.toLower();
     const QString p = IsLearnable(previous) ? previous.toLower() : QString();
     auto it = FWords.find(w);
-    if (it != FWords.end() && --it->Use.Count == 0)
-        FWords.erase(it);
+    if (it != FWords.end()) {
+        if (--it->Use.Count == 0) {
+            Unindex(w, it->Fold);
+            FWords.erase(it);
+        } else {
+            Index(w, *it);
+        }
+    }
     auto pit = FPairs.find(p);
     if (pit == FPairs.end())
         return;
@@ -68,13 +88,15 @@ void TUserModel::Unlearn(const QString &previous, const QString &word) {
 
 void TUserModel::ForgetAll() {
     FWords.clear();
+    FByFold.clear();
     FPairs.clear();
     FPairCount = 0;
     FClock = 0;
 }
 
 TWordUse TUserModel::Use(const QString &word) const {
-    return FWords.value(word.toLower()).Use;
+    const auto it = FWords.constFind(word.toLower());
+    return it == FWords.cend() ? TWordUse() : it->Use;
 }
 
 void TUserModel::SetLimits(int maxWords, int maxPairs) {
@@ -103,8 +125,10 @@ void TUserModel::Prune() {
         std::sort(all.begin(), all.end(), [&](const auto &a, const auto &b) {
             return worse(a.first, b.first) || (!worse(b.first, a.first) && a.second < b.second);
         });
-        for (qsizetype i = 0; i < all.size() - keep; ++i)
+        for (qsizetype i = 0; i < all.size() - keep; ++i) {
+            Unindex(all[i].second, FWords.value(all[i].second).Fold);
             FWords.remove(all[i].second);
+        }
     }
     if (FPairCount > FMaxPairs) {
         struct TPairRef {
@@ -221,7 +245,7 @@ bool TUserModel::Parse(const QByteArray &bytes, QString *error) {
             QHash<QString, TWordUse> &followers = pairs[p];
             if (followers.contains(w))
                 return fail(PredictStrings::PairTwice());
-            if (pairCount >= FMaxPairs)
+            if (pairCount >= FMaxPairs || followers.size() >= MaxFollowers)
                 return fail(PredictStrings::MorePairs().arg(FMaxPairs));
             followers.insert(w, u);
             ++pairCount;
@@ -230,6 +254,8 @@ bool TUserModel::Parse(const QByteArray &bytes, QString *error) {
         }
     }
     FWords = std::move(words);
+    for (auto it = FWords.cbegin(); it != FWords.cend(); ++it)
+        Index(it.key(), *it);
     FPairs = std::move(pairs);
     FPairCount = pairCount;
     FClock = clock;

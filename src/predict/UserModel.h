@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 // How often and how lately the user wrote a word or a pair of words. `Last` is the model's own
@@ -25,6 +26,8 @@ public:
     static constexpr int DefaultMaxWords = 20000;
     static constexpr int DefaultMaxPairs = 40000;
     static constexpr int MaxWordLength = 48;
+    // Followers kept for one word (or for sentence starts), so a query looks at few.
+    static constexpr int MaxFollowers = 256;
     // A file beyond this is not one the model wrote: refused before it is read.
     static constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
 
@@ -41,6 +44,20 @@ public:
     void ForgetAll();
 
     const QHash<QString, TWord> &Words() const { return FWords; }
+    // Calls f(word, use, prior) for every word whose folded form starts with `fold`, in the order
+    // of the folded forms; a query looks at these only, not at every word learned. `prior` is a
+    // number the caller may keep with the word (negative until set; reset when the word is
+    // learned again or by ClearPriors), so a query need not look the word up elsewhere.
+    template <typename F>
+    void ForEachStartingWith(const QString &fold, F &&f) const {
+        for (auto it = FByFold.lowerBound(fold); it != FByFold.cend() && it.key().startsWith(fold);
+             ++it)
+            f(it->Word, it->Use, it->Prior);
+    }
+    void ClearPriors() const {
+        for (auto it = FByFold.begin(); it != FByFold.end(); ++it)
+            it->Prior = -1;
+    }
     TWordUse Use(const QString &word) const;
     // The words written after `previous`, with their use.
     QHash<QString, TWordUse> Followers(const QString &previous) const {
@@ -69,7 +86,22 @@ private:
     void Prune();
     double Worth(const TWordUse &use) const;
 
+    void Index(const QString &word, const TWord &entry) {
+        FByFold.insert(entry.Fold + QChar(1) + word, TIndexed{word, entry.Use, -1});
+    }
+    void Unindex(const QString &word, const QString &fold) {
+        FByFold.remove(fold + QChar(1) + word);
+    }
+
     QHash<QString, TWord> FWords;
+    // Folded form, U+0001, word -> word and its use: the words in prefix order, kept in step
+    // with FWords.
+    struct TIndexed {
+        QString Word;
+        TWordUse Use;
+        mutable float Prior;
+    };
+    mutable QMap<QString, TIndexed> FByFold;
     QHash<QString, QHash<QString, TWordUse>> FPairs;
     qsizetype FPairCount = 0;
     quint32 FClock = 0;
