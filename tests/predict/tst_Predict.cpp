@@ -195,6 +195,9 @@ private slots:
         QFETCH(int, count);
         ObserveAll(states);
         QCOMPARE(int(FPredictor.UserModel().Use(word).Count), count);
+        // Offered while it counts, and no longer once taken back.
+        const QStringList offered = FPredictor.Candidates(u"je "_s + word.chopped(1), false, 5);
+        QCOMPARE(offered.contains(word), count > 0);
     }
 
     void ForgetAll() {
@@ -234,6 +237,23 @@ private slots:
         QVERIFY(!model.Words().contains(u"slovoaa"_s));
         if (maxWords > 1)
             QVERIFY(model.Words().contains(last));
+    }
+
+    void FollowersBounded() {
+        TUserModel &model = FPredictor.UserModel();
+        for (int i = 0; i < 5; ++i)
+            model.Learn(u"pes"_s, u"štěká"_s);
+        for (int i = 0; i < TUserModel::MaxFollowers + 50; ++i)
+            model.Learn(u"pes"_s,
+                        u"slovo"_s + QString(QChar(u'a' + i % 26)) + QString(QChar(u'a' + i / 26)));
+        const QHash<QString, TWordUse> followers = model.Followers(u"pes"_s);
+        QCOMPARE(followers.size(), TUserModel::MaxFollowers);
+        QVERIFY(followers.contains(u"štěká"_s));
+        QVERIFY(!followers.contains(u"slovoaa"_s));
+        // What is kept can be written and read back.
+        TUserModel again;
+        QString why;
+        QVERIFY2(again.Parse(model.Serialize(), &why), qPrintable(why));
     }
 
     void Fold() {

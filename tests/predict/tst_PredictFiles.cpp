@@ -109,6 +109,14 @@ private slots:
             many += "w\t" + word + "\t1\t1\n";
         }
         QTest::newRow("more words than kept") << many << u"more words"_s;
+        QByteArray followers = ModelHead;
+        for (int i = 0; i <= TUserModel::MaxFollowers; ++i) {
+            QByteArray word = "slovo";
+            for (int n = i; n > 0 || word.size() == 5; n /= 26)
+                word += char('a' + n % 26);
+            followers += "p\tpes\t" + word + "\t1\t1\n";
+        }
+        QTest::newRow("more followers than kept") << followers << u"more pairs"_s;
         QTest::newRow("larger than a model")
             << QByteArray(TUserModel::MaxFileBytes + 1, 'w') << u"larger"_s;
         QTest::newRow("sound") << ModelHead + "w\tpes\t2\t4\np\t\tpes\t1\t4\np\tpes\tdům\t1\t5\n"
