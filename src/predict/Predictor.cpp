@@ -24,6 +24,7 @@ constexpr double RecencyHalfLife = 300.0; // words written
 constexpr double LengthWeight = 0.5;
 // A candidate shown for earlier letters of the same word and not taken.
 constexpr double GiveWay = -1000.0;
+constexpr double RepeatedWord = -1000.0;
 // More lexicon words than slots are looked at, so the user's words and given-way ones can
 // still leave enough others.
 constexpr qsizetype ExtraLexiconWords = 16;
@@ -50,6 +51,12 @@ bool FoldStartsWith(const QString &word, const QString &fold) {
             return false;
     }
     return true;
+}
+
+// A word seldom follows itself ("dobrý dobrý"), unless the user has written it so.
+double Repeated(const QString &word, const QString &previous,
+                const QHash<QString, TWordUse> &followers) {
+    return word == previous && !followers.contains(word) ? RepeatedWord : 0.0;
 }
 
 bool EndsInPunctuation(const QString &text) {
@@ -133,7 +140,7 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
         const QString shown = FLexicon.Word(i);
         const QString key = shown.toLower();
         const double score = lexical + UserScore(FUser.Use(key)) + PairScore(followers.value(key));
-        pool->insert(key, {shown, score});
+        pool->insert(key, {shown, score + Repeated(key, previous, followers)});
     }
 
     // The user's words, also those the lexicon lacks; of many, only the best reach the pool. A
@@ -180,7 +187,8 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
         if (pool->contains(*word))
             continue;
         const TLexiconInfo &info = LexiconInfo(*word);
-        pool->insert(*word, {info.Shown.isEmpty() ? *word : info.Shown, score});
+        pool->insert(*word, {info.Shown.isEmpty() ? *word : info.Shown,
+                             score + Repeated(*word, previous, followers)});
     }
 }
 
@@ -220,8 +228,7 @@ void TPredictor::AddNextWords(const QString &previous, QHash<QString, TCandidate
     for (const qsizetype i : FLexicon.Top()) {
         const QString shown = FLexicon.Word(i);
         const QString key = shown.toLower();
-        // A word seldom follows itself ("to to").
-        if (!pool->contains(key) && key != previous)
+        if (!pool->contains(key) && !Repeated(key, previous, followers))
             pool->insert(key, {shown, LexiconScore(FLexicon.Frequency(i), key.size()) +
                                           UserScore(FUser.Use(key))});
     }

@@ -49,6 +49,9 @@ private slots:
         QTest::newRow("a stored capital corrects the case")
             << u"so i"_s << false << none << QStringList{u"I"_s, u"I'm"_s, u"it"_s}
             << QStringList{u"i"_s};
+        QTest::newRow("not the word just written")
+            << u"je dobrý d"_s << false << none << QStringList{u"dobře"_s}
+            << QStringList{u"dobrý"_s};
         QTest::newRow("after a digit nothing")
             << u"abc1"_s << false << none << QStringList{} << QStringList{u"to"_s};
         QTest::newRow("capital at a sentence start")
@@ -98,6 +101,8 @@ private slots:
             << QStringList{u"domů\n"_s} << u"domů\n"_s << true << u"Domů"_s;
         QTest::newRow("a learned word while typing")
             << QStringList{u"dole "_s, u""_s} << u"do"_s << false << u"dole"_s;
+        QTest::newRow("a word repeated as the user does")
+            << QStringList{u"ne ne "_s, u""_s} << u"ne n"_s << false << u"ne"_s;
         QTest::newRow("a word the lexicon lacks")
             << QStringList{u"zmrzlina "_s, u""_s} << u"zm"_s << false << u"zmrzlina"_s;
     }
