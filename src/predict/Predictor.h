@@ -24,8 +24,14 @@ struct TReplacement {
 //   Observe(text)  on every change of the display, with its text before the caret; a word is
 //       learned once when a later text shows it followed by a space or punctuation.
 //
+// Setting up: TLexicon::Load on Predict/cs.lex or Predict/en.lex of the data folder (a few
+// milliseconds; do it once the window shows), SetLexicon, then UserModel().Load on the file of
+// learned words in the user's data folder. When Load refuses a damaged file, show its message
+// and carry on: the model starts empty and the next Save replaces the file.
 // Save the user model (UserModel().Save) when the program ends or at a quiet moment; nothing is
-// written behind the caller's back. Not thread-safe; one instance per display.
+// written behind the caller's back. "Forget what was learned" is ForgetAll and a Save.
+// Punctuation typed right after a chosen word takes the place of its space: that edit is the
+// window's. Not thread-safe; one instance per display.
 class TPredictor {
 public:
     void SetLexicon(TLexicon lexicon) {
