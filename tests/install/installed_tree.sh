@@ -20,11 +20,13 @@ for f in bin/orvanta bin/orvanta-kbt bin/orvanta-cfg share/orvanta/Orvanta.cfg s
   share/applications/org.orvanta.Orvanta.desktop share/metainfo/org.orvanta.Orvanta.metainfo.xml \
   share/mime/packages/orvanta.xml share/icons/hicolor/scalable/apps/orvanta.svg \
   share/icons/hicolor/16x16/apps/orvanta.png share/icons/hicolor/256x256/apps/orvanta.png \
-  share/man/man1/orvanta.1 share/man/man1/orvanta-kbt.1 share/man/man1/orvanta-cfg.1; do
+  share/man/man1/orvanta.1 share/man/man1/orvanta-kbt.1 share/man/man1/orvanta-cfg.1 \
+  bin/orvanta-predict share/orvanta/Predict/cs.lex share/orvanta/Predict/en.lex \
+  share/orvanta/Predict/README.md share/man/man1/orvanta-predict.1; do
   [ -s "$prefix/$f" ] || fail "not installed: $f"
 done
 # Only what a user runs goes to bin/.
-[ "$(ls "$prefix/bin" | tr '\n' ' ')" = "orvanta orvanta-cfg orvanta-kbt " ] ||
+[ "$(ls "$prefix/bin" | tr '\n' ' ')" = "orvanta orvanta-cfg orvanta-kbt orvanta-predict " ] ||
   fail "unexpected executables: $(ls "$prefix/bin")"
 
 if command -v man >/dev/null; then
@@ -69,4 +71,10 @@ check 2 err '^usage: orvanta-cfg ' "$bin/orvanta-cfg"
 check 2 err '^usage: orvanta-cfg ' "$bin/orvanta-cfg" default x.cfg --interval 0
 check 1 err 'none\.cfg' "$bin/orvanta-cfg" dump none.cfg
 check 0 out '^table index\.kbt$' "$bin/orvanta-cfg" dump "$prefix/share/orvanta/Orvanta.cfg"
+check 0 out '^usage: orvanta-predict ' "$bin/orvanta-predict" --help
+check 0 out "^orvanta-predict $version\$" "$bin/orvanta-predict" --version
+check 2 err '^usage: orvanta-predict ' "$bin/orvanta-predict" --slots 0
+check 1 err 'none\.lex' "$bin/orvanta-predict" --lexicon none.lex
+# The shipped word list is found from the installed program.
+check 0 out '^Dobrý' sh -c 'printf "dobr\n" | "$0" --lang cs' "$bin/orvanta-predict"
 echo "PASS"

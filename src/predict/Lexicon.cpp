@@ -1,0 +1,222 @@
+#include "Lexicon.h"
+
+#include "PredictStrings.h"
+#include "PredictText.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr char Magic[4] = {'O', 'P', 'L', 'X'};
+constexpr int TopWords = 64;
+// Larger than the compact form of any list we ship by far; checked before reading a file.
+constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+quint32 U32(const uchar *p) {
+    return qFromLittleEndian<quint32>(p);
+}
+
+int CompareBytes(const char *a, qsizetype na, const char *b, qsizetype nb) {
+    const int c = std::memcmp(a, b, size_t(std::min(na, nb)));
+    if (c != 0)
+        return c;
+    return na < nb ? -1 : (na > nb ? 1 : 0);
+}
+
+} // namespace
+
+QByteArray TLexicon::Build(const QList<std::pair<QString, quint32>> &words) {
+    struct TItem {
+        QByteArray Word;
+        QByteArray Fold;
+        quint32 Frequency;
+    };
+    QList<TItem> items;
+    items.reserve(words.size());
+    for (const auto &[word, frequency] : words) {
+        TItem item{word.toUtf8(), PredictText::Fold(word).toUtf8(), frequency};
+        if (item.Fold.isEmpty() || item.Word.size() > 255 || item.Fold.size() > 255)
+            continue;
+        items.append(std::move(item));
+    }
+    std::stable_sort(items.begin(), items.end(), [](const TItem &a, const TItem &b) {
+        const int c =
+            CompareBytes(a.Fold.constData(), a.Fold.size(), b.Fold.constData(), b.Fold.size());
+        return c != 0 ? c < 0 : a.Frequency > b.Frequency;
+    });
+    QByteArray text;
+    QByteArray entries;
+    entries.reserve(items.size() * EntrySize);
+    for (const TItem &item : items) {
+        uchar e[EntrySize] = {};
+        qToLittleEndian<quint32>(quint32(text.size()), e);
+        e[4] = uchar(item.Word.size());
+        e[5] = uchar(item.Fold.size());
+        qToLittleEndian<quint32>(item.Frequency, e + 8);
+        entries.append(reinterpret_cast<const char *>(e), EntrySize);
+        text += item.Word;
+        text += item.Fold;
+    }
+    QByteArray out(Magic, 4);
+    uchar header[12];
+    qToLittleEndian<quint32>(Version, header);
+    qToLittleEndian<quint32>(quint32(items.size()), header + 4);
+    qToLittleEndian<quint32>(quint32(text.size()), header + 8);
+    out.append(reinterpret_cast<const char *>(header), 12);
+    out += entries;
+    out += text;
+    return out;
+}
+
+bool TLexicon::Read(const QByteArray &bytes, QString *error) {
+    *this = TLexicon();
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const qint64 size = bytes.size();
+    if (size < HeaderSize || std::memcmp(bytes.constData(), Magic, 4) != 0)
+        return fail(PredictStrings::NotALexicon());
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint32 version = U32(p + 4);
+    if (version != Version)
+        return fail(PredictStrings::LexiconVersion().arg(version));
+    const quint32 count = U32(p + 8);
+    const quint32 textSize = U32(p + 12);
+    if (count > MaxWords)
+        return fail(PredictStrings::TooManyWords().arg(count).arg(MaxWords));
+    // 64-bit arithmetic: neither field can overflow the sum.
+    if (qint64(HeaderSize) + qint64(count) * EntrySize + qint64(textSize) != size)
+        return fail(PredictStrings::LexiconSize().arg(size));
+    const uchar *entries = p + HeaderSize;
+    const char *text = bytes.constData() + HeaderSize + qint64(count) * EntrySize;
+    const char *prevFold = nullptr;
+    qsizetype prevFoldSize = 0;
+    for (quint32 i = 0; i < count; ++i) {
+        const uchar *e = entries + qint64(i) * EntrySize;
+        const qint64 offset = U32(e);
+        const int wordSize = e[4];
+        const int foldSize = e[5];
+        if (wordSize == 0 || foldSize == 0 || offset + wordSize + foldSize > qint64(textSize))
+            return fail(PredictStrings::WordOutside().arg(i + 1));
+        const char *fold = text + offset + wordSize;
+        // Searching relies on the order; a list out of order is refused, not searched wrongly.
+        if (prevFold && CompareBytes(prevFold, prevFoldSize, fold, foldSize) > 0)
+            return fail(PredictStrings::WordOutOfOrder().arg(i + 1));
+        prevFold = fold;
+        prevFoldSize = foldSize;
+    }
+    FBytes = bytes;
+    FEntries = reinterpret_cast<const uchar *>(FBytes.constData()) + HeaderSize;
+    FText = FBytes.constData() + HeaderSize + qint64(count) * EntrySize;
+    FCount = count;
+
+    QList<qsizetype> order;
+    order.reserve(FCount);
+    FLogFrequency.reserve(FCount);
+    for (qsizetype i = 0; i < FCount; ++i) {
+        order.append(i);
+        FLogFrequency.append(float(std::log1p(double(Frequency(i)))));
+    }
+    const qsizetype top = std::min<qsizetype>(TopWords, FCount);
+    std::partial_sort(order.begin(), order.begin() + top, order.end(),
+                      [this](qsizetype a, qsizetype b) {
+                          const quint32 fa = Frequency(a), fb = Frequency(b);
+                          return fa != fb ? fa > fb : a < b;
+                      });
+    FTop = order.mid(0, top);
+    return true;
+}
+
+bool TLexicon::Load(const QString &path, QString *error) {
+    *this = TLexicon();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    // Read no more than a word list can be, whatever the file claims to be (a pipe, a device).
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (bytes.size() > MaxFileBytes) {
+        if (error)
+            *error = PredictStrings::LexiconTooLarge().arg(path);
+        return false;
+    }
+    QString why;
+    if (!Read(bytes, &why)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, why);
+        return false;
+    }
+    return true;
+}
+
+const uchar *TLexicon::Entry(qsizetype i) const {
+    return FEntries + i * EntrySize;
+}
+
+QString TLexicon::Word(qsizetype i) const {
+    const uchar *e = Entry(i);
+    return QString::fromUtf8(FText + U32(e), e[4]);
+}
+
+QByteArray TLexicon::FoldedBytes(qsizetype i) const {
+    const uchar *e = Entry(i);
+    return QByteArray::fromRawData(FText + U32(e) + e[4], e[5]);
+}
+
+quint32 TLexicon::Frequency(qsizetype i) const {
+    return U32(Entry(i) + 8);
+}
+
+std::pair<qsizetype, qsizetype> TLexicon::Range(const QByteArray &prefix) const {
+    const qsizetype n = prefix.size();
+    // Compares an entry's folded form cut to the prefix's length with the prefix.
+    auto cmp = [&](qsizetype i) {
+        const uchar *e = Entry(i);
+        const char *fold = FText + U32(e) + e[4];
+        return CompareBytes(fold, std::min<qsizetype>(e[5], n), prefix.constData(), n);
+    };
+    qsizetype lo = 0, hi = FCount;
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (cmp(mid) < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const qsizetype first = lo;
+    hi = FCount;
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (cmp(mid) <= 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return {first, lo};
+}
+
+quint32 TLexicon::FrequencyOf(const QString &word, QString *shown) const {
+    const QString lower = word.toLower();
+    const QByteArray fold = PredictText::Fold(word).toUtf8();
+    auto [i, end] = Range(fold);
+    for (; i < end; ++i) {
+        const uchar *e = Entry(i);
+        if (e[5] != fold.size())
+            break; // longer folded forms follow the equal ones
+        const QString candidate = Word(i);
+        if (candidate.toLower() == lower) {
+            if (shown)
+                *shown = candidate;
+            return Frequency(i);
+        }
+    }
+    return 0;
+}
