@@ -296,6 +296,9 @@ void TDlgSAPI5::FillVoiceTree() {
 }
 
 void TDlgSAPI5::FormShow() {
+    // The desktop's speech service came or went since the tree was built.
+    if (FVoice.RefreshVoiceTokens())
+        FTreeBuilt = false;
     FormCreate();
     ShowCurrentVoice();
 }

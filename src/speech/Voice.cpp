@@ -116,6 +116,16 @@ const QList<TVoiceToken> &TVoice::VoiceTokens() {
     return FVoiceTokens;
 }
 
+bool TVoice::RefreshVoiceTokens() {
+    if (!FSapiVoice || FVoiceTokensStale)
+        return false;
+    QList<TVoiceToken> fresh = FSapiVoice->GetVoices();
+    if (fresh == FVoiceTokens)
+        return false;
+    FVoiceTokens = std::move(fresh);
+    return true;
+}
+
 void TVoice::CloseVoice() {
     switch (FActiveEngine) {
     case veComServer:

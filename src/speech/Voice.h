@@ -45,6 +45,9 @@ public:
     TVoiceKind SettingsKind() const { return FSettingsKind; }
     // The system voices as of the last start, fetched on first use after it.
     const QList<TVoiceToken> &VoiceTokens();
+    // Fetches the voices again (the desktop's speech service lists its voices some time after the
+    // start, and may go); true when they differ from what VoiceTokens gave.
+    bool RefreshVoiceTokens();
     // The automation server once it has been started, else none.
     TAutomationObject *ComVoice() const { return FComHeld ? FServices.Automation : nullptr; }
     std::int32_t SynthLaunch() const { return FSynthLaunch; }
