@@ -31,6 +31,7 @@ TScanAccess ScanAccessFile::Read(const QString &fileName) {
     a.IgnoreAfter = Number(file, QStringLiteral("Switches/IgnoreAfter"), a.IgnoreAfter);
     a.StopRounds = Number(file, QStringLiteral("Scan/StopRounds"), a.StopRounds);
     a.StartOnPress = Flag(file, QStringLiteral("Scan/StartOnPress"), a.StartOnPress);
+    a.WaitForSpeech = Flag(file, QStringLiteral("Scan/WaitForSpeech"), a.WaitForSpeech);
     a.FirstStepExtra = Number(file, QStringLiteral("Scan/FirstStepExtra"), a.FirstStepExtra);
     a.ResumeAt =
         TResumeAt(quint8(qBound(0, Number(file, QStringLiteral("Scan/ResumeAt"), 0), 255)));
@@ -53,6 +54,7 @@ bool ScanAccessFile::Write(const QString &fileName, const TScanAccess &access) {
     file.setValue(QStringLiteral("Switches/IgnoreAfter"), access.IgnoreAfter);
     file.setValue(QStringLiteral("Scan/StopRounds"), access.StopRounds);
     file.setValue(QStringLiteral("Scan/StartOnPress"), access.StartOnPress);
+    file.setValue(QStringLiteral("Scan/WaitForSpeech"), access.WaitForSpeech);
     file.setValue(QStringLiteral("Scan/FirstStepExtra"), access.FirstStepExtra);
     file.setValue(QStringLiteral("Scan/ResumeAt"), int(access.ResumeAt));
     file.setValue(QStringLiteral("Prompts/Enabled"), access.Prompts);

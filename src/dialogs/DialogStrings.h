@@ -64,6 +64,7 @@ inline constexpr auto FlowGroup = TText("DialogStrings", "Průběh skenování")
 inline constexpr auto StopRounds = TText("DialogStrings", "Zastavit po &kolech bez výběru");
 inline constexpr auto StopRoundsNever = TText("DialogStrings", "nikdy");
 inline constexpr auto StartOnPress = TText("DialogStrings", "Začít až prvním stiske&m");
+inline constexpr auto WaitForSpeech = TText("DialogStrings", "Stát, dokud program &čte text");
 inline constexpr auto FirstStepExtra = TText("DialogStrings", "Prodloužení prv&ního kroku [msec]");
 inline constexpr auto ResumeAt = TText("DialogStrings", "Po výběru pokr&ačovat");
 inline constexpr auto ResumeAsBefore = TText("DialogStrings", "dalším řádkem");

@@ -58,6 +58,8 @@ TScanAccessPage::TScanAccessPage(QWidget *parent)
     RoundsSEdit->setSpecialValueText(StopRoundsNever);
     StartOnPressChk = new QCheckBox(StartOnPress, FlowGroup);
     StartOnPressChk->setObjectName(QStringLiteral("StartOnPressChk"));
+    WaitSpeechChk = new QCheckBox(DialogStrings::WaitForSpeech, FlowGroup);
+    WaitSpeechChk->setObjectName(QStringLiteral("WaitSpeechChk"));
     FirstStepSEdit =
         Spin(0, TScanAccess::MaxTime, 100, "FirstStepSEdit", FirstStepExtra, FlowGroup);
     ResumeCombo = Combo({ResumeAsBefore, ResumeFirstRow, ResumeSameRow}, "ResumeCombo",
@@ -65,6 +67,7 @@ TScanAccessPage::TScanAccessPage(QWidget *parent)
     auto *flow = new QFormLayout(FlowGroup);
     AddRow(flow, StopRounds, RoundsSEdit);
     flow->addRow(StartOnPressChk);
+    flow->addRow(WaitSpeechChk);
     AddRow(flow, FirstStepExtra, FirstStepSEdit);
     AddRow(flow, DialogStrings::ResumeAt, ResumeCombo);
 
@@ -114,6 +117,7 @@ void TScanAccessPage::Fill(const TScanAccess &access) {
     IgnoreSEdit->setValue(a.IgnoreAfter);
     RoundsSEdit->setValue(a.StopRounds);
     StartOnPressChk->setChecked(a.StartOnPress);
+    WaitSpeechChk->setChecked(a.WaitForSpeech);
     FirstStepSEdit->setValue(a.FirstStepExtra);
     ResumeCombo->setCurrentIndex(int(a.ResumeAt));
     PromptChk->setChecked(a.Prompts);
@@ -137,6 +141,7 @@ TScanAccess TScanAccessPage::Value() const {
     a.IgnoreAfter = IgnoreSEdit->value();
     a.StopRounds = RoundsSEdit->value();
     a.StartOnPress = StartOnPressChk->isChecked();
+    a.WaitForSpeech = WaitSpeechChk->isChecked();
     a.FirstStepExtra = FirstStepSEdit->value();
     a.ResumeAt = TResumeAt(quint8(qMax(0, ResumeCombo->currentIndex())));
     a.Prompts = PromptChk->isChecked();

@@ -25,6 +25,7 @@ public:
     QGroupBox *FlowGroup = nullptr;
     QSpinBox *RoundsSEdit = nullptr;
     QCheckBox *StartOnPressChk = nullptr;
+    QCheckBox *WaitSpeechChk = nullptr;
     QSpinBox *FirstStepSEdit = nullptr;
     QComboBox *ResumeCombo = nullptr;
     QGroupBox *PromptGroup = nullptr;

@@ -42,11 +42,13 @@ struct TScanAccess {
     qint32 PromptVolume = 100; // 0..100
     // Silence after a prompt before the cursor moves on.
     qint32 PromptPause = 0;
+    // The cursor keeps still while the program reads the user's own text aloud.
+    bool WaitForSpeech = false;
 
     bool operator==(const TScanAccess &) const = default;
 
     // Every field within its range (values read from a file may be anything).
     TScanAccess Bounded() const;
     // Whether the steps need timing beyond the plain scan step.
-    bool Paced() const { return Prompts || FirstStepExtra > 0; }
+    bool Paced() const { return Prompts || FirstStepExtra > 0 || WaitForSpeech; }
 };

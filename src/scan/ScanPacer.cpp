@@ -3,7 +3,17 @@
 #include <algorithm>
 
 void TScanPacer::Reset() {
+    // Speech goes on across a change of pacing.
+    const bool speaking = FSpeaking;
+    const qint64 speechAt = FSpeechAt;
     *this = TScanPacer();
+    FSpeaking = speaking;
+    FSpeechAt = speechAt;
+}
+
+void TScanPacer::SpeechStarted(qint64 now) {
+    FSpeaking = true;
+    FSpeechAt = now;
 }
 
 void TScanPacer::Stepped(qint64 now, qint32 interval, qint32 extra, bool prompting) {
@@ -35,7 +45,8 @@ void TScanPacer::PromptCut() {
 }
 
 qint64 TScanPacer::Remaining(qint64 now) const {
-    if (!FTicked || (FPrompting && now - FPromptAt < MaxPromptWait))
+    if (!FTicked || (FPrompting && now - FPromptAt < MaxPromptWait) ||
+        (FSpeaking && now - FSpeechAt < MaxSpeechWait))
         return -1;
     qint64 left = FClearAt - now;
     if (FExtra > 0)

@@ -22,6 +22,11 @@ public:
     void PromptEnded(qint64 now, qint32 pause);
     void PromptCut();
     bool Prompting() const { return FPrompting; }
+    // The program began reading the user's text aloud at `now`, or stopped (its end, or a switch
+    // press that wants the scan back).
+    void SpeechStarted(qint64 now);
+    void SpeechEnded() { FSpeaking = false; }
+    bool Speaking() const { return FSpeaking; }
 
     // Milliseconds until the next step is due at `now`: 0 now, -1 while waiting for the timer
     // tick or the prompt (each of them asks again when it comes). A prompt that never reports
@@ -29,6 +34,8 @@ public:
     qint64 Remaining(qint64 now) const;
 
     static constexpr qint32 MaxPromptWait = 5000;
+    // Speech that never reports its end holds the scan no longer than this.
+    static constexpr qint32 MaxSpeechWait = 60000;
 
 private:
     qint64 FStepAt = 0;
@@ -38,4 +45,6 @@ private:
     qint64 FClearAt = 0; // the prompt's end plus the pause
     bool FTicked = false;
     bool FPrompting = false;
+    qint64 FSpeechAt = 0;
+    bool FSpeaking = false;
 };

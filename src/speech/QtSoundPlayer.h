@@ -30,7 +30,7 @@ public:
     TQtSoundPlayer(const TQtSoundPlayer &) = delete;
     TQtSoundPlayer &operator=(const TQtSoundPlayer &) = delete;
 
-    // False when the file is no sound we can play, or the output is failing.
+    // False when the file is no sound we can play.
     bool Play(const QString &name) override;
     // Waits until the sound asked for last has been handed to the output (tests).
     void WaitUntilIdle();

@@ -162,8 +162,8 @@ private slots:
 
     // The pacer, interval 1000: events at times (ms) and when the next step is due.
     // T tick, P step with a prompt, N step without one, X step without one resting 500 ms
-    // longer, E prompt ended, C prompt cut; each followed by @time. The answer is Remaining at
-    // `at`.
+    // longer, E prompt ended, C prompt cut, S the user's text read aloud, D its end (or a switch
+    // press); each followed by @time. The answer is Remaining at `at`.
     void pacer_data() {
         QTest::addColumn<QString>("events");
         QTest::addColumn<int>("pause");
@@ -181,6 +181,11 @@ private slots:
         QTest::newRow("the rest counts from the step") << "X@0 T@1000" << 0 << 1200 << 300;
         QTest::newRow("silent engine gives up") << "P@0 T@1000" << 0 << 5000 << 0;
         QTest::newRow("end of no prompt is no pause") << "N@0 E@500 T@1000" << 400 << 1000 << 0;
+        QTest::newRow("speech holds the step") << "N@0 S@200 T@1000" << 0 << 3000 << -1;
+        QTest::newRow("speech ends: step at once") << "N@0 S@200 T@1000 D@2500" << 0 << 2500 << 0;
+        QTest::newRow("short speech adds nothing") << "N@0 S@100 D@600 T@1000" << 0 << 1000 << 0;
+        QTest::newRow("speech outlasts its prompt") << "P@0 S@100 T@1000 E@1200" << 0 << 1200 << -1;
+        QTest::newRow("endless speech gives up") << "N@0 S@200 T@1000" << 0 << 60200 << 0;
     }
     void pacer() {
         QFETCH(QString, events);
@@ -203,6 +208,12 @@ private slots:
                 break;
             case 'C':
                 pacer.PromptCut();
+                break;
+            case 'S':
+                pacer.SpeechStarted(time);
+                break;
+            case 'D':
+                pacer.SpeechEnded();
                 break;
             }
         }
