@@ -117,8 +117,13 @@ void TForm1::ApplyDisplay(const TDisplayRecord &d) {
     QPalette p = Display->palette();
     p.setColor(QPalette::Text, textColor);
     Display->setPalette(p);
-    if (!d.Lines.isEmpty())
-        Display->setPlainText(d.Lines.join(QLatin1Char('\n')));
+    if (!d.Lines.isEmpty()) {
+        const QString text = d.Lines.join(QLatin1Char('\n'));
+        // A page-long run without spaces would hang the layout looking for a word boundary.
+        if (ConfigFormat::HasOverlongWord(text))
+            Display->setWordWrapMode(QTextOption::WrapAnywhere);
+        Display->setPlainText(text);
+    }
     // New text is written in the display's font, after what the last run left.
     QTextCursor cursor = Display->textCursor();
     cursor.movePosition(QTextCursor::End);
