@@ -246,8 +246,10 @@ bool TForm1::LoadConfig(const QString &fileName) {
 
     bool complete = false;
     try {
+        // Only a regular file: a pipe or a device in its place would block the start forever.
         QFile file(fileName);
-        if (file.open(QIODevice::ReadOnly) && file.size() <= ConfigFormat::MaxFileSize) {
+        if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly) &&
+            file.size() <= ConfigFormat::MaxFileSize) {
             const QByteArray bytes = file.read(ConfigFormat::MaxFileSize + 1);
             complete = ApplyConfiguration(ConfigFormat::Read(bytes), voice);
         }

@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <cstdio>
 
 void TForm1::FormCreate(const QStringList &arguments) {
     TVxKey::ActiveFrameWidth = 3;
@@ -89,11 +90,18 @@ void TForm1::FormDestroy() {
     Timer1->stop();
     Timer2->stop();
     if (!Dirs().ConfigDir.isEmpty() && !SaveConfig(Dirs().ConfigDir + AppStrings::ConfigFileName))
-        Prompts().Error(AppStrings::ConfigNotSaved);
+        WarnAtEnd(AppStrings::ConfigNotSaved);
     SaveScanAccess();
     ClearTable();
     FDragChain.reset();
     FSpeech->FreeSapiVoice();
+}
+
+void TForm1::WarnAtEnd(const QString &text) {
+    if (FEndedFromOutside)
+        std::fprintf(stderr, "%s\n", qPrintable(MessageText(text)));
+    else
+        Prompts().Error(text);
 }
 
 void TForm1::FormActivate() {

@@ -228,6 +228,9 @@ public:
 
     // "&Konec": closes the window, which ends the program.
     void Terminate();
+    // The end asked for from outside (a signal, the session ending): as Terminate, but with
+    // nobody there to close a box, warnings at the end go to the log and never hold it up.
+    void EndFromOutside();
     void Timer1Timer();
     void Timer2Timer();
 
@@ -254,6 +257,7 @@ private:
     void BuildScanFlow();
     void LoadScanAccess();
     void SaveScanAccess();
+    void WarnAtEnd(const QString &text);
 
     void FormCreate(const QStringList &arguments);
     void FormDestroy();
@@ -297,6 +301,7 @@ private:
     bool FEditMode = true;
     bool FScanning = false;
     bool FDestroyed = false;
+    bool FEndedFromOutside = false;
     QString FTableName;
     QString FLastTableName;
     QList<TVxKey *> FKeys;
