@@ -1113,6 +1113,10 @@
         <source>Soubor &quot;%1&quot; je větší než %2 MB.</source>
         <translation>The file &quot;%1&quot; is larger than %2 MB.</translation>
     </message>
+    <message>
+        <source>tlačítko &quot;%1&quot;: text zkrácen na %2 znaků</source>
+        <translation>button &quot;%1&quot;: text cut to %2 characters</translation>
+    </message>
 </context>
 <context>
     <name>ObfMedia</name>
