@@ -159,10 +159,9 @@ private slots:
         QTest::addColumn<bool>("overlong");
         const int max = int(ConfigFormat::MaxDisplayText);
         QTest::newRow("10001 lines") << 10001 << 3 << QChar(u'a') << 10000 << 3 << false;
-        QTest::newRow("4 million empty lines")
-            << 4000000 << 0 << QChar(u'a') << 10000 << 0 << false;
-        QTest::newRow("one string of a million line ends")
-            << 1 << 1000000 << QChar(u'\n') << 10000 << 0 << false;
+        QTest::newRow("100000 empty lines") << 100000 << 0 << QChar(u'a') << 10000 << 0 << false;
+        QTest::newRow("one string of 100000 line ends")
+            << 1 << 100000 << QChar(u'\n') << 10000 << 0 << false;
         QTest::newRow("a 1 MB word") << 1 << 1000000 << QChar(u'x') << 1 << max << true;
         QTest::newRow("300 lines of 1000 characters")
             << 300 << 1000 << QChar(u'x') << max / 1001 << 1000 << false;
