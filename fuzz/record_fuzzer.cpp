@@ -9,16 +9,22 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TComponentReader reader(&buffer);
-    try {
-        reader.ReadPrefix();
-        while (!reader.EndOfList()) {
-            reader.ReadPropertyName();
-            reader.ReadValue();
+    // Read whole, then passed over as readers pass over entries they do not know.
+    for (const bool skip : {false, true}) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        TComponentReader reader(&buffer);
+        try {
+            reader.ReadPrefix();
+            while (!reader.EndOfList()) {
+                reader.ReadPropertyName();
+                if (skip)
+                    reader.SkipValue();
+                else
+                    reader.ReadValue();
+            }
+        } catch (const TStreamError &) {
         }
-    } catch (const TStreamError &) {
     }
     return 0;
 }

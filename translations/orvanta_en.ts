@@ -701,6 +701,10 @@
         <source>Barva aktivní klávesy</source>
         <translation>Active key colour</translation>
     </message>
+    <message>
+        <source>Stát, dokud program &amp;čte text</source>
+        <translation>Hold while the program spea&amp;ks</translation>
+    </message>
 </context>
 <context>
     <name>GraphicsStrings</name>
@@ -1120,6 +1124,10 @@
     <message>
         <source>Soubor &quot;%1&quot; je větší než %2 MB.</source>
         <translation>The file &quot;%1&quot; is larger than %2 MB.</translation>
+    </message>
+    <message>
+        <source>tlačítko &quot;%1&quot;: text zkrácen na %2 znaků</source>
+        <translation>button &quot;%1&quot;: text cut to %2 characters</translation>
     </message>
 </context>
 <context>

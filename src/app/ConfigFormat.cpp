@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QtEndian>
+#include <deque>
 
 namespace {
 
@@ -94,9 +95,57 @@ QList<QByteArrayView> SplitLines(QByteArrayView text, int wanted) {
     return lines;
 }
 
+bool IsLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator;
+}
+
+// The stored lines of the display, cut to the last ones within the limits while they are read,
+// so that no more than the limits is ever held. A line break inside a stored string makes lines
+// of its own, as the text view would.
+QStringList ReadDisplayLines(TComponentReader &r) {
+    using ConfigFormat::MaxDisplayLines;
+    using ConfigFormat::MaxDisplayText;
+    std::deque<QString> lines;
+    qsizetype total = 0; // characters and one break after each line
+    const auto add = [&](QString line) {
+        if (line.size() > MaxDisplayText)
+            line = line.right(MaxDisplayText);
+        total += line.size() + 1;
+        lines.push_back(std::move(line));
+        while (lines.size() > 1 &&
+               (qsizetype(lines.size()) > MaxDisplayLines || total - 1 > MaxDisplayText)) {
+            total -= lines.front().size() + 1;
+            lines.pop_front();
+        }
+    };
+    r.ReadListBegin();
+    while (!r.EndOfList()) {
+        const QString stored = r.ReadString();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < stored.size(); ++i) {
+            if (IsLineBreak(stored[i])) {
+                add(stored.sliced(start, i - start));
+                start = i + 1;
+            }
+        }
+        add(start == 0 ? stored : stored.sliced(start));
+    }
+    return QStringList(lines.begin(), lines.end());
+}
+
 } // namespace
 
 namespace ConfigFormat {
+
+bool HasOverlongWord(const QString &text) {
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > MaxDisplayWord)
+            return true;
+    }
+    return false;
+}
 
 QByteArray WriteDisplayRecord(const TDisplayRecord &d) {
     QBuffer buffer;
@@ -202,11 +251,7 @@ TDisplayRecord ReadDisplayRecord(QIODevice *device) {
         } else if (is("TabOrder")) {
             d.TabOrder = r.ReadInteger();
         } else if (is("Lines.Strings")) {
-            r.ReadListBegin();
-            QStringList lines;
-            while (!r.EndOfList())
-                lines.append(r.ReadString());
-            d.Lines = lines;
+            d.Lines = ReadDisplayLines(r);
         } else {
             // Other programs store more of the control (events, borders, options): not ours.
             r.SkipValue();
@@ -234,10 +279,12 @@ TConfigReadResult Read(QByteArrayView bytes) {
         c.Display = ReadDisplayRecord(&buffer);
         at.Seek(offset + buffer.pos());
     };
+    QString recordError;
     if (bytes.startsWith(Signature)) {
         try {
             readDisplay(0);
-        } catch (const TStreamError &) {
+        } catch (const TStreamError &e) {
+            recordError = e.Message();
             result.Version = -1; // try again behind a version
         }
     } else {
@@ -251,6 +298,16 @@ TConfigReadResult Read(QByteArrayView bytes) {
             return result;
         }
         const double version = qFromLittleEndian<double>(raw.data());
+        // Versions count from 1 and no program writes one above ours; anything else (NaN,
+        // infinities, a newer layout) would be read with the wrong parts at the wrong offsets.
+        if (!(version >= 1 && version <= Version + 1e-9)) {
+            result.Error = !recordError.isEmpty()
+                               ? recordError
+                               : QStringLiteral("The version %1 is not one of a configuration "
+                                                "file this program can read.")
+                                     .arg(version);
+            return result;
+        }
         try {
             readDisplay(8);
         } catch (const TStreamError &e) {

@@ -30,7 +30,8 @@ struct TDisplayRecord {
     std::optional<bool> ParentFont;
     std::optional<QByteArray> ScrollBars; // identifier, "ssVertical"
     std::optional<qint32> TabOrder;
-    // The text, one string per line; no lines when the display is empty.
+    // The text, one string per line; no lines when the display is empty. Lines read are never
+    // more than MaxDisplayLines and hold no line breaks; a longer text keeps its end.
     QStringList Lines;
 
     bool operator==(const TDisplayRecord &) const = default;
@@ -92,12 +93,24 @@ namespace ConfigFormat {
 inline constexpr double Version = 2.002;
 // Files above this size are not configuration files.
 inline constexpr qsizetype MaxFileSize = 16 * 1024 * 1024;
+// The display shows what is being said, it is no store of documents: a record's text is cut to
+// its last lines and characters within these, so that a hostile file cannot make the text view
+// allocate gigabytes (each line costs it hundreds of bytes). Months of composing fit, and the
+// view lays them out in a fraction of a second.
+inline constexpr qsizetype MaxDisplayLines = 10000;
+inline constexpr qsizetype MaxDisplayText = 256 * 1024;
+// Longer runs without a space are wrapped anywhere: breaking them at word boundaries costs time
+// that grows with the square of their length.
+inline constexpr qsizetype MaxDisplayWord = 4096;
 
 // Reads a configuration file from its bytes. Never throws: damage ends the read with a message
 // and the parts read before it.
 TConfigReadResult Read(QByteArrayView bytes);
 // The file's bytes. Throws TError when a value cannot be stored (a name too long for a record).
 QByteArray Write(const TConfiguration &config);
+
+// True when `text` holds a run of more than MaxDisplayWord characters without a space.
+bool HasOverlongWord(const QString &text);
 
 // The display record alone, as it sits in the file. ReadDisplayRecord throws TStreamError.
 QByteArray WriteDisplayRecord(const TDisplayRecord &display);

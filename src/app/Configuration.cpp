@@ -16,6 +16,7 @@
 #include "TimeGrid.h"
 #include "VoiceSettings.h"
 #include "VoiceStrings.h"
+#include "WindowBounds.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -117,8 +118,13 @@ void TForm1::ApplyDisplay(const TDisplayRecord &d) {
     QPalette p = Display->palette();
     p.setColor(QPalette::Text, textColor);
     Display->setPalette(p);
-    if (!d.Lines.isEmpty())
-        Display->setPlainText(d.Lines.join(QLatin1Char('\n')));
+    if (!d.Lines.isEmpty()) {
+        const QString text = d.Lines.join(QLatin1Char('\n'));
+        // A page-long run without spaces would hang the layout looking for a word boundary.
+        if (ConfigFormat::HasOverlongWord(text))
+            Display->setWordWrapMode(QTextOption::WrapAnywhere);
+        Display->setPlainText(text);
+    }
     // New text is written in the display's font, after what the last run left.
     QTextCursor cursor = Display->textCursor();
     cursor.movePosition(QTextCursor::End);
@@ -159,23 +165,17 @@ void TForm1::SetWindowSize(const QSize &size) {
 }
 
 void TForm1::ApplyBounds(qint32 left, qint32 top, qint32 right, qint32 bottom) {
-    const qint64 width = qint64(right) - left;
-    const qint64 height = qint64(bottom) - top;
-    if (width <= 0 || height <= 0)
-        return; // nothing stored: the window stays in the middle of the screen
     // A window restored off every screen (a monitor gone since) would leave the user nothing to
-    // reach: it keeps its place then, and never grows past the desktop.
-    QRect desktop;
+    // reach: it keeps its place then, and never grows past the desktop nor shrinks below use.
+    QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
-        desktop |= screen->availableGeometry();
-    QSize size(int(std::min<qint64>(width, QWIDGETSIZE_MAX)),
-               int(std::min<qint64>(height, QWIDGETSIZE_MAX)));
-    if (!desktop.isEmpty())
-        size = size.boundedTo(desktop.size());
-    SetWindowSize(size);
-    const QRect wanted(QPoint(left, top), size);
-    if (desktop.isEmpty() || desktop.intersects(wanted))
-        move(left, top);
+        screens.append(screen->availableGeometry());
+    const auto placement = WindowBounds::Restore(left, top, right, bottom, screens);
+    if (!placement)
+        return; // nothing stored: the window stays in the middle of the screen
+    SetWindowSize(placement->Size);
+    if (placement->Position)
+        move(*placement->Position);
 }
 
 bool TForm1::ApplyConfiguration(const TConfigReadResult &read, TVoiceSettings &voice) {
@@ -241,8 +241,10 @@ bool TForm1::LoadConfig(const QString &fileName) {
 
     bool complete = false;
     try {
+        // Only a regular file: a pipe or a device in its place would block the start forever.
         QFile file(fileName);
-        if (file.open(QIODevice::ReadOnly) && file.size() <= ConfigFormat::MaxFileSize) {
+        if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly) &&
+            file.size() <= ConfigFormat::MaxFileSize) {
             const QByteArray bytes = file.read(ConfigFormat::MaxFileSize + 1);
             complete = ApplyConfiguration(ConfigFormat::Read(bytes), voice);
         }

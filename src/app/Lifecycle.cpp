@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <cstdio>
 
 void TForm1::FormCreate(const QStringList &arguments) {
     TVxKey::ActiveFrameWidth = 3;
@@ -101,7 +102,7 @@ void TForm1::FormDestroy() {
         !Dirs().ConfigDir.isEmpty() && SaveConfig(Dirs().ConfigDir + AppStrings::ConfigFileName);
     EndJournal(saved);
     if (!Dirs().ConfigDir.isEmpty() && !saved)
-        Prompts().Error(AppStrings::ConfigNotSaved);
+        WarnAtEnd(AppStrings::ConfigNotSaved);
     SaveScanAccess();
     if (saved && FSpeech->Voice() && FSpeech->Voice()->SapiVoice())
         ServiceVoiceFile::Write(Dirs().ConfigDir + AppStrings::ServiceVoiceFileName,
@@ -109,6 +110,13 @@ void TForm1::FormDestroy() {
     ClearTable();
     FDragChain.reset();
     FSpeech->FreeSapiVoice();
+}
+
+void TForm1::WarnAtEnd(const QString &text) {
+    if (FEndedFromOutside)
+        std::fprintf(stderr, "%s\n", qPrintable(MessageText(text)));
+    else
+        Prompts().Error(text);
 }
 
 void TForm1::FormActivate() {

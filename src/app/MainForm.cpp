@@ -333,6 +333,11 @@ void TForm1::Terminate() {
     close();
 }
 
+void TForm1::EndFromOutside() {
+    FEndedFromOutside = true;
+    close();
+}
+
 void TForm1::closeEvent(QCloseEvent *event) {
     // FormClose: an unnamed table is offered for saving before the window goes.
     AskSaveTable();

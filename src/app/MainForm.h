@@ -238,6 +238,9 @@ public:
 
     // "&Konec": closes the window, which ends the program.
     void Terminate();
+    // The end asked for from outside (a signal, the session ending): as Terminate, but with
+    // nobody there to close a box, warnings at the end go to the log and never hold it up.
+    void EndFromOutside();
     void Timer1Timer();
     void Timer2Timer();
 
@@ -269,6 +272,7 @@ private:
     void JournalChanged();
     // The clean end: the configuration holds the text (when it was saved).
     void EndJournal(bool configSaved);
+    void WarnAtEnd(const QString &text);
 
     void FormCreate(const QStringList &arguments);
     void FormDestroy();
@@ -312,6 +316,7 @@ private:
     bool FEditMode = true;
     bool FScanning = false;
     bool FDestroyed = false;
+    bool FEndedFromOutside = false;
     QString FTableName;
     QString FLastTableName;
     QList<TVxKey *> FKeys;

@@ -45,7 +45,7 @@ void TForm1::SaveScanAccess() {
     }
     if (!Dirs().ConfigDir.isEmpty() &&
         !ScanAccessFile::Write(Dirs().ConfigDir + AppStrings::ScanAccessFileName, FScanAccess))
-        Prompts().Error(AppStrings::ConfigNotSaved);
+        WarnAtEnd(AppStrings::ConfigNotSaved);
 }
 
 void TForm1::SetScanAccess(const TScanAccess &access) {

@@ -140,9 +140,10 @@ int main(int argc, char *argv[]) {
         // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
         // so the text and the settings are kept.
         TQuitSignals quitSignals;
-        QObject::connect(&quitSignals, &TQuitSignals::Requested, &form, &TForm1::Terminate);
+        QObject::connect(&quitSignals, &TQuitSignals::Requested, &form,
+                         [&form] { form.EndFromOutside(); });
         QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                         [&form](QSessionManager &) { form.Terminate(); });
+                         [&form](QSessionManager &) { form.EndFromOutside(); });
         form.show();
         status = QApplication::exec();
         speechOut->SetOnHealth({});

@@ -36,7 +36,8 @@ int Ordinal(TSpecialKey kind) {
     return int(kind);
 }
 
-// The cell (col, row) of a grid over the panel, inset as the grid lays its keys out.
+// The cell (col, row) of a grid over the panel, inset as the grid lays its keys out. Cells too
+// small for the inset get a smaller one, so that every key keeps a size of at least a pixel.
 void PlaceInCell(TKeyDescription &k, int nCol, int nRow, int col, int row) {
     const double w = PanelWidth;
     const double h = PanelHeight;
@@ -44,10 +45,25 @@ void PlaceInCell(TKeyDescription &k, int nCol, int nRow, int col, int row) {
     const int top = int(row * h / nRow);
     const int right = int((col + 1) * w / nCol);
     const int bottom = int((row + 1) * h / nRow);
-    k.Left = left + 5;
-    k.Top = top + 5;
-    k.Width = right - left - 10;
-    k.Height = bottom - top - 10;
+    const int insetX = std::clamp((right - left - 1) / 2, 0, 5);
+    const int insetY = std::clamp((bottom - top - 1) / 2, 0, 5);
+    k.Left = left + insetX;
+    k.Top = top + insetY;
+    k.Width = std::max(0, right - left - 2 * insetX);
+    k.Height = std::max(0, bottom - top - 2 * insetY);
+}
+
+// A key's texts within what a table may hold; true when one had to be cut.
+bool CutTexts(TKeyDescription &k) {
+    bool cut = false;
+    for (QString *text :
+         {&k.Text, &k.TextSh, &k.Hint, &k.HelpKeyword, &k.FontName, &k.WavName, &k.KbdName}) {
+        if (text->size() > Limits::MaxKeyText) {
+            text->truncate(Limits::MaxKeyText);
+            cut = true;
+        }
+    }
+    return cut;
 }
 
 struct TBoardEntry {
@@ -75,6 +91,7 @@ private:
     TKeyDescription Key(const TBoardEntry &entry, const TObfButton &button, int index);
     std::optional<QString> LinkTarget(const TBoardEntry &entry, const TObfLink &link);
     QByteArray Symbol(const TBoardEntry &entry, const QString &imageId);
+    QByteArray DecodeSymbol(const TBoardEntry &entry, const QString &imageId);
     QString Sound(const TBoardEntry &entry, const QString &soundId);
     std::optional<QByteArray> Resource(const TBoardEntry &entry, const QString &data,
                                        const QString &path, const QString &url,
@@ -88,7 +105,10 @@ private:
     QHash<QString, QString> FTableById;   // board id -> table file
     QSet<QString> FTakenTables;
     QSet<QString> FTakenSounds;
-    QHash<QString, QByteArray> FSymbolByPath;
+    QHash<QString, QByteArray> FSymbolByPath; // package path and side
+    int FSymbolSide = ObfLimits::SymbolSide;  // of the board being converted
+    // Per board and image id: a picture many buttons share is decoded once.
+    QHash<std::pair<const TBoardEntry *, QString>, QByteArray> FSymbolById;
     QHash<QString, QString> FSoundByPath;
     qint64 FPixelsLeft = ObfLimits::MaxImportPixels;
     int FKeys = 0;
@@ -211,6 +231,14 @@ void TImport::Convert(const TBoardEntry &entry) {
     const bool free = board.ExtLayout == QLatin1String("free") ||
                       (!board.HasGrid && allPlaced && board.ExtLayout.isEmpty());
     int index = 0;
+    FSymbolSide = ObfLimits::SymbolSide;
+    if (!free) {
+        const int side = std::max(board.HasGrid ? std::max(board.Columns, board.Rows)
+                                                : int(std::ceil(std::sqrt(double(visible.size())))),
+                                  1);
+        FSymbolSide = std::clamp(ObfLimits::GridScreenSide / side, ObfLimits::MinGridSymbolSide,
+                                 ObfLimits::SymbolSide);
+    }
     if (free) {
         table.Layout = 0;
         for (const TObfButton *b : std::as_const(visible))
@@ -270,7 +298,8 @@ TKeyDescription TImport::Key(const TBoardEntry &entry, const TObfButton &b, int 
         k.Height = std::max(1, int(std::lround(b.Height * PanelHeight)));
     }
     k.Text = b.Vocalization && !b.Vocalization->isEmpty() ? *b.Vocalization : b.Label;
-    const QString label = b.Label.isEmpty() ? b.Id : b.Label;
+    // Named in notes, where a label of a megabyte would bury every other line.
+    const QString label = (b.Label.isEmpty() ? b.Id : b.Label).left(80);
 
     int kind = Ordinal(TSpecialKey::None);
     if (b.LoadBoard) {
@@ -331,6 +360,10 @@ TKeyDescription TImport::Key(const TBoardEntry &entry, const TObfButton &b, int 
     if (!b.ImageId.isEmpty())
         k.SymbolData = Symbol(entry, b.ImageId);
     ApplyKeyExt(k, b.ExtKey);
+    if (CutTexts(k))
+        Note(entry, TText("ObfImport", "tlačítko \"%1\": text zkrácen na %2 znaků")
+                        .arg(label)
+                        .arg(Limits::MaxKeyText));
     // A key with no text would read back as a new key, "VxKey": a picture-only button gets a
     // space, which draws nothing.
     if (k.Text.isEmpty())
@@ -382,6 +415,15 @@ std::optional<QByteArray> TImport::Resource(const TBoardEntry &entry, const QStr
 }
 
 QByteArray TImport::Symbol(const TBoardEntry &entry, const QString &imageId) {
+    const auto key = std::make_pair(&entry, imageId); // one side per board
+    if (const auto known = FSymbolById.constFind(key); known != FSymbolById.cend())
+        return *known;
+    const QByteArray symbol = DecodeSymbol(entry, imageId);
+    FSymbolById.insert(key, symbol);
+    return symbol;
+}
+
+QByteArray TImport::DecodeSymbol(const TBoardEntry &entry, const QString &imageId) {
     const QString what = TText("ObfImport", "obrázek \"%1\"").arg(imageId);
     if (!entry.Board.Images.contains(imageId)) {
         Note(entry, TText("ObfImport", "%1 není v tabulce popsán").arg(what));
@@ -391,8 +433,9 @@ QByteArray TImport::Symbol(const TBoardEntry &entry, const QString &imageId) {
     if (!image.ExtSymbolData.isEmpty())
         return image.ExtSymbolData;
     const QString path = image.Data.isEmpty() ? ObfNames::SafeArchivePath(image.Path) : QString();
-    if (!path.isEmpty() && FSymbolByPath.contains(path))
-        return FSymbolByPath.value(path);
+    const QString pathKey = path + QLatin1Char('\n') + QString::number(FSymbolSide);
+    if (!path.isEmpty() && FSymbolByPath.contains(pathKey))
+        return FSymbolByPath.value(pathKey);
     if (image.Data.isEmpty() && image.Path.isEmpty() && image.Url.isEmpty() && image.Symbol) {
         Note(entry, TText("ObfImport", "%1: odkaz do sady symbolů nelze převést").arg(what));
         return QByteArray();
@@ -402,12 +445,12 @@ QByteArray TImport::Symbol(const TBoardEntry &entry, const QString &imageId) {
         return QByteArray();
     QByteArray symbol;
     try {
-        symbol = ObfMedia::SymbolFromImage(*bytes, image.ContentType, FPixelsLeft);
+        symbol = ObfMedia::SymbolFromImage(*bytes, image.ContentType, FPixelsLeft, FSymbolSide);
     } catch (const TError &e) {
         Note(entry, what + QStringLiteral(": ") + e.Message());
     }
     if (!path.isEmpty())
-        FSymbolByPath.insert(path, symbol);
+        FSymbolByPath.insert(pathKey, symbol);
     return symbol;
 }
 

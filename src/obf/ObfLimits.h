@@ -23,5 +23,10 @@ inline constexpr int MaxPictureSide = 8192;                   // pixels, either 
 inline constexpr qint64 MaxPicturePixels = 40'000'000;
 inline constexpr qint64 MaxImportPixels = 1'000'000'000; // all pictures of one import, decoded
 inline constexpr int SymbolSide = 512; // larger pictures are scaled down to this for a key
+// On a grid, a key gets at most its share of the widest screens' 4096 pixels, and its picture
+// no more than that (nor less than this): a board of 100 x 100 keys sharing one picture makes a
+// table of megabytes, not of hundreds.
+inline constexpr int GridScreenSide = 4096;
+inline constexpr int MinGridSymbolSide = 64;
 
 } // namespace ObfLimits

@@ -10,6 +10,9 @@
 #include <QImage>
 #include <QImageReader>
 #include <QUrl>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace ObfMedia {
 
@@ -36,14 +39,74 @@ void CheckSize(QSize size) {
                          .arg(size.height()));
 }
 
-QSize Fitted(QSize size) {
-    if (size.width() <= ObfLimits::SymbolSide && size.height() <= ObfLimits::SymbolSide)
+QSize Fitted(QSize size, int side) {
+    if (size.width() <= side && size.height() <= side)
         return size;
-    return size.scaled(ObfLimits::SymbolSide, ObfLimits::SymbolSide, Qt::KeepAspectRatio)
-        .expandedTo(QSize(1, 1));
+    return size.scaled(side, side, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+bool IsRaster(const QByteArray &b) {
+    return b.startsWith("\x89PNG\r\n\x1A\n") || IsJpeg(b) || b.startsWith("GIF87a") ||
+           b.startsWith("GIF89a");
+}
+
+// May a reference of this element point there? Within the drawing always; an embedded picture
+// only when it is a plain raster one (an embedded drawing could reach out in turn).
+bool SelfContained(QStringView element, const QString &target) {
+    const QString t = target.trimmed();
+    if (t.startsWith(QLatin1Char('#')))
+        return true;
+    if (element != QLatin1String("image"))
+        return false;
+    const auto uri = DecodeDataUri(t);
+    return uri && IsRaster(uri->Bytes);
 }
 
 } // namespace
+
+QByteArray SelfContainedSvg(const QByteArray &svg) {
+    QXmlStreamReader in(svg);
+    QByteArray out;
+    QXmlStreamWriter w(&out);
+    while (!in.atEnd()) {
+        switch (in.readNext()) {
+        case QXmlStreamReader::StartDocument:
+            w.writeStartDocument();
+            break;
+        case QXmlStreamReader::EndDocument:
+            w.writeEndDocument();
+            break;
+        case QXmlStreamReader::StartElement: {
+            w.writeStartElement(in.namespaceUri().toString(), in.name().toString());
+            for (const QXmlStreamNamespaceDeclaration &ns : in.namespaceDeclarations())
+                w.writeNamespace(ns.namespaceUri().toString(), ns.prefix().toString());
+            for (const QXmlStreamAttribute &a : in.attributes()) {
+                if (a.name() == QLatin1String("href") &&
+                    !SelfContained(in.name(), a.value().toString()))
+                    continue;
+                w.writeAttribute(a);
+            }
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            w.writeEndElement();
+            break;
+        case QXmlStreamReader::Characters:
+            if (in.isCDATA())
+                w.writeCDATA(in.text().toString());
+            else
+                w.writeCharacters(in.text().toString());
+            break;
+        default:
+            // The document type is left out: its entities were expanded where they were used
+            // (and checked there), and it must not bring them back.
+            break;
+        }
+    }
+    if (in.hasError())
+        throw TError(TText("ObfMedia", "obrázek nelze přečíst: %1").arg(in.errorString()));
+    return out;
+}
 
 std::optional<TDataUri> DecodeDataUri(const QString &uri) {
     if (!uri.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
@@ -73,8 +136,9 @@ QString EncodeDataUri(const QString &mediaType, const QByteArray &bytes) {
            QString::fromLatin1(bytes.toBase64());
 }
 
-QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
-                           qint64 &pixelBudget) {
+QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType, qint64 &pixelBudget,
+                           int side) {
+    side = std::clamp(side, 1, ObfLimits::SymbolSide);
     const auto spend = [&](QSize size) {
         const qint64 pixels = qint64(size.width()) * size.height();
         if (pixels > pixelBudget)
@@ -91,13 +155,13 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
                 throw TError(error);
             CheckSize(size);
             spend(size);
-            if (Fitted(size) == size)
+            if (Fitted(size, side) == size)
                 return TPicture::FromFileBytes(bytes).ToSymbolData();
             const QImage image = JpegCodec::Decode(bytes, &error);
             if (image.isNull())
                 throw TError(error);
-            return TPicture::FromImageAsJpeg(
-                       image.scaled(Fitted(size), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+            return TPicture::FromImageAsJpeg(image.scaled(Fitted(size, side), Qt::IgnoreAspectRatio,
+                                                          Qt::SmoothTransformation))
                 .ToSymbolData();
         }
         if (IsMetafile(bytes, contentType))
@@ -107,6 +171,16 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
+    // A drawing may name files to draw from; a board from a stranger must not copy the user's
+    // own pictures into a key. Compressed drawings cannot be checked and are not taken.
+    const QByteArray format = QImageReader::imageFormat(&buffer);
+    if (format == "svgz")
+        throw TError(TText("ObfMedia", "obrázek nelze přečíst"));
+    if (format == "svg") {
+        buffer.close();
+        buffer.setData(SelfContainedSvg(bytes));
+        buffer.open(QIODevice::ReadOnly);
+    }
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())
@@ -117,9 +191,8 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
     if (vector) {
         // A drawing has no pixels of its own: it is drawn at the key's size.
         if (!size.isValid() || size.isEmpty())
-            size = QSize(ObfLimits::SymbolSide, ObfLimits::SymbolSide);
-        size = size.scaled(ObfLimits::SymbolSide, ObfLimits::SymbolSide, Qt::KeepAspectRatio)
-                   .expandedTo(QSize(1, 1));
+            size = QSize(side, side);
+        size = size.scaled(side, side, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
         reader.setScaledSize(size);
         spend(size);
     } else {
@@ -127,8 +200,8 @@ QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
             throw TError(TText("ObfMedia", "obrázek nelze přečíst"));
         CheckSize(size);
         spend(size);
-        if (Fitted(size) != size)
-            reader.setScaledSize(Fitted(size));
+        if (Fitted(size, side) != size)
+            reader.setScaledSize(Fitted(size, side));
     }
     QImage image = reader.read();
     if (image.isNull())

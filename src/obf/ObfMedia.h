@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ObfLimits.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <QString>
@@ -21,9 +23,15 @@ QString EncodeDataUri(const QString &mediaType, const QByteArray &bytes);
 // JPEG no larger than the key needs. Throws TError when the picture cannot be read or is larger
 // than the limits allow (checked from its header, before it is decoded).
 // `pixelBudget` counts down the pixels all pictures of an import may decode together; a picture
-// beyond it is refused.
-QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType,
-                           qint64 &pixelBudget);
+// beyond it is refused. A drawn picture is no larger than `side` either way (at most
+// ObfLimits::SymbolSide).
+QByteArray SymbolFromImage(const QByteArray &bytes, const QString &contentType, qint64 &pixelBudget,
+                           int side = ObfLimits::SymbolSide);
+
+// The drawing without any reference out of it: links to other files or addresses are dropped,
+// and an embedded picture is kept only when it is a PNG, JPEG or GIF. Throws TError when the
+// drawing is no well-formed XML.
+QByteArray SelfContainedSvg(const QByteArray &svg);
 
 // A key's picture for a board: a JPEG as it is, anything else drawn as PNG. `Exact` says whether
 // importing the picture gives the same symbol data again.

@@ -30,7 +30,9 @@ TTimeGrid::TTimeGrid(QWidget *parent)
 TTimeGrid::~TTimeGrid() = default;
 
 void TTimeGrid::SetiCol(int value) {
-    if (value >= FnCol || value == FiCol)
+    // -1 stands for no column; anything further left (from a damaged record) is no cursor at
+    // all, and its cell's pixels would not fit an int.
+    if (value >= FnCol || value < -1 || value == FiCol)
         return;
     const bool showX = ScanModes().testFlag(smShowX);
     QRegion dirty = CellMarkRegion(FiCol, FiRow);
@@ -45,7 +47,7 @@ void TTimeGrid::SetiCol(int value) {
 }
 
 void TTimeGrid::SetiRow(int value) {
-    if (value >= FnRow || value == FiRow)
+    if (value >= FnRow || value < -1 || value == FiRow)
         return;
     QRegion dirty = CellMarkRegion(FiCol, FiRow) + RowMarkRegion(FiRow);
     FiRow = value;

@@ -13,6 +13,14 @@ namespace {
 // from exhausting the stack.
 constexpr int kMaxListDepth = 64;
 
+// A set stores the names of an enumeration's members, and an enumeration has at most 256.
+constexpr int kMaxSetElements = 256;
+
+// Items of lists and names of sets that one value read whole may hold. Each costs far more
+// memory than its byte in the file, so a 16 MB file could otherwise claim gigabytes; the records
+// of tables and configurations hold a few dozen.
+constexpr int kMaxValueElements = 65536;
+
 // Sequential devices are read in pieces so a claimed length never allocates more than arrived.
 constexpr qint64 kChunk = 64 * 1024;
 
@@ -62,19 +70,25 @@ qint64 TComponentReader::Offset() const {
                           Hex(unsigned(found))));
 }
 
-QByteArray TComponentReader::ReadBytes(qint64 count) {
-    const qint64 at = Offset();
+void TComponentReader::CheckBytesLeft(qint64 at, qint64 count) const {
     if (count < 0)
         Fail(at, QStringLiteral("negative length %1.").arg(count));
+    if (FDevice->isSequential())
+        return;
+    const qint64 left = BytesLeft();
+    if (count > left)
+        Fail(at,
+             QStringLiteral("the value needs %1 but only %2 left.")
+                 .arg(ByteCount(count),
+                      left == 1 ? QStringLiteral("1 is") : QStringLiteral("%1 are").arg(left)),
+             TFault::Truncated);
+}
+
+QByteArray TComponentReader::ReadBytes(qint64 count) {
+    const qint64 at = Offset();
+    CheckBytesLeft(at, count);
     QByteArray data;
     if (!FDevice->isSequential()) {
-        const qint64 left = BytesLeft();
-        if (count > left)
-            Fail(at,
-                 QStringLiteral("the value needs %1 but only %2 left.")
-                     .arg(ByteCount(count),
-                          left == 1 ? QStringLiteral("1 is") : QStringLiteral("%1 are").arg(left)),
-                 TFault::Truncated);
         data = FDevice->read(count);
     } else {
         while (data.size() < count) {
@@ -93,6 +107,19 @@ QByteArray TComponentReader::ReadBytes(qint64 count) {
     }
     FConsumed += count;
     return data;
+}
+
+void TComponentReader::SkipBytes(qint64 count) {
+    const qint64 at = Offset();
+    CheckBytesLeft(at, count);
+    qint64 skipped = FDevice->skip(count);
+    if (skipped != count) {
+        Fail(at, QStringLiteral("the value needs %1 but only %2 could be read (%3).")
+                     .arg(ByteCount(count))
+                     .arg(qMax<qint64>(0, skipped))
+                     .arg(FDevice->errorString()));
+    }
+    FConsumed += count;
 }
 
 void TComponentReader::ReadFixed(char *data, qint64 count) {
@@ -251,14 +278,26 @@ QByteArray TComponentReader::ReadIdent() {
     }
 }
 
-QList<QByteArray> TComponentReader::ReadSetElements() {
+QList<QByteArray> TComponentReader::ReadSetElements(qint64 at) {
     QList<QByteArray> elements;
     for (;;) {
         QByteArray element = ReadShortString();
         if (element.isEmpty())
             return elements;
+        if (elements.size() >= kMaxSetElements)
+            Fail(at, QStringLiteral("a set holds more than %1 names.").arg(kMaxSetElements));
+        CountElement(at);
         elements.append(std::move(element));
     }
+}
+
+void TComponentReader::CountElement(qint64 at) {
+    if (FElementBudget < 0)
+        return;
+    if (FElementBudget == 0)
+        Fail(at, QStringLiteral("the value holds more than %1 list items and set names.")
+                     .arg(kMaxValueElements));
+    --FElementBudget;
 }
 
 QList<QByteArray> TComponentReader::ReadSet() {
@@ -266,7 +305,7 @@ QList<QByteArray> TComponentReader::ReadSet() {
     const TValueType type = ReadValueType();
     if (type != TValueType::vaSet)
         FailType(at, "a set", type);
-    return ReadSetElements();
+    return ReadSetElements(at);
 }
 
 QByteArray TComponentReader::ReadBinary() {
@@ -325,7 +364,15 @@ qint32 TComponentReader::ReadCharset() {
 }
 
 TValue TComponentReader::ReadValue() {
-    return ReadNestedValue(0);
+    FElementBudget = kMaxValueElements;
+    try {
+        TValue value = ReadNestedValue(0);
+        FElementBudget = -1;
+        return value;
+    } catch (...) {
+        FElementBudget = -1;
+        throw;
+    }
 }
 
 TValue TComponentReader::ReadNestedValue(int depth) {
@@ -340,8 +387,10 @@ TValue TComponentReader::ReadNestedValue(int depth) {
     case TValueType::vaList:
         if (depth >= kMaxListDepth)
             Fail(at, QStringLiteral("lists are nested deeper than %1 levels.").arg(kMaxListDepth));
-        while (!EndOfList())
+        while (!EndOfList()) {
+            CountElement(at);
             value.List.append(ReadNestedValue(depth + 1));
+        }
         break;
     case TValueType::vaInt8:
     case TValueType::vaInt16:
@@ -364,13 +413,65 @@ TValue TComponentReader::ReadNestedValue(int depth) {
         value.Bytes = ReadBytes(ReadLength() * 2);
         break;
     case TValueType::vaSet:
-        value.Set = ReadSetElements();
+        value.Set = ReadSetElements(at);
         break;
     }
     return value;
 }
 
 void TComponentReader::SkipValue() {
-    // Everything a value holds is bounded by the bytes it occupies, so reading it is safe.
-    (void)ReadValue();
+    // Walked without keeping anything: an entry nobody reads costs no memory, however many
+    // items it claims. Lists are counted, not recursed into.
+    int depth = 0;
+    do {
+        if (depth > 0 && EndOfList()) {
+            --depth;
+            continue;
+        }
+        const qint64 at = Offset();
+        const TValueType type = ReadValueType();
+        switch (type) {
+        case TValueType::vaNull:
+        case TValueType::vaFalse:
+        case TValueType::vaTrue:
+            break;
+        case TValueType::vaList:
+            if (depth >= kMaxListDepth)
+                Fail(at,
+                     QStringLiteral("lists are nested deeper than %1 levels.").arg(kMaxListDepth));
+            ++depth;
+            break;
+        case TValueType::vaInt8:
+        case TValueType::vaInt16:
+        case TValueType::vaInt32:
+            (void)ReadIntegerData(type);
+            break;
+        case TValueType::vaExtended:
+            SkipBytes(10);
+            break;
+        case TValueType::vaString:
+        case TValueType::vaIdent:
+            SkipBytes(ReadByte());
+            break;
+        case TValueType::vaBinary:
+        case TValueType::vaLString:
+        case TValueType::vaUtf8String:
+            SkipBytes(ReadLength());
+            break;
+        case TValueType::vaWString:
+            SkipBytes(ReadLength() * 2);
+            break;
+        case TValueType::vaSet:
+            for (int names = 0;; ++names) {
+                const quint8 length = ReadByte();
+                if (length == 0)
+                    break;
+                if (names >= kMaxSetElements)
+                    Fail(at,
+                         QStringLiteral("a set holds more than %1 names.").arg(kMaxSetElements));
+                SkipBytes(length);
+            }
+            break;
+        }
+    } while (depth > 0);
 }

@@ -44,8 +44,10 @@ public:
     quint32 ReadColor();  // identifier from the colour names, or an integer
     qint32 ReadCharset(); // identifier from the charset names, or an integer
 
-    // Any value, exactly as stored (used by tools that must write it back unchanged).
+    // Any value, exactly as stored (used by tools that must write it back unchanged). Sets of
+    // more than 256 names and values of more than 65536 list items and names fail.
     TValue ReadValue();
+    // Passes over any value, allocating nothing; a set of more than 256 names fails as above.
     void SkipValue();
 
     // Bytes left in the device.
@@ -55,11 +57,14 @@ private:
     void ReadFixed(char *data, qint64 count); // a few bytes of fixed size, no allocation
     quint8 ReadByte();
     QByteArray ReadBytes(qint64 count);
+    void SkipBytes(qint64 count);
+    void CheckBytesLeft(qint64 at, qint64 count) const; // fails for what cannot be there
+    void CountElement(qint64 at); // one more list item or set name of the value read whole
     qint32 ReadInt32();
     qint64 ReadLength(); // a 4-byte length; negative ones fail
     TValueType ReadValueType();
     qint64 ReadIntegerData(TValueType type);
-    QList<QByteArray> ReadSetElements();
+    QList<QByteArray> ReadSetElements(qint64 at); // `at`: where the value starts
     TValue ReadNestedValue(int depth);
 
     // Position for messages: the device's own for files and buffers, else bytes consumed.
@@ -70,4 +75,5 @@ private:
 
     QIODevice *FDevice;
     qint64 FConsumed = 0;
+    int FElementBudget = -1; // left for the value ReadValue is reading; -1: not counted
 };

@@ -110,31 +110,90 @@ private slots:
     void damagedFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<TConfigPart>("reached");
+        QTest::addColumn<QString>("says"); // part of the message, when it matters
         TConfiguration c = Sample();
         const QByteArray display = ConfigFormat::WriteDisplayRecord(c.Display);
-        QTest::newRow("empty") << QByteArray() << TConfigPart::Nothing;
+        QTest::newRow("empty") << QByteArray() << TConfigPart::Nothing << QString();
         QTest::newRow("not a configuration")
-            << QByteArray("hello world, hello world") << TConfigPart::Nothing;
-        QTest::newRow("two of four lines") << display + Tail(c, 2) << TConfigPart::ReadMode;
+            << QByteArray("hello world, hello world") << TConfigPart::Nothing << QString();
+        QTest::newRow("two of four lines")
+            << display + Tail(c, 2) << TConfigPart::ReadMode << QString();
         QTest::newRow("last line not ended")
-            << display + Tail(c, 3) + "/x/index.kbt" << TConfigPart::ReadMode;
+            << display + Tail(c, 3) + "/x/index.kbt" << TConfigPart::ReadMode << QString();
         c.Grid.SwCode2 = 256;
-        QTest::newRow("switch code above 255") << display + Tail(c) << TConfigPart::Grid;
+        QTest::newRow("switch code above 255")
+            << display + Tail(c) << TConfigPart::Grid << QString();
         c = Sample();
         c.Interval = -1;
-        QTest::newRow("negative interval") << display + Tail(c) << TConfigPart::State;
+        QTest::newRow("negative interval") << display + Tail(c) << TConfigPart::State << QString();
         QTest::newRow("too large")
-            << QByteArray(ConfigFormat::MaxFileSize + 1, 'x') << TConfigPart::Nothing;
+            << QByteArray(ConfigFormat::MaxFileSize + 1, 'x') << TConfigPart::Nothing << QString();
+        const QByteArray rest = display + Tail(Sample());
+        for (const double version : {qInf(), 1e308, 3.0, qQNaN(), -1.0, 0.0, 0.5}) {
+            QByteArray head(8, '\0');
+            qToLittleEndian(version, head.data());
+            QTest::addRow("version %g", version)
+                << head + rest << TConfigPart::Nothing << QStringLiteral("The version");
+        }
     }
     void damagedFiles() {
         QFETCH(QByteArray, bytes);
         QFETCH(TConfigPart, reached);
+        QFETCH(QString, says);
         const TConfigReadResult r = ConfigFormat::Read(bytes);
         QVERIFY(!r.Ok());
+        QVERIFY2(r.Error.contains(says), qPrintable(r.Error));
         QCOMPARE(r.Reached, reached);
         // What was read before the damage is there to be applied.
         if (r.Has(TConfigPart::ReadMode))
             QCOMPARE(r.Config.AutoReadMode, quint8(3));
+    }
+
+    // Text for the display beyond its limits keeps its end: what was said last.
+    void displayTextKeepsItsEnd_data() {
+        QTest::addColumn<int>("count");  // stored strings
+        QTest::addColumn<int>("length"); // characters of each
+        QTest::addColumn<QChar>("fill");
+        QTest::addColumn<int>("lines"); // lines read
+        QTest::addColumn<int>("last");  // characters of the last line read
+        QTest::addColumn<bool>("overlong");
+        const int max = int(ConfigFormat::MaxDisplayText);
+        QTest::newRow("10001 lines") << 10001 << 3 << QChar(u'a') << 10000 << 3 << false;
+        QTest::newRow("100000 empty lines") << 100000 << 0 << QChar(u'a') << 10000 << 0 << false;
+        QTest::newRow("one string of 100000 line ends")
+            << 1 << 100000 << QChar(u'\n') << 10000 << 0 << false;
+        QTest::newRow("a 1 MB word") << 1 << 1000000 << QChar(u'x') << 1 << max << true;
+        QTest::newRow("300 lines of 1000 characters")
+            << 300 << 1000 << QChar(u'x') << max / 1001 << 1000 << false;
+        QTest::newRow("a 4096-character word") << 2 << 4096 << QChar(u'x') << 2 << 4096 << false;
+    }
+    void displayTextKeepsItsEnd() {
+        QFETCH(int, count);
+        QFETCH(int, length);
+        QFETCH(QChar, fill);
+        QFETCH(int, lines);
+        QFETCH(int, last);
+        QFETCH(bool, overlong);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        TComponentWriter w(&buffer);
+        w.WritePrefix("TRichEdit", "Display");
+        w.WritePropertyName("Lines.Strings");
+        w.WriteListBegin();
+        const QString line(length, fill);
+        for (int i = 0; i < count; ++i)
+            w.WriteString(i + 1 == count ? line : line.left(length - 1) + QLatin1Char('.'));
+        w.WriteEndOfList();
+        w.WriteEndOfList();
+        w.WriteEndOfList();
+        buffer.close();
+        buffer.open(QIODevice::ReadOnly);
+        const TDisplayRecord d = ConfigFormat::ReadDisplayRecord(&buffer);
+        QCOMPARE(d.Lines.size(), lines);
+        QCOMPARE(d.Lines.constLast().size(), last);
+        const QString text = d.Lines.join(QLatin1Char('\n'));
+        QVERIFY(text.size() <= ConfigFormat::MaxDisplayText);
+        QCOMPARE(ConfigFormat::HasOverlongWord(text), overlong);
     }
 
     void readModeOutsideTheFourIsKept() {

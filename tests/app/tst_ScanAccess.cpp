@@ -204,6 +204,17 @@ private slots:
             << 0 << 100 << 0 << 100;
         QTest::newRow("not numbers")
             << QByteArray("[Switches]\nAcceptTime=x\n[Scan]\nResumeAt=@\n") << 0 << 0 << 0 << 100;
+        // Not ours: ignored, and replaced by a small file of our own when written.
+        QByteArray keys = "[Switches]\nAcceptTime=300\n";
+        for (int i = 0; keys.size() <= 64 * 1024; ++i)
+            keys += "k" + QByteArray::number(i) + "=1\n";
+        QTest::newRow("over 64 KB of keys") << keys << 0 << 0 << 0 << 100;
+        QTest::newRow("binary") << QByteArray("\0\xff\x01[\0=\n\x80\xfe", 10) << 0 << 0 << 0 << 100;
+        const QString text = QStringLiteral("[Switches]\nAcceptTime=300\n");
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfe") +
+                                       QByteArray(reinterpret_cast<const char *>(text.utf16()),
+                                                  text.size() * 2)
+                                << 0 << 0 << 0 << 100;
     }
     void settingsFile() {
         QFETCH(QByteArray, ini);
@@ -218,6 +229,12 @@ private slots:
         QTEST(int(read.StopRounds), "rounds");
         QTEST(int(read.ResumeAt), "resume");
         QTEST(int(read.PromptVolume), "volume");
+        // Written over whatever the file held: the write succeeds and carries nothing over.
+        TScanAccess changed = read;
+        changed.AcceptTime = 123;
+        QVERIFY(ScanAccessFile::Write(name, changed));
+        QCOMPARE(ScanAccessFile::Read(name), changed);
+        QVERIFY(QFileInfo(name).size() < 1024);
         QFile::remove(name);
         QVERIFY(ScanAccessFile::Write(name, read));
         QCOMPARE(QFile::exists(name), read != TScanAccess());

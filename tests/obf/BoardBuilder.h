@@ -95,6 +95,29 @@ inline QJsonObject Board(const QString &id, const QString &name, const QJsonArra
         {QStringLiteral("sounds"), sounds}};
 }
 
+// A board of rows x columns buttons, every cell filled, each button with `extra` added.
+inline QJsonObject GridBoard(int rows, int columns, const QJsonObject &extra = {},
+                             const QJsonArray &images = {}) {
+    QJsonArray buttons;
+    QJsonArray order;
+    for (int r = 0; r < rows; ++r) {
+        QJsonArray row;
+        for (int c = 0; c < columns; ++c) {
+            const QString id = QStringLiteral("b%1_%2").arg(r).arg(c);
+            QJsonObject b = extra;
+            b.insert(QStringLiteral("id"), id);
+            if (!b.contains(QStringLiteral("label")))
+                b.insert(QStringLiteral("label"), id);
+            buttons.append(b);
+            row.append(id);
+        }
+        order.append(row);
+    }
+    QJsonObject board = Board(QStringLiteral("g"), QStringLiteral("Mřížka"), buttons, images);
+    board.insert(QStringLiteral("grid"), Grid(rows, columns, order));
+    return board;
+}
+
 inline QByteArray Zip(const QList<std::pair<QString, QByteArray>> &files) {
     TObfArchiveWriter writer;
     for (const auto &[path, bytes] : files)

@@ -2,11 +2,13 @@
 #include "Error.h"
 #include "KeyDescription.h"
 #include "ObfImport.h"
+#include "ObfLimits.h"
 #include "ObfNames.h"
 #include "Picture.h"
 #include "TableFormat.h"
 
 #include <QDirIterator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -362,6 +364,110 @@ private slots:
             QVERIFY2(e.Message().contains(message), qPrintable(e.Message()));
         }
         QCOMPARE(FilesUnder(dir.path()), QStringList{QStringLiteral("in/x.obz")});
+    }
+
+    // Boards beyond what a table holds become tables that open: the layout is scaled to fit,
+    // texts are cut, and a picture shared by every button is decoded once and drawn small.
+    void boardsBeyondTheTableLimits_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("label"); // characters; 0: the button's id
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<int>("notes");
+        QTest::newRow("31 rows x 1 column") << 31 << 1 << 0 << false << 0;
+        QTest::newRow("66 columns") << 1 << 66 << 0 << false << 0;
+        QTest::newRow("100 x 100") << 100 << 100 << 0 << false << 0;
+        QTest::newRow("one picture on 100 x 100 buttons") << 100 << 100 << 0 << true << 0;
+        QTest::newRow("label of 5000 characters") << 1 << 1 << 5000 << false << 1;
+    }
+    void boardsBeyondTheTableLimits() {
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(int, label);
+        QFETCH(bool, picture);
+        QJsonObject extra;
+        if (label > 0)
+            extra.insert(QStringLiteral("label"), QString(label, u'ž'));
+        QJsonArray images;
+        if (picture) {
+            extra.insert(QStringLiteral("image_id"), QStringLiteral("p"));
+            images.append(QJsonObject{{QStringLiteral("id"), QStringLiteral("p")},
+                                      {QStringLiteral("data"), DataUri(QStringLiteral("image/png"),
+                                                                       Png(QSize(600, 600)))}});
+        }
+        const TObfImportResult r =
+            ImportBoards(Json(GridBoard(rows, columns, extra, images)), QStringLiteral("f"));
+        QTEST(int(r.Notes.size()), "notes");
+        const QByteArray &bytes = r.Tables[0].Bytes;
+        const QList<TKeyDescription> keys = Keys(ReadTable(bytes));
+        QCOMPARE(keys.size(), rows * columns);
+        for (const TKeyDescription &k : keys) {
+            QVERIFY2(k.Width >= 1 && k.Height >= 1 && k.Left + k.Width <= 650 &&
+                         k.Top + k.Height <= 300,
+                     qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                    .arg(k.Left)
+                                    .arg(k.Top)
+                                    .arg(k.Width)
+                                    .arg(k.Height)));
+            QVERIFY(k.Text.size() <= Limits::MaxKeyText);
+        }
+        if (picture) {
+            QCOMPARE(TPicture::FromSymbolData(keys[0].SymbolData).Size(),
+                     QSize(ObfLimits::MinGridSymbolSide, ObfLimits::MinGridSymbolSide));
+            QVERIFY2(bytes.size() < 16 * 1024 * 1024, qPrintable(QString::number(bytes.size())));
+        }
+    }
+
+    // A drawing from a stranger draws nothing from outside itself.
+    void drawingsReachNothingOutside_data() {
+        QTest::addColumn<QString>("href"); // PRIVATE: a red picture of the user's
+        QTest::addColumn<bool>("drawn");   // the reference is drawn (blue over green)
+        QTest::newRow("absolute path") << "PRIVATE" << false;
+        QTest::newRow("file URL") << "file://PRIVATE" << false;
+        QTest::newRow("relative path") << "private.png" << false;
+        QTest::newRow("embedded drawing naming the file") << "SVGURI" << false;
+        QTest::newRow("embedded PNG") << "PNGURI" << true;
+    }
+    void drawingsReachNothingOutside() {
+        QFETCH(QString, href);
+        QFETCH(bool, drawn);
+        QTemporaryDir dir;
+        const QString priv = dir.filePath(QStringLiteral("private.png"));
+        QFile f(priv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(ImageBytes("PNG", QSize(40, 20), Qt::red));
+        f.close();
+        const QString before = QDir::currentPath();
+        const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
+        QDir::setCurrent(dir.path());
+        const auto drawing = [](const QString &target) {
+            return (QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' "
+                                   "xmlns:xlink='http://www.w3.org/1999/xlink' width='40' "
+                                   "height='20'><rect width='40' height='20' fill='#0f0'/>"
+                                   "<image x='0' y='0' width='40' height='20' xlink:href='") +
+                    target + QStringLiteral("'/></svg>"))
+                .toUtf8();
+        };
+        href.replace(QStringLiteral("PRIVATE"), priv);
+        href.replace(QStringLiteral("SVGURI"),
+                     DataUri(QStringLiteral("image/svg+xml"), drawing(priv)));
+        href.replace(QStringLiteral("PNGURI"), DataUri(QStringLiteral("image/png"),
+                                                       ImageBytes("PNG", QSize(40, 20), Qt::blue)));
+        QJsonObject board =
+            OneButtonBoard(QJsonObject{{QStringLiteral("image_id"), QStringLiteral("svg")}});
+        board.insert(
+            QStringLiteral("images"),
+            QJsonArray{QJsonObject{{QStringLiteral("id"), QStringLiteral("svg")},
+                                   {QStringLiteral("data"),
+                                    DataUri(QStringLiteral("image/svg+xml"), drawing(href))}}});
+        const TObfImportResult r = ImportBoards(Json(board), QStringLiteral("f"));
+        const QList<TKeyDescription> keys = Keys(ReadTable(r.Tables[0].Bytes));
+        const QImage image = TPicture::FromSymbolData(keys[0].SymbolData).ToImage();
+        QVERIFY(!image.isNull());
+        const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
+        QVERIFY2(centre.red() < 100, qPrintable(centre.name())); // never the user's picture
+        QCOMPARE(centre.blue() > 150, drawn);
+        QCOMPARE(centre.green() > 150, !drawn);
     }
 
     // A picture that claims huge dimensions is left out before it is decoded; the key stays.

@@ -112,6 +112,8 @@ private slots:
         QTest::newRow("iCol last column") << "iCol" << 5 << QPoint(5, 3);
         QTest::newRow("iRow := nRow ignored") << "iRow" << 6 << QPoint(3, 3);
         QTest::newRow("iRow := -1 taken") << "iRow" << -1 << QPoint(3, -1);
+        QTest::newRow("iCol := -2^31 ignored") << "iCol" << INT_MIN << QPoint(3, 3);
+        QTest::newRow("iRow := -2 ignored") << "iRow" << -2 << QPoint(3, 3);
         QTest::newRow("nCol resets the column") << "nCol" << 10 << QPoint(0, 3);
         QTest::newRow("nRow resets the row") << "nRow" << 2 << QPoint(3, 0);
     }

@@ -54,6 +54,21 @@ TRecord Parse(QIODevice *device) {
     return record;
 }
 
+// Passes over every entry as a reader does with entries it does not know; the bytes left.
+qint64 Skip(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TComponentReader reader(&buffer);
+    reader.ReadPrefix();
+    while (!reader.EndOfList()) {
+        reader.ReadPropertyName();
+        reader.SkipValue();
+    }
+    if (!reader.EndOfList())
+        throw TStreamError(QStringLiteral("children"));
+    return reader.BytesLeft();
+}
+
 TRecord Parse(QByteArray bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -351,6 +366,8 @@ private slots:
         TTestDevice device(bytes);
         device.open(QIODevice::ReadWrite);
         QCOMPARE(Parse(&device).Entries.size(), 16);
+        // Skipping lands where reading does.
+        QCOMPARE(Skip(bytes + "xy"), 2);
     }
 
     void truncatedAtEveryLength() {
@@ -362,6 +379,7 @@ private slots:
             } catch (const TStreamError &e) {
                 QVERIFY2(e.Message().contains(QStringLiteral("offset")), qPrintable(e.Message()));
             }
+            QVERIFY_THROWS_EXCEPTION(TStreamError, Skip(bytes.left(n)));
             TTestDevice device(bytes.left(n));
             device.open(QIODevice::ReadOnly);
             QVERIFY_THROWS_EXCEPTION(TStreamError, Parse(&device));
@@ -371,32 +389,63 @@ private slots:
     void corruptRecords_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("skipped"); // skipping, which keeps nothing, passes over it
         const QByteArray head = "TPF0" + Short("TVxKey") + Hex("00") + Short("P");
         QTest::newRow("signature")
-            << "TPF1" + Short("TVxKey") + Hex("000000") << "offset 0: the signature";
-        QTest::newRow("empty") << QByteArray() << "too short";
-        QTest::newRow("type 0x0D") << head + Hex("0D0000") << "offset 14: unknown value type 0x0D";
-        QTest::newRow("type 0x13") << head + Hex("130000") << "unknown value type 0x13";
-        QTest::newRow("type 0xFF") << head + Hex("FF0000") << "unknown value type 0xFF";
+            << "TPF1" + Short("TVxKey") + Hex("000000") << "offset 0: the signature" << false;
+        QTest::newRow("empty") << QByteArray() << "too short" << false;
+        QTest::newRow("type 0x0D")
+            << head + Hex("0D0000") << "offset 14: unknown value type 0x0D" << false;
+        QTest::newRow("type 0x13") << head + Hex("130000") << "unknown value type 0x13" << false;
+        QTest::newRow("type 0xFF") << head + Hex("FF0000") << "unknown value type 0xFF" << false;
         QTest::newRow("binary longer than the rest")
-            << head + Hex("0A10000000") + "abc" + Hex("0000") << "needs 16 bytes but only 5";
-        QTest::newRow("huge length") << head + Hex("0CFFFFFF7F0000") << "needs 2147483647 bytes";
-        QTest::newRow("negative length") << head + Hex("14FFFFFFFF0000") << "negative length";
+            << head + Hex("0A10000000") + "abc" + Hex("0000") << "needs 16 bytes but only 5"
+            << false;
+        QTest::newRow("huge length")
+            << head + Hex("0CFFFFFF7F0000") << "needs 2147483647 bytes" << false;
+        QTest::newRow("negative length")
+            << head + Hex("14FFFFFFFF0000") << "negative length" << false;
         QTest::newRow("wide count beyond")
-            << head + Hex("1202000000410000") << "needs 4 bytes but only 3";
-        QTest::newRow("short string beyond") << head + Hex("06FF41") << "needs 255 bytes";
+            << head + Hex("1202000000410000") << "needs 4 bytes but only 3" << false;
+        QTest::newRow("short string beyond") << head + Hex("06FF41") << "needs 255 bytes" << false;
         QTest::newRow("set never ends")
-            << head + Hex("0B") + Short("fsBold") << "ends 1 byte early";
-        QTest::newRow("list never ends") << head + Hex("010201") << "ends before the end";
+            << head + Hex("0B") + Short("fsBold") << "ends 1 byte early" << false;
+        QTest::newRow("list never ends") << head + Hex("010201") << "ends before the end" << false;
         QTest::newRow("lists nested too deep")
-            << head + QByteArray(100000, '\x01') << "nested deeper than 64";
+            << head + QByteArray(100000, '\x01') << "nested deeper than 64" << false;
+        QByteArray names;
+        for (int i = 0; i < 257; ++i)
+            names += Short(QByteArray::number(i));
+        QTest::newRow("set of 257 names") << head + Hex("0B") + names + Hex("000000")
+                                          << "offset 14: a set holds more than 256" << false;
+        QTest::newRow("set of millions of one-letter names")
+            << head + Hex("0B") + QByteArray(8 << 20, '\x01') << "a set holds more than 256"
+            << false;
+        QTest::newRow("list of 2 million items")
+            << head + Hex("01") + QByteArray(1 << 21, '\x08') + Hex("000000")
+            << "more than 65536 list items" << true;
+        QTest::newRow("lists of sets past the budget")
+            << head + Hex("01") + (Hex("0B") + names.left(250 * 3) + Hex("00")).repeated(320) +
+                   Hex("000000")
+            << "more than 65536 list items" << true;
     }
     void corruptRecords() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
+        QFETCH(bool, skipped);
         try {
             Parse(bytes);
             QFAIL("accepted");
+        } catch (const TStreamError &e) {
+            QVERIFY2(e.Message().contains(message), qPrintable(e.Message()));
+        }
+        if (skipped) {
+            QCOMPARE(Skip(bytes), 0);
+            return;
+        }
+        try {
+            Skip(bytes);
+            QFAIL("skipped");
         } catch (const TStreamError &e) {
             QVERIFY2(e.Message().contains(message), qPrintable(e.Message()));
         }

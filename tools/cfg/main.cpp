@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
@@ -58,6 +59,9 @@ QString Opt(const std::optional<T> &v) {
 }
 
 int Dump(const QString &path) {
+    // A pipe or a device would block the read.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        return Fail(QStringLiteral("%1: not a regular file.").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
