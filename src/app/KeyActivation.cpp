@@ -62,6 +62,9 @@ void TForm1::SetAccent(QChar accent) {
 
 void TForm1::SpeakText(const QString &text) {
     FSpeech->SpeakText(text);
+    // The cursor keeps still while the user's words are heard, if the user wants it so.
+    if (FScanAccess.WaitForSpeech && FScanning && FSpeech->TellsSpeechEnd())
+        FPacer.SpeechStarted(ScanNow());
 }
 
 void TForm1::KeyClick(TVxKey *sender, int code, const QString &text, const QString &textSh,

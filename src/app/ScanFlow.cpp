@@ -30,6 +30,12 @@ void TForm1::BuildScanFlow() {
     FPrompts = FSpeech->Prompts();
     if (FPrompts)
         FPrompts->SetOnPromptDone([this] { PromptEnded(); });
+    FSpeech->SetOnSpeechDone([this] {
+        if (!FPacer.Speaking())
+            return;
+        FPacer.SpeechEnded();
+        PaceScan();
+    });
     GridDialog->SetOnAccessApplied([this](const TScanAccess &access) { SetScanAccess(access); });
 }
 
@@ -43,6 +49,7 @@ void TForm1::SaveScanAccess() {
         FPrompts->SetOnPromptDone(nullptr);
         FPrompts->CutPrompt();
     }
+    FSpeech->SetOnSpeechDone(nullptr);
     if (!Dirs().ConfigDir.isEmpty() &&
         !ScanAccessFile::Write(Dirs().ConfigDir + AppStrings::ScanAccessFileName, FScanAccess))
         WarnAtEnd(AppStrings::ConfigNotSaved);

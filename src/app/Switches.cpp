@@ -52,6 +52,8 @@ void TForm1::SwitchDown(int code, qint32 time) {
         FPrompts->CutPrompt();
         FPacer.PromptCut();
     }
+    // A press wants the scan back, also while the program still reads aloud.
+    FPacer.SpeechEnded();
     // The grid stands still while a switch is down. A press meant for the question is not its,
     // and neither is F8, whose release is never passed on.
     if (FScanning && !ConfirmDlg->isVisible())

@@ -172,6 +172,13 @@ void TSpVoice::Run() {
                 request.Heard(std::max<qint64>(FAudioEnd - Now(), 0));
             else if (request.Heard && FPromptGeneration == request.Prompt)
                 request.Heard(0);
+            if (request.Prompt == 0 && Current(request.Generation, 0)) {
+                lock.lock();
+                const TPromptHeard heard = FOnTextHeard;
+                lock.unlock();
+                if (heard)
+                    heard(std::max<qint64>(FAudioEnd - Now(), 0));
+            }
         }
         lock.lock();
         FBusy = false;
@@ -306,6 +313,11 @@ bool TSpVoice::SpeakPrompt(const QString &text, const QString &voiceId, int rate
     FWake.notify_all();
     // Its end is reported even while the output is failing, so the scan goes on at its pace.
     return true;
+}
+
+void TSpVoice::SetOnTextHeard(TPromptHeard heard) {
+    std::lock_guard lock(FMutex);
+    FOnTextHeard = std::move(heard);
 }
 
 void TSpVoice::CutPrompt() {

@@ -44,6 +44,7 @@ public:
     bool SpeakPrompt(const QString &text, const QString &voiceId, int rate, int volume,
                      TPromptHeard heard) override;
     void CutPrompt() override;
+    void SetOnTextHeard(TPromptHeard heard) override;
 
     // Waits until every text handed over has been spoken or dropped (tests and measurements).
     void WaitUntilIdle();
@@ -102,6 +103,7 @@ private:
     bool FPromptSounding = false;
     // When the sound handed to the sink will have been played (steady clock, ms).
     std::atomic<qint64> FAudioEnd{0};
+    TPromptHeard FOnTextHeard;
     QString FLoadedVoice; // worker only
     std::thread FWorker;
 };

@@ -58,7 +58,7 @@ struct TSpdVoice::TState {
     // What is sounding: its message id and what it was.
     int SpeakingId = -1;
     TRequest Speaking;
-    std::function<void()> OnTextEnd;
+    TPromptHeard OnTextEnd;
     SPDConnection *Connection = nullptr;
 
     void Run();
@@ -85,7 +85,7 @@ void OnEnd(size_t messageId, size_t, SPDNotificationType type) {
 } // namespace
 
 void TSpdVoice::TState::Ended(size_t messageId, bool cancelled) {
-    std::function<void()> textEnd;
+    TPromptHeard textEnd;
     TPromptHeard heard;
     {
         std::lock_guard lock(Mutex);
@@ -101,7 +101,7 @@ void TSpdVoice::TState::Ended(size_t messageId, bool cancelled) {
         Changed.notify_all();
     }
     if (textEnd)
-        textEnd();
+        textEnd(0);
     if (heard)
         heard(0);
 }
@@ -338,9 +338,9 @@ void TSpdVoice::CutPrompt() {
     FState->Wake.notify_all();
 }
 
-void TSpdVoice::SetOnTextEnd(std::function<void()> done) {
+void TSpdVoice::SetOnTextHeard(TPromptHeard heard) {
     std::lock_guard lock(FState->Mutex);
-    FState->OnTextEnd = std::move(done);
+    FState->OnTextEnd = std::move(heard);
 }
 
 bool TSpdVoice::WaitUntilSettled(int ms) {

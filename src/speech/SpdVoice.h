@@ -37,8 +37,8 @@ public:
 
     // Connected, with its voices known.
     bool Available() const;
-    // Told, from the service's thread, when a text has been spoken to its end.
-    void SetOnTextEnd(std::function<void()> done);
+    // Told, from the service's thread, when a text has been spoken to its end (with 0).
+    void SetOnTextHeard(TPromptHeard heard) override;
     // Waits up to `ms` for the service to answer or be found absent (tests).
     bool WaitUntilSettled(int ms);
     // Waits up to `ms` until nothing is being spoken or waiting (tests).

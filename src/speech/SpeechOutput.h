@@ -3,6 +3,7 @@
 #include "VoiceSettings.h"
 
 #include <QString>
+#include <functional>
 
 class TPromptSpeech;
 class TVoice;
@@ -33,6 +34,20 @@ public:
     virtual TVoice *Voice() { return nullptr; }
     // The scan's spoken prompts; none when nothing can speak them.
     virtual TPromptSpeech *Prompts() { return nullptr; }
+
+    // Whether the end of the text SpeakText took last will be told (the engine in use knows
+    // it), on the user-interface thread, to the function set here.
+    virtual bool TellsSpeechEnd() const { return false; }
+    void SetOnSpeechDone(std::function<void()> done) { FOnSpeechDone = std::move(done); }
+
+protected:
+    void SpeechDone() {
+        if (FOnSpeechDone)
+            FOnSpeechDone();
+    }
+
+private:
+    std::function<void()> FOnSpeechDone;
 };
 
 // No speech output: nothing is read aloud and every call says so by its result.

@@ -43,6 +43,9 @@ public:
     }
     // Silences the prompt being spoken or waiting, not a text.
     virtual void CutPrompt() {}
+    // Told, from any thread, how many milliseconds of the text handed to Speak last are still to
+    // be heard once all of it is synthesized; never for a text a newer one replaced.
+    virtual void SetOnTextHeard(TPromptHeard heard) { Q_UNUSED(heard); }
 
     // A voice of the desktop's speech service, kept apart from the configuration file (empty:
     // none is chosen); setting it chooses it once the service has listed it.

@@ -72,12 +72,29 @@ bool TSystemVoice::SetVolume(int volume) {
 }
 
 bool TSystemVoice::Speak(const QString &text) {
-    if (UsesService() && FService->Speak(text)) {
-        // What the embedded engine still says would talk over it.
-        FEmbedded->Speak(QString());
-        return true;
+    if (UsesService()) {
+        *FTextOnService = true;
+        if (FService->Speak(text)) {
+            // What the embedded engine still says would talk over it.
+            FEmbedded->Speak(QString());
+            return true;
+        }
     }
+    *FTextOnService = false;
     return FEmbedded->Speak(text);
+}
+
+void TSystemVoice::SetOnTextHeard(TPromptHeard heard) {
+    const auto on = FTextOnService;
+    FEmbedded->SetOnTextHeard([on, heard](qint64 ms) {
+        if (!*on && heard)
+            heard(ms);
+    });
+    if (FService)
+        FService->SetOnTextHeard([on, heard](qint64 ms) {
+            if (*on && heard)
+                heard(ms);
+        });
 }
 
 bool TSystemVoice::SpeakPrompt(const QString &text, const QString &voiceId, int rate, int volume,

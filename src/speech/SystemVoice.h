@@ -2,6 +2,7 @@
 
 #include "SpeechVoice.h"
 
+#include <atomic>
 #include <memory>
 
 class TSpdVoice;
@@ -27,6 +28,7 @@ public:
     bool SpeakPrompt(const QString &text, const QString &voiceId, int rate, int volume,
                      TPromptHeard heard) override;
     void CutPrompt() override;
+    void SetOnTextHeard(TPromptHeard heard) override;
 
     // The service's voice chosen (empty: an embedded one), kept apart from the configuration.
     QString ServiceVoiceId() const override { return FServiceVoice; }
@@ -39,4 +41,6 @@ private:
     std::unique_ptr<TSpeechVoice> FEmbedded;
     std::unique_ptr<TSpdVoice> FService;
     QString FServiceVoice; // chosen, or wanted until the service lists it
+    // Which engine speaks the last text: only its end is told.
+    std::shared_ptr<std::atomic<bool>> FTextOnService = std::make_shared<std::atomic<bool>>(false);
 };

@@ -10,7 +10,8 @@ class TVoiceOutput final : public TSpeechOutput {
 public:
     explicit TVoiceOutput(TVoice &voice)
         : FVoice(voice)
-        , FPrompts(voice) {}
+        , FPrompts(voice)
+        , FSpeechEnd([this] { SpeechDone(); }) {}
 
     bool SpeakText(const QString &text) override;
     void StopSpeech() override;
@@ -22,8 +23,10 @@ public:
     void FreeSapiVoice() override;
     TVoice *Voice() override { return &FVoice; }
     TPromptSpeech *Prompts() override { return &FPrompts; }
+    bool TellsSpeechEnd() const override;
 
 private:
     TVoice &FVoice;
     TVoicePrompts FPrompts;
+    TEndTimer FSpeechEnd;
 };

@@ -121,6 +121,36 @@ private slots:
         QTEST(Form().Display->toPlainText(), "written");
     }
 
+    // Waiting for speech: the cursor keeps still while the chosen key's text is read aloud and
+    // moves on when it has been heard, or when the user presses a switch.
+    void scanWaitsForSpeech() {
+        TScanAccess access;
+        access.WaitForSpeech = true;
+        F->Speech.TellsEnd = true;
+        AutoReadMode = AutoRead::All;
+        MakeKeys(access);
+        const auto cursor = [this] {
+            return QList<int>{Form().TimeGrid1->iCol(), Form().TimeGrid1->iRow(),
+                              int(Form().TimeGrid1->ScanPhase())};
+        };
+        Play(QStringLiteral("tdwu"));
+        QCOMPARE(F->Speech.Spoken, QStringList{QStringLiteral("b")});
+        const QList<int> held = cursor();
+        Play(QStringLiteral("ttt")); // an odd count: the two rows would end elsewhere
+        QCOMPARE(cursor(), held);
+        F->Speech.FinishSpeech();
+        Play(QStringLiteral("t"));
+        QVERIFY(cursor() != held);
+        Play(QStringLiteral("dwudwu")); // into row 2 and a key of it: held again
+        QCOMPARE(F->Speech.Spoken.size(), 2);
+        const QList<int> again = cursor();
+        Play(QStringLiteral("ttt"));
+        QCOMPARE(cursor(), again);
+        Play(QStringLiteral("dwut")); // a press takes the scan back
+        QVERIFY(cursor() != again);
+        AutoReadMode = 0;
+    }
+
     // With an acceptance time of 300 ms and 200 ms ignored after an accepted press, only the
     // firm presses count: b is too short, and a quick second press is a bounce.
     void filteredPressesCompose_data() {

@@ -113,7 +113,7 @@ private slots:
         QVERIFY(voice.SetVoice(*czech));
 
         std::atomic<int> ends{0};
-        voice.SetOnTextEnd([&ends] { ++ends; });
+        voice.SetOnTextHeard([&ends](qint64) { ++ends; });
         Heard(0);
         const qint64 before = FRecorded.size();
         QVERIFY(voice.Speak(QStringLiteral("Dobrý den, jak se máte?")));

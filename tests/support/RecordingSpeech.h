@@ -34,4 +34,8 @@ public:
         return ApplyResult;
     }
     TPromptSpeech *Prompts() override { return &PromptOutput; }
+    // Whether the end of each text is told, and telling it.
+    bool TellsEnd = false;
+    bool TellsSpeechEnd() const override { return TellsEnd; }
+    void FinishSpeech() { SpeechDone(); }
 };
