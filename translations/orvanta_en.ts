@@ -705,6 +705,22 @@
         <source>Stát, dokud program &amp;čte text</source>
         <translation>Hold while the program spea&amp;ks</translation>
     </message>
+    <message>
+        <source>Výstup zvuku</source>
+        <translation>Sound output</translation>
+    </message>
+    <message>
+        <source>Výstu&amp;p hlasu</source>
+        <translation>Voice out&amp;put</translation>
+    </message>
+    <message>
+        <source>Výstup &amp;ohlašování</source>
+        <translation>Prompts &amp;output</translation>
+    </message>
+    <message>
+        <source>výchozí zařízení systému</source>
+        <translation>system default</translation>
+    </message>
 </context>
 <context>
     <name>GraphicsStrings</name>

@@ -38,6 +38,8 @@ void WriteValues(QSettings &file, const TScanAccess &access) {
     file.setValue(QStringLiteral("Prompts/Enabled"), access.Prompts);
     file.setValue(QStringLiteral("Prompts/Row"), int(access.RowPrompt));
     file.setValue(QStringLiteral("Prompts/Voice"), access.PromptVoice);
+    file.setValue(QStringLiteral("Output/Speech"), access.SpeechDevice);
+    file.setValue(QStringLiteral("Output/Prompts"), access.PromptDevice);
     file.setValue(QStringLiteral("Prompts/Rate"), access.PromptRate);
     file.setValue(QStringLiteral("Prompts/Volume"), access.PromptVolume);
     file.setValue(QStringLiteral("Prompts/Pause"), access.PromptPause);
@@ -64,6 +66,8 @@ TScanAccess ScanAccessFile::Read(const QString &fileName) {
     a.RowPrompt =
         TRowPrompt(quint8(qBound(0, Number(file, QStringLiteral("Prompts/Row"), 0), 255)));
     a.PromptVoice = file.value(QStringLiteral("Prompts/Voice")).toString().left(200);
+    a.SpeechDevice = file.value(QStringLiteral("Output/Speech")).toString();
+    a.PromptDevice = file.value(QStringLiteral("Output/Prompts")).toString();
     a.PromptRate = Number(file, QStringLiteral("Prompts/Rate"), a.PromptRate);
     a.PromptVolume = Number(file, QStringLiteral("Prompts/Volume"), a.PromptVolume);
     a.PromptPause = Number(file, QStringLiteral("Prompts/Pause"), a.PromptPause);

@@ -3,6 +3,7 @@
 #include "MainForm.h"
 
 #include "AppStrings.h"
+#include "AudioRouting.h"
 #include "Directories.h"
 #include "GridDlg.h"
 #include "PromptSpeech.h"
@@ -63,6 +64,8 @@ void TForm1::SetScanAccess(const TScanAccess &access) {
     HookKey->SetIgnoreAfter(FScanAccess.IgnoreAfter);
     if (old.Prompts && !FScanAccess.Prompts && FPrompts)
         FPrompts->CutPrompt();
+    if (TAudioRouting *routing = FSpeech->Routing())
+        routing->Route(FScanAccess.SpeechDevice, FScanAccess.PromptDevice);
     // A change of pacing starts the wait afresh at the next tick.
     FPacer.Reset();
     StepTimer->stop();

@@ -7,7 +7,7 @@
 // to answer, while any output fails, and stops when sound is back.
 class TSoundNotice {
 public:
-    enum TOutput { Speech, Sounds, OutputCount };
+    enum TOutput { Speech, Sounds, Prompts, OutputCount };
 
     // An output failed (with its reason) or works again (empty); true when the notice changes.
     bool Set(TOutput output, const QString &error);

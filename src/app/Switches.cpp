@@ -2,6 +2,8 @@
 // press and release goes (the confirmation dialog, the grid, or the keys of the free layout).
 #include "MainForm.h"
 
+#include "AudioRouting.h"
+
 #include "ConfirmDlg.h"
 #include "FreeKeys.h"
 #include "GridDlg.h"
@@ -114,6 +116,11 @@ void TForm1::GridItemClick() {
         if (TSpeechVoice *engine = unit->SapiVoice())
             voices = engine->GetVoices();
     GridDialog->SetPromptVoices(voices);
+    QList<QPair<QString, QString>> devices;
+    if (TAudioRouting *routing = FSpeech->Routing())
+        for (const TAudioRouting::TDevice &device : routing->Devices())
+            devices.append({device.Id, device.Name});
+    GridDialog->SetAudioDevices(devices);
     GridDialog->SetScanAccess(FScanAccess);
     GridDialog->Open(TimeGrid1);
 }

@@ -8,6 +8,7 @@
 #include "KeyRepeat.h"
 #include "LocalSocketDde.h"
 #include "MainForm.h"
+#include "PulseRouting.h"
 #include "QtPrompts.h"
 #include "QtSoundPlayer.h"
 #include "QuitSignals.h"
@@ -101,8 +102,10 @@ int main(int argc, char *argv[]) {
     // The speech engines; the system engine itself is made by the main window.
     TDBusAutomation automation;
     TLocalSocketDde dde;
-    // Speech and sounds each have an output of their own, which outlives the engines using it.
+    // Speech, the scan's prompts and sounds each have an output of their own, which outlives the
+    // engines using it; the prompts may play on another device (the user's headphones).
     const auto speechOut = std::make_shared<TAudioOutput>(TSpVoice::QueueMs);
+    const auto promptOut = std::make_shared<TAudioOutput>(TSpVoice::QueueMs);
     const auto soundOut = std::make_shared<TAudioOutput>(TQtSoundPlayer::QueueMs);
     // The bundled click stands for any sound that cannot be found.
     TQtSoundPlayer sounds(Dirs().ProgramDir + AppStrings::EchoSound, soundOut);
@@ -111,13 +114,14 @@ int main(int argc, char *argv[]) {
     const QString speechLanguage =
         InterfaceLanguage() == TLanguage::English ? QStringLiteral("en") : QStringLiteral("cs");
     // The embedded engine, joined by the voices of the desktop's speech service when it runs.
-    TVoice voice({[speechOut, speechLanguage] {
+    TVoice voice({[speechOut, promptOut, speechLanguage] {
                       return std::make_unique<TSystemVoice>(
-                          std::make_unique<TSpVoice>(speechOut, speechLanguage),
+                          std::make_unique<TSpVoice>(speechOut, speechLanguage, promptOut),
                           std::make_unique<TSpdVoice>());
                   },
                   &automation, &dde, &sounds, &shell});
-    TVoiceOutput speech(voice);
+    TPulseRouting routing(speechOut, promptOut, soundOut);
+    TVoiceOutput speech(voice, &routing);
 
     QStringList arguments;
     if (!commandLine.TableFile().isEmpty())
@@ -137,6 +141,7 @@ int main(int argc, char *argv[]) {
         };
         watch(*speechOut, TSoundNotice::Speech);
         watch(*soundOut, TSoundNotice::Sounds);
+        watch(*promptOut, TSoundNotice::Prompts);
         // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
         // so the text and the settings are kept.
         TQuitSignals quitSignals;
@@ -148,6 +153,7 @@ int main(int argc, char *argv[]) {
         status = QApplication::exec();
         speechOut->SetOnHealth({});
         soundOut->SetOnHealth({});
+        promptOut->SetOnHealth({});
         prompts.SetParent(nullptr);
     }
     voice.CloseVoice();

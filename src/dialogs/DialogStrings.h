@@ -80,6 +80,10 @@ inline constexpr auto PromptVoiceDefault = TText("DialogStrings", "český (výc
 inline constexpr auto PromptRate = TText("DialogStrings", "R&ychlost");
 inline constexpr auto PromptVolume = TText("DialogStrings", "H&lasitost");
 inline constexpr auto PromptPause = TText("DialogStrings", "Pa&uza po ohlášení [msec]");
+inline constexpr auto OutputGroup = TText("DialogStrings", "Výstup zvuku");
+inline constexpr auto SpeechDevice = TText("DialogStrings", "Výstu&p hlasu");
+inline constexpr auto PromptDevice = TText("DialogStrings", "Výstup &ohlašování");
+inline constexpr auto DefaultDevice = TText("DialogStrings", "výchozí zařízení systému");
 // A label's text without its access-key mark, for screen readers.
 inline QString Plain(const QString &label) {
     QString text = label;

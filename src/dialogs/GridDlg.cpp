@@ -238,6 +238,10 @@ void TGridDialog::SetPromptVoices(const QList<TVoiceToken> &voices) {
     AccessPage->SetVoices(voices);
 }
 
+void TGridDialog::SetAudioDevices(const QList<QPair<QString, QString>> &devices) {
+    AccessPage->SetDevices(devices);
+}
+
 void TGridDialog::SetScanTimer(QTimer *timer) {
     FScanTimer = timer;
 }

@@ -72,6 +72,8 @@ public:
     // whenever the dialog applies.
     void SetScanAccess(const TScanAccess &access);
     void SetPromptVoices(const QList<TVoiceToken> &voices);
+    // The outputs the voice and the prompts may play on, as (id, name).
+    void SetAudioDevices(const QList<QPair<QString, QString>> &devices);
     void SetOnAccessApplied(std::function<void(const TScanAccess &)> applied) {
         FOnAccessApplied = std::move(applied);
     }

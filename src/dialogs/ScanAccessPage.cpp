@@ -91,13 +91,29 @@ TScanAccessPage::TScanAccessPage(QWidget *parent)
     AddRow(prompt, DialogStrings::PromptPause, PauseSEdit);
     connect(PromptChk, &QCheckBox::toggled, this, &TScanAccessPage::EnablePrompts);
 
+    OutputGroup = new QGroupBox(DialogStrings::OutputGroup, this);
+    OutputGroup->setObjectName(QStringLiteral("OutputGroup"));
+    SpeechDeviceCombo = Combo({DialogStrings::DefaultDevice}, "SpeechDeviceCombo",
+                              DialogStrings::SpeechDevice, OutputGroup);
+    PromptDeviceCombo = Combo({DialogStrings::DefaultDevice}, "PromptDeviceCombo",
+                              DialogStrings::PromptDevice, OutputGroup);
+    for (QComboBox *combo : {SpeechDeviceCombo, PromptDeviceCombo})
+        combo->setItemData(0, QString());
+    auto *output = new QFormLayout(OutputGroup);
+    AddRow(output, DialogStrings::SpeechDevice, SpeechDeviceCombo);
+    AddRow(output, DialogStrings::PromptDevice, PromptDeviceCombo);
+
     auto *left = new QVBoxLayout;
     left->addWidget(FilterGroup);
     left->addWidget(FlowGroup);
     left->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(PromptGroup);
+    right->addWidget(OutputGroup);
+    right->addStretch(1);
     auto *columns = new QHBoxLayout(this);
     columns->addLayout(left);
-    columns->addWidget(PromptGroup, 0, Qt::AlignTop);
+    columns->addLayout(right);
     Fill(TScanAccess());
 }
 
@@ -109,6 +125,27 @@ void TScanAccessPage::SetVoices(const QList<TVoiceToken> &voices) {
         VoiceCombo->addItem(voice.GetAttribute(QStringLiteral("Name")).value_or(voice.Id),
                             voice.Id);
     VoiceCombo->setCurrentIndex(qMax(0, VoiceCombo->findData(current)));
+}
+
+void TScanAccessPage::SetDevices(const QList<QPair<QString, QString>> &devices) {
+    for (QComboBox *combo : {SpeechDeviceCombo, PromptDeviceCombo}) {
+        const QString current = combo->currentData().toString();
+        combo->clear();
+        combo->addItem(DialogStrings::DefaultDevice, QString());
+        for (const auto &[id, name] : devices)
+            combo->addItem(name, id);
+        Choose(combo, current);
+    }
+}
+
+void TScanAccessPage::Choose(QComboBox *combo, const QString &id) {
+    int index = combo->findData(id);
+    if (index < 0) {
+        // An output unplugged now stays chosen, so that it is used again once it is back.
+        combo->addItem(id, id);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
 }
 
 void TScanAccessPage::Fill(const TScanAccess &access) {
@@ -132,6 +169,8 @@ void TScanAccessPage::Fill(const TScanAccess &access) {
     RateSEdit->setValue(a.PromptRate);
     VolumeSEdit->setValue(a.PromptVolume);
     PauseSEdit->setValue(a.PromptPause);
+    Choose(SpeechDeviceCombo, a.SpeechDevice);
+    Choose(PromptDeviceCombo, a.PromptDevice);
     EnablePrompts();
 }
 
@@ -150,6 +189,8 @@ TScanAccess TScanAccessPage::Value() const {
     a.PromptRate = RateSEdit->value();
     a.PromptVolume = VolumeSEdit->value();
     a.PromptPause = PauseSEdit->value();
+    a.SpeechDevice = SpeechDeviceCombo->currentData().toString();
+    a.PromptDevice = PromptDeviceCombo->currentData().toString();
     return a;
 }
 

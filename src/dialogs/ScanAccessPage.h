@@ -26,6 +26,9 @@ public:
     QSpinBox *RoundsSEdit = nullptr;
     QCheckBox *StartOnPressChk = nullptr;
     QCheckBox *WaitSpeechChk = nullptr;
+    QGroupBox *OutputGroup = nullptr;
+    QComboBox *SpeechDeviceCombo = nullptr;
+    QComboBox *PromptDeviceCombo = nullptr;
     QSpinBox *FirstStepSEdit = nullptr;
     QComboBox *ResumeCombo = nullptr;
     QGroupBox *PromptGroup = nullptr;
@@ -38,9 +41,13 @@ public:
 
     // The voices a prompt may speak in; the first entry always stands for the Czech voice.
     void SetVoices(const QList<TVoiceToken> &voices);
+    // The outputs the voice and the prompts may play on, as (id, name); the system's default
+    // always comes first.
+    void SetDevices(const QList<QPair<QString, QString>> &devices);
     void Fill(const TScanAccess &access);
     TScanAccess Value() const;
 
 private:
     void EnablePrompts();
+    static void Choose(QComboBox *combo, const QString &id);
 };

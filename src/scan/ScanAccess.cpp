@@ -16,5 +16,9 @@ TScanAccess TScanAccess::Bounded() const {
     b.PromptRate = std::clamp(PromptRate, -10, 10);
     b.PromptVolume = std::clamp(PromptVolume, 0, 100);
     b.PromptPause = time(PromptPause);
+    // An output's id is a short name; anything longer is no id.
+    for (QString *id : {&b.SpeechDevice, &b.PromptDevice})
+        if (id->size() > 200)
+            id->clear();
     return b;
 }

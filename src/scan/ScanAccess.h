@@ -44,6 +44,10 @@ struct TScanAccess {
     qint32 PromptPause = 0;
     // The cursor keeps still while the program reads the user's own text aloud.
     bool WaitForSpeech = false;
+    // Where the user's voice and the prompts are heard, by the outputs' stable ids; empty: the
+    // system's default.
+    QString SpeechDevice;
+    QString PromptDevice;
 
     bool operator==(const TScanAccess &) const = default;
 

@@ -33,6 +33,11 @@ void TAudioOutput::SetOnHealth(TOnHealth onHealth) {
     FOnHealth = std::move(onHealth);
 }
 
+void TAudioOutput::SetDevice(const QString &device) {
+    std::lock_guard lock(FMutex);
+    FCore->SetDevice(device);
+}
+
 void TAudioOutput::Begin(int sampleRate, int channels) {
     std::lock_guard lock(FMutex);
     FCore->Begin(sampleRate, channels);

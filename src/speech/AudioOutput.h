@@ -34,6 +34,8 @@ public:
     QString Error() const override;
 
     void SetOnHealth(TOnHealth onHealth);
+    // The output to play on from the next sound on, by its stable id (empty: the default).
+    void SetDevice(const QString &device);
     qint64 Queued() const;
 
 private:

@@ -8,6 +8,17 @@ void TOutputCore::Begin(int sampleRate, int channels) {
     FRetry = true;
 }
 
+void TOutputCore::SetDevice(const QString &device) {
+    if (device == FDeviceName)
+        return;
+    FDeviceName = device;
+    // A stream open on the old device goes; the next samples open one on the new.
+    if (FOpen) {
+        FDevice.Close();
+        FOpen = FReady = false;
+    }
+}
+
 void TOutputCore::Append(const char *data, qint64 size) {
     if (FReadPos > 0 && FReadPos == FQueue.size()) {
         FQueue.clear();
@@ -79,7 +90,7 @@ int TOutputCore::Step(qint64 now) {
             return -1;
         }
         FRetry = false;
-        FDevice.Open(FSampleRate, FChannels);
+        FDevice.Open(FSampleRate, FChannels, FDeviceName);
         FOpen = true;
         FReady = false;
         FOpenRate = FSampleRate;

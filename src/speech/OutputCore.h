@@ -29,6 +29,8 @@ public:
 
     // A new stream of this format follows; it tries the device again even after a failure.
     void Begin(int sampleRate, int channels);
+    // The output to play on from the next stream on (empty: the system's default).
+    void SetDevice(const QString &device);
     void Append(const char *data, qint64 size);
     // Drops everything not yet played, in the queue and in the stream.
     void Purge();
@@ -71,4 +73,5 @@ private:
     qint64 FFailedAt = 0;
     quint64 FFailures = 0;
     QString FError;
+    QString FDeviceName;
 };

@@ -11,8 +11,9 @@ public:
     enum class TState { Closed, Opening, Ready, Failed };
 
     virtual ~TPcmDevice() = default;
-    // Starts connecting a stream of 16-bit samples in this format.
-    virtual void Open(int sampleRate, int channels) = 0;
+    // Starts connecting a stream of 16-bit samples in this format, to the output named `device`
+    // (empty: the system's default; a device that is not there gives way to the default).
+    virtual void Open(int sampleRate, int channels, const QString &device) = 0;
     // Serves the connection; what it has come to.
     virtual TState Pump() = 0;
     // How many bytes the stream takes now (Ready only).

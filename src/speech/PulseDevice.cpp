@@ -1,7 +1,10 @@
 #include "PulseDevice.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <pulse/context.h>
 #include <pulse/error.h>
+#include <pulse/introspect.h>
 #include <pulse/mainloop.h>
 #include <pulse/stream.h>
 
@@ -22,10 +25,12 @@ void TPulseDevice::Failed(const QString &why) {
     FState = TState::Failed;
 }
 
-void TPulseDevice::Open(int sampleRate, int channels) {
+void TPulseDevice::Open(int sampleRate, int channels, const QString &device) {
     Close();
     FSampleRate = sampleRate;
     FChannels = channels;
+    FDevice = device.toUtf8();
+    FOnDefault = FDevice.isEmpty();
     FError.clear();
     FLoop = pa_mainloop_new();
     if (!FLoop)
@@ -77,8 +82,8 @@ TPcmDevice::TState TPulseDevice::Pump() {
         attr.prebuf = 0;
         attr.minreq = uint32_t(-1);
         attr.fragsize = uint32_t(-1);
-        if (pa_stream_connect_playback(FStream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                       nullptr) < 0) {
+        if (pa_stream_connect_playback(FStream, FOnDefault ? nullptr : FDevice.constData(), &attr,
+                                       PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
             Failed(QString::fromUtf8(pa_strerror(pa_context_errno(FContext))));
             return FState;
         }
@@ -89,6 +94,13 @@ TPcmDevice::TState TPulseDevice::Pump() {
         break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED:
+        // An unplugged device gives way to the default; the next stream looks for it again.
+        if (!FOnDefault && pa_context_errno(FContext) == PA_ERR_NOENTITY) {
+            FOnDefault = true;
+            pa_stream_unref(FStream);
+            FStream = nullptr;
+            return Pump();
+        }
         Failed(QString::fromUtf8(pa_strerror(pa_context_errno(FContext))));
         break;
     default:
@@ -116,6 +128,49 @@ void TPulseDevice::Flush() {
         return;
     if (pa_operation *op = pa_stream_flush(FStream, nullptr, nullptr))
         pa_operation_unref(op);
+}
+
+QList<TPulseDevice::TOutput> TPulseDevice::Outputs(int waitMs) {
+    struct TQuery {
+        QList<TOutput> Found;
+        bool Done = false;
+    } query;
+    pa_mainloop *loop = pa_mainloop_new();
+    pa_context *context = pa_context_new(pa_mainloop_get_api(loop), "Orvanta");
+    pa_operation *listing = nullptr;
+    if (context && pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!query.Done && clock.elapsed() < waitMs) {
+            pa_mainloop_iterate(loop, 0, nullptr);
+            const pa_context_state_t state = pa_context_get_state(context);
+            if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
+                break;
+            if (state == PA_CONTEXT_READY && !listing)
+                listing = pa_context_get_sink_info_list(
+                    context,
+                    [](pa_context *, const pa_sink_info *info, int last, void *data) {
+                        auto *q = static_cast<TQuery *>(data);
+                        if (last)
+                            q->Done = true;
+                        else if (info)
+                            q->Found.append({QString::fromUtf8(info->name),
+                                             QString::fromUtf8(info->description)});
+                    },
+                    &query);
+            QThread::usleep(1000);
+        }
+    }
+    if (listing) {
+        pa_operation_cancel(listing);
+        pa_operation_unref(listing);
+    }
+    if (context) {
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+    }
+    pa_mainloop_free(loop);
+    return query.Done ? query.Found : QList<TOutput>();
 }
 
 void TPulseDevice::Close() {

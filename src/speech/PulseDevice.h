@@ -2,6 +2,9 @@
 
 #include "PcmDevice.h"
 
+#include <QByteArray>
+#include <QList>
+
 struct pa_context;
 struct pa_mainloop;
 struct pa_stream;
@@ -18,7 +21,14 @@ public:
     TPulseDevice(const TPulseDevice &) = delete;
     TPulseDevice &operator=(const TPulseDevice &) = delete;
 
-    void Open(int sampleRate, int channels) override;
+    void Open(int sampleRate, int channels, const QString &device) override;
+
+    struct TOutput {
+        QString Id; // the sound server's name of it: stable across restarts
+        QString Description;
+    };
+    // The sound server's outputs, asked for at most `waitMs`; none when there is no server.
+    static QList<TOutput> Outputs(int waitMs);
     TState Pump() override;
     qint64 Writable() override;
     void Write(const char *data, qint64 size) override;
@@ -34,6 +44,8 @@ private:
     pa_stream *FStream = nullptr;
     int FSampleRate = 0;
     int FChannels = 0;
+    QByteArray FDevice;      // empty: the default
+    bool FOnDefault = false; // the named device was not there
     TState FState = TState::Closed;
     QString FError;
 };

@@ -83,11 +83,15 @@ TVoiceToken TokenOf(const espeak_VOICE &voice) {
 
 } // namespace
 
-TSpVoice::TSpVoice(std::shared_ptr<TSampleSink> sink, QString language)
+TSpVoice::TSpVoice(std::shared_ptr<TSampleSink> sink, QString language,
+                   std::shared_ptr<TSampleSink> promptSink)
     : FSink(std::move(sink))
+    , FPromptSink(std::move(promptSink))
     , FLanguage(std::move(language)) {
     if (!FSink)
         FSink = std::make_shared<TAudioOutput>(QueueMs);
+    if (!FPromptSink)
+        FPromptSink = FSink;
     FWorker = std::thread([this] { Run(); });
 }
 
@@ -100,6 +104,8 @@ TSpVoice::~TSpVoice() {
     }
     ++FGeneration;
     FSink->Purge();
+    if (FPromptSink != FSink)
+        FPromptSink->Purge();
     FWake.notify_all();
     FWorker.join();
 }
@@ -197,7 +203,7 @@ void TSpVoice::Synthesize(const TRequest &request) {
     }
     espeak_SetParameter(espeakRATE, WordsPerMinute(request.Rate), 0);
     espeak_SetParameter(espeakVOLUME, EngineVolume(request.Volume), 0);
-    FSink->Begin(FSampleRate, 1);
+    (request.Prompt != 0 ? FPromptSink : FSink)->Begin(FSampleRate, 1);
     const QByteArray text = speech.Text.toUtf8();
     TJob job{this, request.Generation, request.Prompt};
     espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
@@ -214,7 +220,7 @@ int TSpVoice::Deliver(quint64 generation, quint64 prompt, const short *samples, 
     if (!Current(generation, prompt))
         return 1; // a newer text purged this one
     if (samples && count > 0) {
-        FSink->Write(samples, count);
+        (prompt != 0 ? FPromptSink : FSink)->Write(samples, count);
         // The sink plays in real time, so the sound ends this much later than what is queued
         // ends, or than now when nothing is queued (also when there is no audio device).
         const qint64 now = Now();
@@ -286,6 +292,9 @@ bool TSpVoice::Speak(const QString &text) {
         FAudioEnd = Now();
     }
     FSink->Purge();
+    // A text cuts a prompt short wherever it sounds.
+    if (FPromptSink != FSink)
+        FPromptSink->Purge();
     FWake.notify_all();
     // The text is tried all the same: the output finds its way back to sound at a new text.
     return !FSink->Failing();
@@ -309,7 +318,7 @@ bool TSpVoice::SpeakPrompt(const QString &text, const QString &voiceId, int rate
             FAudioEnd = Now();
     }
     if (purge)
-        FSink->Purge();
+        FPromptSink->Purge();
     FWake.notify_all();
     // Its end is reported even while the output is failing, so the scan goes on at its pace.
     return true;
@@ -331,5 +340,5 @@ void TSpVoice::CutPrompt() {
             FAudioEnd = Now();
     }
     if (purge)
-        FSink->Purge();
+        FPromptSink->Purge();
 }

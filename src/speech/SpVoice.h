@@ -25,8 +25,10 @@ public:
 
     // `sink` receives the speech (the sound server when none is given); the voice of
     // `language` (a language tag) speaks until another is chosen.
+    // Prompts go to `promptSink` when one is given (the user's own headphones, say).
     explicit TSpVoice(std::shared_ptr<TSampleSink> sink = nullptr,
-                      QString language = QStringLiteral("cs"));
+                      QString language = QStringLiteral("cs"),
+                      std::shared_ptr<TSampleSink> promptSink = nullptr);
     ~TSpVoice() override;
     TSpVoice(const TSpVoice &) = delete;
     TSpVoice &operator=(const TSpVoice &) = delete;
@@ -81,6 +83,7 @@ private:
     void Synthesize(const TRequest &request);
 
     std::shared_ptr<TSampleSink> FSink;
+    std::shared_ptr<TSampleSink> FPromptSink; // the same as FSink unless prompts have their own
     QString FLanguage;
     QString FVoiceId; // empty: the default language's voice
     int FRate = 0;

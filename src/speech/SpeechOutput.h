@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class TAudioRouting;
 class TPromptSpeech;
 class TVoice;
 
@@ -34,6 +35,8 @@ public:
     virtual TVoice *Voice() { return nullptr; }
     // The scan's spoken prompts; none when nothing can speak them.
     virtual TPromptSpeech *Prompts() { return nullptr; }
+    // Where the voice and the prompts are heard; none when that cannot be chosen.
+    virtual TAudioRouting *Routing() { return nullptr; }
 
     // Whether the end of the text SpeakText took last will be told (the engine in use knows
     // it), on the user-interface thread, to the function set here.

@@ -8,8 +8,9 @@ class TVoice;
 // The main window's speech output on the voice unit.
 class TVoiceOutput final : public TSpeechOutput {
 public:
-    explicit TVoiceOutput(TVoice &voice)
+    explicit TVoiceOutput(TVoice &voice, TAudioRouting *routing = nullptr)
         : FVoice(voice)
+        , FRouting(routing)
         , FPrompts(voice)
         , FSpeechEnd([this] { SpeechDone(); }) {}
 
@@ -23,10 +24,12 @@ public:
     void FreeSapiVoice() override;
     TVoice *Voice() override { return &FVoice; }
     TPromptSpeech *Prompts() override { return &FPrompts; }
+    TAudioRouting *Routing() override { return FRouting; }
     bool TellsSpeechEnd() const override;
 
 private:
     TVoice &FVoice;
+    TAudioRouting *FRouting;
     TVoicePrompts FPrompts;
     TEndTimer FSpeechEnd;
 };

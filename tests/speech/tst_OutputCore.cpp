@@ -15,7 +15,7 @@ public:
     int Flushes = 0;
     qint64 Played = 0;
 
-    void Open(int, int) override {
+    void Open(int, int, const QString &) override {
         ++Opens;
         FTurns = 0;
         FState = ServerUp ? TState::Opening : TState::Failed;

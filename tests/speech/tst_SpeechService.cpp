@@ -1,5 +1,6 @@
 // The desktop's speech service for real: a private Speech Dispatcher speaking into a private
 // PulseAudio daemon's null sink, whose monitor is recorded.
+#include "PrivateSoundServer.h"
 #include "SpdVoice.h"
 #include "VoiceInfo.h"
 
@@ -14,79 +15,37 @@
 class TestSpeechService : public QObject {
     Q_OBJECT
 
-    QTemporaryDir FDir;
-    QProcess FPulse;
+    std::unique_ptr<TPrivateSoundServer> FSound;
     QProcess FService;
-    QProcess FRecorder;
     QString FAddress;
 
-    QString Path(const char *name) const { return FDir.filePath(QLatin1String(name)); }
+    QString Path(const char *name) const { return FSound->Path(QLatin1String(name)); }
 
     bool StartService() {
-        FService.setProcessEnvironment(Environment());
         FService.start(QStringLiteral("speech-dispatcher"),
                        {QStringLiteral("-s"), QStringLiteral("-t"), QStringLiteral("0"),
                         QStringLiteral("-c"), QStringLiteral("unix_socket"), QStringLiteral("-S"),
                         Path("speechd.sock"), QStringLiteral("-P"), Path("speechd.pid"),
-                        QStringLiteral("-L"), FDir.path()});
+                        QStringLiteral("-L"), Path("")});
         for (int i = 0; i < 100 && !QFile::exists(Path("speechd.sock")); ++i)
             QTest::qWait(50);
         return QFile::exists(Path("speechd.sock"));
     }
-    QProcessEnvironment Environment() const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), FDir.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path("run"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
-        env.insert(QStringLiteral("PULSE_SERVER"),
-                   QStringLiteral("unix:") + Path("run/pulse/native"));
-        return env;
-    }
-    // The loudness of what the recorder heard since `from` bytes.
-    double Heard(qint64 from) {
-        const QByteArray all = FRecorder.readAllStandardOutput();
-        FRecorded.append(all);
-        const QByteArray part = FRecorded.mid(from);
-        double sum = 0;
-        const auto *s = reinterpret_cast<const qint16 *>(part.constData());
-        for (qsizetype i = 0; i < part.size() / 2; ++i)
-            sum += double(s[i]) * s[i];
-        return part.size() < 2 ? 0 : std::sqrt(sum / double(part.size() / 2));
-    }
-    QByteArray FRecorded;
 
 private slots:
     void initTestCase() {
         if (QStandardPaths::findExecutable(QStringLiteral("speech-dispatcher")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty())
+            !TPrivateSoundServer::Installed())
             QSKIP("speech-dispatcher, pulseaudio or parec is not installed");
-        QDir(FDir.path()).mkpath(QStringLiteral("run"));
-        QFile::setPermissions(Path("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner);
-        FPulse.setProcessEnvironment(Environment());
-        FPulse.start(QStringLiteral("pulseaudio"),
-                     {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                      QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
-                      QStringLiteral("-L"), QStringLiteral("module-native-protocol-unix"),
-                      QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=out")});
-        for (int i = 0; i < 100 && !QFile::exists(Path("run/pulse/native")); ++i)
-            QTest::qWait(50);
-        QVERIFY(QFile::exists(Path("run/pulse/native")));
-        QTest::qWait(200);
-        FRecorder.setProcessEnvironment(Environment());
-        FRecorder.start(QStringLiteral("parec"),
-                        {QStringLiteral("--latency-msec=30"), QStringLiteral("-d"),
-                         QStringLiteral("out.monitor"), QStringLiteral("--format=s16le"),
-                         QStringLiteral("--channels=1"), QStringLiteral("--rate=8000")});
+        FSound = std::make_unique<TPrivateSoundServer>();
+        QVERIFY(FSound->Start({QStringLiteral("out")}));
         QVERIFY(StartService());
         FAddress = QStringLiteral("unix_socket:") + Path("speechd.sock");
     }
     void cleanupTestCase() {
-        for (QProcess *p : {&FRecorder, &FService, &FPulse}) {
-            p->kill();
-            p->waitForFinished();
-        }
+        FService.kill();
+        FService.waitForFinished();
+        FSound.reset();
     }
 
     void noServiceMeansNoVoicesAndNoWait() {
@@ -114,12 +73,12 @@ private slots:
 
         std::atomic<int> ends{0};
         voice.SetOnTextHeard([&ends](qint64) { ++ends; });
-        Heard(0);
-        const qint64 before = FRecorded.size();
+        const qint64 before = FSound->Mark(QStringLiteral("out"));
         QVERIFY(voice.Speak(QStringLiteral("Dobrý den, jak se máte?")));
         QTRY_VERIFY_WITH_TIMEOUT(ends == 1, 10000);
         QTest::qWait(300);
-        QVERIFY2(Heard(before) > 100, "the service's speech was not heard");
+        QVERIFY2(FSound->Loudness(QStringLiteral("out"), before) > 100,
+                 "the service's speech was not heard");
 
         // A prompt's end is told too.
         std::atomic<int> heard{0};
