@@ -4,6 +4,7 @@
 #include "Lexicon.h"
 #include "Predictor.h"
 #include "ScanCost.h"
+#include "ScanHeatmap.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -172,7 +173,9 @@ int ScanCostCommand(const QStringList &words) {
         } else {
             std::fputs(CostReportText(report, cost.Tables()).toLocal8Bit().constData(), stdout);
         }
-        Q_UNUSED(heatmap);
+        if (!heatmap.isEmpty() &&
+            !RenderHeatmap(ReadFile(table), report, cost.Tables()).save(heatmap, "PNG"))
+            return Fail(QStringLiteral("%1: cannot write the picture.").arg(heatmap));
     } catch (const TError &e) {
         return Fail(QStringLiteral("%1: %2").arg(table, e.Message()));
     }
