@@ -1,6 +1,7 @@
 #include "ScanCostCommand.h"
 
 #include "Error.h"
+#include "KbtLayout.h"
 #include "Lexicon.h"
 #include "Predictor.h"
 #include "ScanCost.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -75,8 +77,8 @@ QList<TCostTable> LoadTables(const QString &path) {
     return tables;
 }
 
-QString ShippedLexicon(const QString &lang) {
-    const QString name = QStringLiteral("Predict/%1.lex").arg(lang);
+// A file of the data folder: beside the program in a build, under share/orvanta installed.
+QString ShippedFile(const QString &name) {
     const QDir bin(QCoreApplication::applicationDirPath());
     for (const QString &dir :
          {QStringLiteral("."), QStringLiteral(".."), QString::fromUtf8(ORVANTA_DATA_FROM_BIN)}) {
@@ -159,7 +161,9 @@ int ScanCostCommand(const QStringList &words) {
             }
             TLexicon lex;
             QString error;
-            const QString path = lexicon.isEmpty() ? ShippedLexicon(lang) : lexicon;
+            const QString path = lexicon.isEmpty()
+                                     ? ShippedFile(QStringLiteral("Predict/%1.lex").arg(lang))
+                                     : lexicon;
             if (!lex.Load(path, &error))
                 return Fail(QStringLiteral("%1: %2").arg(path, error));
             predictor.SetLexicon(std::move(lex));
@@ -178,6 +182,67 @@ int ScanCostCommand(const QStringList &words) {
             return Fail(QStringLiteral("%1: cannot write the picture.").arg(heatmap));
     } catch (const TError &e) {
         return Fail(QStringLiteral("%1: %2").arg(table, e.Message()));
+    }
+    return 0;
+}
+
+namespace {
+
+const char LayoutUsage[] =
+    "usage: orvanta-kbt layout --lang cs|en --text FILE --rows R --cols C -o TABLE\n"
+    "                          [--from TABLE]\n";
+
+} // namespace
+
+int LayoutCommand(const QStringList &words) {
+    QString lang, textFile, output, from;
+    TLayoutOptions options;
+    options.Rows = 0;
+    options.Cols = 0;
+    for (qsizetype i = 0; i + 1 < words.size(); i += 2) {
+        const QString &w = words[i];
+        const QString &v = words[i + 1];
+        bool ok = true;
+        if (w == QLatin1String("--lang"))
+            ok = (lang = v) == QLatin1String("cs") || lang == QLatin1String("en");
+        else if (w == QLatin1String("--text"))
+            textFile = v;
+        else if (w == QLatin1String("--rows"))
+            ok = ToInt(v, 1, 100, &options.Rows);
+        else if (w == QLatin1String("--cols"))
+            ok = ToInt(v, 1, 100, &options.Cols);
+        else if (w == QLatin1String("-o"))
+            output = v;
+        else if (w == QLatin1String("--from"))
+            from = v;
+        else
+            ok = false;
+        if (!ok)
+            return Usage(LayoutUsage);
+    }
+    if (words.size() % 2 || lang.isEmpty() || textFile.isEmpty() || output.isEmpty() ||
+        !options.Rows || !options.Cols)
+        return Usage(LayoutUsage);
+    // The bundled alphabetical keyboard of the language gives the keys and their looks.
+    const QString templateName =
+        lang == QLatin1String("cs") ? QStringLiteral("index.kbt") : QStringLiteral("letters.kbt");
+    if (from.isEmpty())
+        from = ShippedFile(QStringLiteral("Tables/") + templateName);
+    options.TemplateName = QFileInfo(from).fileName();
+    options.OutputName = QFileInfo(output).fileName();
+    try {
+        const QString text = QString::fromUtf8(ReadFile(textFile));
+        const TLayoutResult r = LayOutKeys(ReadFile(from), text, options);
+        QSaveFile out(output);
+        if (!out.open(QIODevice::WriteOnly) || out.write(r.Table) != r.Table.size() ||
+            !out.commit())
+            return Fail(QStringLiteral("%1: %2").arg(output, out.errorString()));
+        const double n = double(std::max<qint64>(1, r.Selections));
+        std::printf("%lld key selections: %.3f steps each (%s: %.3f; no layout below %.3f)\n",
+                    qint64(r.Selections), double(r.Steps) / n, qPrintable(options.TemplateName),
+                    double(r.TemplateSteps) / n, double(r.LowerBound) / n);
+    } catch (const TError &e) {
+        return Fail(QStringLiteral("%1: %2").arg(from, e.Message()));
     }
     return 0;
 }

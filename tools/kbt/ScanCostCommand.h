@@ -8,3 +8,6 @@
 // scan-cost TABLE --text FILE [--mode MODE] [--switches 1|2] [--predict SLOTS] [--step MS]
 //           [--lang cs|en] [--lexicon FILE] [--json] [--heatmap OUT.png]
 int ScanCostCommand(const QStringList &words);
+
+// layout --lang cs|en --text FILE --rows R --cols C -o TABLE [--from TABLE]
+int LayoutCommand(const QStringList &words);

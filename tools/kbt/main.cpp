@@ -43,6 +43,8 @@ const char UsageText[] =
     "       orvanta-kbt scan-cost TABLE --text FILE [--mode MODE] [--switches 1|2]\n"
     "                  [--predict SLOTS] [--lang cs|en] [--lexicon FILE] [--step MS]\n"
     "                  [--json] [--heatmap OUT.png]\n"
+    "       orvanta-kbt layout --lang cs|en --text FILE --rows R --cols C -o TABLE\n"
+    "                  [--from TABLE]\n"
     "       orvanta-kbt --help | --version\n";
 
 int Usage() {
@@ -77,6 +79,13 @@ int Help() {
         "          a line break by Enter or Talk, a letter without a key by its accent key\n"
         "          and the base letter. --json prints one JSON object; --heatmap draws the\n"
         "          table tinted by each key's share of the steps.\n"
+        "  layout  places the keys of the bundled alphabetical keyboard of --lang (or of\n"
+        "          --from TABLE) in a grid of R rows and C columns so that FILE costs as few\n"
+        "          scan steps as the search finds, in the default mode: greedy placement,\n"
+        "          most used key first, then simulated annealing over swaps of two cells\n"
+        "          (fixed seeds 1-4, the best kept), then swaps while any helps. It prints\n"
+        "          the steps per key selection beside the template's and a bound no layout\n"
+        "          can beat (3 steps between different keys, 2 for a key twice).\n"
         "\n"
         "Exit status: 0 on success, 1 when a file could not be read, converted or written,\n"
         "2 for a wrong command line.\n",
@@ -236,6 +245,8 @@ int main(int argc, char *argv[]) {
         return Usage();
     if (args[0] == QLatin1String("scan-cost"))
         return ScanCostCommand(args.mid(1));
+    if (args[0] == QLatin1String("layout"))
+        return LayoutCommand(args.mid(1));
     const TArgs a = ParseArgs(args.mid(1));
     try {
         if (args[0] == QLatin1String("dump") && a.Ok && a.Output.isEmpty())
