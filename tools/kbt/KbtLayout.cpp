@@ -27,7 +27,7 @@ QList<int> Selections(const TCostTable &t, const QString &input) {
         const TCostKey &key = t.Keys[k];
         if (key.Kind == TCostKeyKind::LineEnd) {
             // The talk key wins: every line is an utterance.
-            if (!byOutput.contains(key.Output) || key.Label != QLatin1String("Enter"))
+            if (!byOutput.contains(key.Output) || key.Special == QLatin1String("Talk"))
                 byOutput.insert(key.Output, k);
         } else if (key.Kind == TCostKeyKind::Text || key.Kind == TCostKeyKind::Accent) {
             if (!byOutput.contains(key.Output))
@@ -191,16 +191,34 @@ TLayoutResult LayOutKeys(const QByteArray &templateBytes, const QString &text,
         throw TError(QStringLiteral("a grid of %1 x %2 cannot be scanned")
                          .arg(options.Cols)
                          .arg(options.Rows));
-    const int cells = options.Rows * options.Cols;
-    if (cells < keys)
-        throw TError(QStringLiteral("a grid of %1 x %2 has %3 cells; the keyboard has %4 keys")
-                         .arg(options.Cols)
-                         .arg(options.Rows)
-                         .arg(cells)
-                         .arg(keys));
     const QList<int> sel = Selections(t, text);
     if (sel.isEmpty())
         throw TError(QStringLiteral("the text is empty"));
+    // The keys of a letter keyboard: the letters and marks the text needs, Space, Backspace, the
+    // talk key, the accents and the link back to the template. The rest (letters the text never
+    // uses, other marks, arrows, Print, Caps, links elsewhere) stay on the template keyboard,
+    // one selection away; an accented letter is also its accent and the base letter. Every
+    // cell costs each sweep that passes it, so a key the text never needs is dear.
+    QList<int> kept;
+    for (int k = 0; k < keys; ++k) {
+        const TCostKey &key = t.Keys[k];
+        const bool link = key.Kind == TCostKeyKind::Link && !options.OutputName.isEmpty() &&
+                          key.Link.compare(options.OutputName, Qt::CaseInsensitive) == 0;
+        if (key.Output == QLatin1String(" ") || key.Kind == TCostKeyKind::Accent ||
+            key.Special == QLatin1String("Talk") || key.Special == QLatin1String("Backspace") ||
+            link || sel.contains(k))
+            kept.append(k);
+    }
+    const int cells = options.Rows * options.Cols;
+    if (cells < kept.size())
+        throw TError(QStringLiteral("a grid of %1 x %2 has %3 cells; the keyboard needs %4 keys")
+                         .arg(options.Cols)
+                         .arg(options.Rows)
+                         .arg(cells)
+                         .arg(kept.size()));
+    QHash<int, int> item; // template key -> item of the placement
+    for (int i = 0; i < kept.size(); ++i)
+        item.insert(kept[i], i);
 
     TLayoutResult result;
     result.Selections = sel.size();
@@ -208,9 +226,9 @@ TLayoutResult LayOutKeys(const QByteArray &templateBytes, const QString &text,
     TPlacement own(t.nRow, t.nCol, keys);
     std::vector<qint64> uses(size_t(cells), 0);
     for (qsizetype i = 0; i < sel.size(); ++i) {
-        ++uses[size_t(sel[i])];
+        ++uses[size_t(item.value(sel[i]))];
         if (i > 0) {
-            p.Add(sel[i - 1], sel[i]);
+            p.Add(item.value(sel[i - 1]), item.value(sel[i]));
             own.Add(sel[i - 1], sel[i]);
             result.LowerBound += sel[i - 1] == sel[i] ? 2 : 3;
         }
@@ -233,16 +251,41 @@ TLayoutResult LayOutKeys(const QByteArray &templateBytes, const QString &text,
             best = p.Pos();
         }
     }
-    p.Pos() = best;
     result.Steps = bestCost;
+    // Keys the text never needs go where they cost nothing, in the template's reading order,
+    // so that they stay together as a person would look for them.
+    {
+        std::vector<int> idle, idleCells;
+        for (int i = 0; i < cells; ++i) {
+            bool used = uses[size_t(i)] > 0;
+            for (int j = 0; j < cells && !used; ++j)
+                used = p.W(i, j) || p.W(j, i);
+            if (!used) {
+                idle.push_back(i);
+                idleCells.push_back(best[size_t(i)]);
+            }
+        }
+        std::sort(idleCells.begin(), idleCells.end());
+        // Empty cells are the items past the kept keys: they come last.
+        std::stable_sort(idle.begin(), idle.end(), [&](int a, int b) {
+            const auto order = [&](int i) {
+                return i < kept.size() ? t.Keys[kept[i]].Col + t.Keys[kept[i]].Row * t.nCol
+                                       : 1000000 + i;
+            };
+            return order(a) < order(b);
+        });
+        for (size_t i = 0; i < idle.size(); ++i)
+            best[size_t(idle[i])] = idleCells[i];
+    }
 
     // The template's keys in their new cells, in reading order, each keeping its record.
     QJsonObject json = DumpFile(templateBytes, false);
     const QJsonArray oldKeys = json.value(QStringLiteral("keys")).toArray();
     QList<QPair<int, QJsonObject>> placed;
     const QSize grid(650, 300);
-    for (int k = 0; k < keys; ++k) {
-        const int cell = best[size_t(k)];
+    for (int i = 0; i < kept.size(); ++i) {
+        const int k = kept[i];
+        const int cell = best[size_t(i)];
         const int col = cell % options.Cols, row = cell / options.Cols;
         QJsonObject entry = oldKeys.at(k).toObject();
         entry.insert(QStringLiteral("col"), col);

@@ -122,6 +122,7 @@ TCostTable ReadCostTable(const QByteArray &bytes, const QString &name) {
         } else if (special == QLatin1String("Other") && !key.Link.isEmpty()) {
             key.Kind = TCostKeyKind::Link;
         }
+        key.Special = special;
         if (key.Label.isEmpty())
             key.Label = special;
         t.Keys.append(key);
@@ -203,7 +204,16 @@ TScanCost::TPath TScanCost::CachedSearch(quint64 from, const QString &goal) {
 }
 
 TScanCost::TPath TScanCost::Search(quint64 from, const QString &goal) {
-    const QList<QPair<int, int>> targets = FGoalKeys.value(goal);
+    // The user stays on the table in front of them when it has the key; another table's key
+    // only for what this one lacks (a greedy user would otherwise stray for a comma and pay
+    // for the way back later).
+    QList<QPair<int, int>> targets;
+    const QList<QPair<int, int>> all = FGoalKeys.value(goal);
+    for (const auto &target : all)
+        if (target.first == StateTable(from))
+            targets.append(target);
+    if (targets.isEmpty())
+        targets = all;
     struct TNode {
         qint64 Dist = 0;
         qint64 Presses = 0;

@@ -30,9 +30,10 @@ struct TCostKey {
     int Row = 0;
     int Index = 0; // the key's place in its table file (slots: -1 - slot number)
     TCostKeyKind Kind = TCostKeyKind::Other;
-    QString Output; // lower case
-    QString Label;  // what the key shows, for reports
-    QString Link;   // the table a link key opens, as the key names it
+    QString Output;  // lower case
+    QString Label;   // what the key shows, for reports
+    QString Link;    // the table a link key opens, as the key names it
+    QString Special; // the special key kind as records name it ("Space", "Talk", ...)
 };
 
 struct TCostTable {

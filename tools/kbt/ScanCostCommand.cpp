@@ -230,6 +230,8 @@ int LayoutCommand(const QStringList &words) {
         from = ShippedFile(QStringLiteral("Tables/") + templateName);
     options.TemplateName = QFileInfo(from).fileName();
     options.OutputName = QFileInfo(output).fileName();
+    options.BackLabel =
+        lang == QLatin1String("cs") ? QStringLiteral("Abeceda") : QStringLiteral("ABC");
     try {
         const QString text = QString::fromUtf8(ReadFile(textFile));
         const TLayoutResult r = LayOutKeys(ReadFile(from), text, options);
