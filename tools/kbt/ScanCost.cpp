@@ -204,14 +204,18 @@ TScanCost::TPath TScanCost::CachedSearch(quint64 from, const QString &goal) {
 }
 
 TScanCost::TPath TScanCost::Search(quint64 from, const QString &goal) {
-    // The user stays on the table in front of them when it has the key; another table's key
-    // only for what this one lacks (a greedy user would otherwise stray for a comma and pay
-    // for the way back later).
+    // The user writes on the first table whenever it has the key, else on the table in front
+    // of them, and goes elsewhere only for what neither has: a greedy user would otherwise
+    // stray for a comma and pay for the way back later, or never come back.
     QList<QPair<int, int>> targets;
     const QList<QPair<int, int>> all = FGoalKeys.value(goal);
-    for (const auto &target : all)
-        if (target.first == StateTable(from))
-            targets.append(target);
+    for (const int table : {0, StateTable(from)}) {
+        for (const auto &target : all)
+            if (target.first == table)
+                targets.append(target);
+        if (!targets.isEmpty())
+            break;
+    }
     if (targets.isEmpty())
         targets = all;
     struct TNode {
