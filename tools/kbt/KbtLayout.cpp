@@ -81,15 +81,20 @@ public:
         , FCols(cols)
         , FN(items)
         , FW(size_t(items) * size_t(items), 0)
-        , FPos(size_t(items)) {}
+        , FPos(size_t(items))
+        , FDist(size_t(items) * size_t(items)) {
+        // The costs of every pair of cells, looked up in the searches' inner loops.
+        for (int p = 0; p < items; ++p)
+            for (int q = 0; q < items; ++q) {
+                const int dr = ((q / FCols - p / FCols) % FRows + FRows) % FRows;
+                const int dc = ((q % FCols - p % FCols) % FCols + FCols) % FCols;
+                FDist[size_t(p) * size_t(items) + size_t(q)] = 2 + dr + dc;
+            }
+    }
 
     void Add(int a, int b) { ++FW[size_t(a) * size_t(FN) + size_t(b)]; }
     qint64 W(int a, int b) const { return FW[size_t(a) * size_t(FN) + size_t(b)]; }
-    int Dist(int p, int q) const {
-        const int dr = ((q / FCols - p / FCols) % FRows + FRows) % FRows;
-        const int dc = ((q % FCols - p % FCols) % FCols + FCols) % FCols;
-        return 2 + dr + dc;
-    }
+    int Dist(int p, int q) const { return FDist[size_t(p) * size_t(FN) + size_t(q)]; }
     qint64 Total() const {
         qint64 s = 0;
         for (int a = 0; a < FN; ++a)
@@ -120,6 +125,7 @@ private:
     int FRows, FCols, FN;
     std::vector<qint64> FW;
     std::vector<int> FPos;
+    std::vector<int> FDist;
 };
 
 void Greedy(TPlacement &p, const std::vector<qint64> &uses) {
@@ -177,6 +183,61 @@ void Descend(TPlacement &p) {
                     p.Swap(a, b);
                     better = true;
                 }
+    }
+}
+
+// Spare cells hold second copies of the keys most selected. The user takes whichever copy is
+// nearer, so the cost is no longer a sum over pairs: the whole sequence of selections is
+// replayed. `copies[i]` is the item holding a copy of item i, or -1.
+class TReplay {
+public:
+    TReplay(const TPlacement &p, const QList<int> &items, std::vector<int> copies)
+        : FP(p)
+        , FItems(items)
+        , FCopies(std::move(copies)) {}
+
+    qint64 Cost(const std::vector<int> &pos) const {
+        qint64 s = 0;
+        int at = -1;
+        for (int it : FItems) {
+            int cell = pos[size_t(it)];
+            const int copy = FCopies[size_t(it)];
+            if (at >= 0) {
+                int d = FP.Dist(at, cell);
+                if (copy >= 0 && FP.Dist(at, pos[size_t(copy)]) < d) {
+                    cell = pos[size_t(copy)];
+                    d = FP.Dist(at, cell);
+                }
+                s += d;
+            }
+            at = cell;
+        }
+        return s;
+    }
+
+private:
+    const TPlacement &FP;
+    const QList<int> &FItems;
+    std::vector<int> FCopies;
+};
+
+void AnnealReplay(const TReplay &r, std::vector<int> &pos, unsigned seed, qint64 iterations) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> pick(0, int(pos.size()) - 1);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    qint64 cost = r.Cost(pos);
+    const double t0 = 8.0, t1 = 0.05;
+    for (qint64 i = 0; i < iterations; ++i) {
+        const double temperature = t0 * std::pow(t1 / t0, double(i) / double(iterations));
+        const int a = pick(random), b = pick(random);
+        if (a == b)
+            continue;
+        std::swap(pos[size_t(a)], pos[size_t(b)]);
+        const qint64 c = r.Cost(pos);
+        if (c <= cost || unit(random) < std::exp(-double(c - cost) / temperature))
+            cost = c;
+        else
+            std::swap(pos[size_t(a)], pos[size_t(b)]);
     }
 }
 
@@ -252,6 +313,39 @@ TLayoutResult LayOutKeys(const QByteArray &templateBytes, const QString &text,
         }
     }
     result.Steps = bestCost;
+    // Copies of the most selected keys in the cells left over, placed by annealing over the
+    // whole text.
+    QList<int> items;
+    for (int k : sel)
+        items.append(item.value(k));
+    std::vector<int> copies(size_t(cells), -1);
+    QList<int> copied; // item of each copy's original, by copy item
+    const int spare = std::min(options.Copies, cells - int(kept.size()));
+    if (spare > 0) {
+        std::vector<int> order;
+        for (int i = 0; i < kept.size(); ++i)
+            order.push_back(i);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return uses[size_t(a)] > uses[size_t(b)]; });
+        for (int j = 0; j < spare && j < int(order.size()); ++j) {
+            copies[size_t(order[size_t(j)])] = int(kept.size()) + j;
+            copied.append(order[size_t(j)]);
+            uses[size_t(kept.size()) + size_t(j)] = 1;
+        }
+        const TReplay replay(p, items, copies);
+        std::vector<int> start = best;
+        qint64 c = replay.Cost(best);
+        for (int run = 1; run <= std::max(1, options.Runs); ++run) {
+            std::vector<int> pos = start;
+            AnnealReplay(replay, pos, unsigned(run), options.Iterations / 4);
+            const qint64 rc = replay.Cost(pos);
+            if (rc < c) {
+                c = rc;
+                best = pos;
+            }
+        }
+        result.Steps = c;
+    }
     // Keys the text never needs go where they cost nothing, in the template's reading order,
     // so that they stay together as a person would look for them.
     {
@@ -321,6 +415,28 @@ TLayoutResult LayOutKeys(const QByteArray &templateBytes, const QString &text,
         }
         entry.insert(QStringLiteral("properties"), props);
         placed.append({cell, entry});
+        // The copies of this key, each in its own cell.
+        for (int j = 0; j < copied.size(); ++j) {
+            if (copied[j] != i)
+                continue;
+            const int copyCell = best[size_t(kept.size()) + size_t(j)];
+            const int cc = copyCell % options.Cols, cr = copyCell / options.Cols;
+            const QRect rc = TKeyAuthor::KeyRectInCell(grid, options.Cols, options.Rows, cc, cr);
+            QJsonObject copy = entry;
+            copy.insert(QStringLiteral("col"), cc);
+            copy.insert(QStringLiteral("row"), cr);
+            QJsonArray cp = copy.value(QStringLiteral("properties")).toArray();
+            for (qsizetype q = 0; q < cp.size(); ++q) {
+                QJsonArray pair = cp[q].toArray();
+                if (pair.at(0).toString() == QLatin1String("Left"))
+                    pair[1] = rc.left();
+                else if (pair.at(0).toString() == QLatin1String("Top"))
+                    pair[1] = rc.top();
+                cp[q] = pair;
+            }
+            copy.insert(QStringLiteral("properties"), cp);
+            placed.append({copyCell, copy});
+        }
     }
     std::sort(placed.begin(), placed.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });

@@ -30,6 +30,8 @@ struct TLayoutOptions {
     int Cols = 10;
     int Runs = 4;               // annealing runs, seeds 1..Runs
     qint64 Iterations = 400000; // per run
+    // Cells left over may hold second copies of this many of the most selected keys.
+    int Copies = 0;
     // The name of the table written: a link key of the template that opens it is turned into a
     // link back to the template (labelled BackLabel).
     QString OutputName;

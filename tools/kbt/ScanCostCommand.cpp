@@ -190,7 +190,7 @@ namespace {
 
 const char LayoutUsage[] =
     "usage: orvanta-kbt layout --lang cs|en --text FILE --rows R --cols C -o TABLE\n"
-    "                          [--from TABLE]\n";
+    "                          [--from TABLE] [--copies N]\n";
 
 } // namespace
 
@@ -215,6 +215,8 @@ int LayoutCommand(const QStringList &words) {
             output = v;
         else if (w == QLatin1String("--from"))
             from = v;
+        else if (w == QLatin1String("--copies"))
+            ok = ToInt(v, 0, 16, &options.Copies);
         else
             ok = false;
         if (!ok)
