@@ -44,7 +44,7 @@ const char UsageText[] =
     "                  [--predict SLOTS] [--lang cs|en] [--lexicon FILE] [--step MS]\n"
     "                  [--json] [--heatmap OUT.png]\n"
     "       orvanta-kbt layout --lang cs|en --text FILE --rows R --cols C -o TABLE\n"
-    "                  [--from TABLE]\n"
+    "                  [--from TABLE] [--copies N]\n"
     "       orvanta-kbt --help | --version\n";
 
 int Usage() {
@@ -86,6 +86,10 @@ int Help() {
         "          (fixed seeds 1-4, the best kept), then swaps while any helps. It prints\n"
         "          the steps per key selection beside the template's and a bound no layout\n"
         "          can beat (3 steps between different keys, 2 for a key twice).\n"
+        "          The letters and marks FILE needs, Space, Backspace, the talk key, the\n"
+        "          accents and a link back are placed; the rest stays on the template.\n"
+        "          --copies N puts second copies of the N most used keys in cells left\n"
+        "          over (the user takes the nearer), annealed over the whole text.\n"
         "\n"
         "Exit status: 0 on success, 1 when a file could not be read, converted or written,\n"
         "2 for a wrong command line.\n",
