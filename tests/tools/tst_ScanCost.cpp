@@ -214,6 +214,9 @@ private slots:
                                   << QStringLiteral("one cell");
         QTest::newRow("layout in a grid too small")
             << Table(3, 2, Abcdef) << QStringLiteral("layout:1x2:abc") << QStringLiteral("cells");
+        QTest::newRow("layout in a grid too large")
+            << Table(3, 2, Abcdef) << QStringLiteral("layout:100x100:abc")
+            << QStringLiteral("too large");
         QTest::newRow("layout of a text no key writes")
             << Table(3, 2, Abcdef) << QStringLiteral("layout:3x2:abz") << QStringLiteral("\"z\"");
     }

@@ -271,6 +271,13 @@ TLayoutResult LayOutKeys(const QByteArray &templateBytes, const QString &text,
             kept.append(k);
     }
     const int cells = options.Rows * options.Cols;
+    // The search keeps a table of every pair of cells: a letter keyboard needs a few dozen.
+    constexpr int MaxCells = 400;
+    if (cells > MaxCells)
+        throw TError(QStringLiteral("a grid of %1 x %2 is too large to lay out (at most %3 cells)")
+                         .arg(options.Cols)
+                         .arg(options.Rows)
+                         .arg(MaxCells));
     if (cells < kept.size())
         throw TError(QStringLiteral("a grid of %1 x %2 has %3 cells; the keyboard needs %4 keys")
                          .arg(options.Cols)
