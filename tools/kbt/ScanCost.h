@@ -87,9 +87,9 @@ public:
 
     const QList<TCostTable> &Tables() const { return FTables; }
 
-    // The cheapest selection of a key whose (table, key) the predicate accepts, from the packed
-    // state `from`; the end state, steps, presses and the keys selected on the way (links
-    // followed, the target last). Empty path when none can be reached.
+    // The cheapest selection of a key writing `goal` from the packed state `from`: the end
+    // state, steps, presses and the keys selected on the way (links followed, the target
+    // last). No keys when none can be reached.
     struct TPath {
         qint64 Steps = 0;
         qint64 Presses = 0;
@@ -98,7 +98,6 @@ public:
     };
 
 private:
-    struct TAction;
     TPath Search(quint64 from, const QString &goal);
     TPath CachedSearch(quint64 from, const QString &goal);
     // The goals writing text[i...] the cheapest way (one key, or an accent and a letter),
