@@ -66,9 +66,11 @@ const QMap<QString, QString> FirstKeyboard = {
     {QStringLiteral("index.kbt"), QStringLiteral("index.kbt")},
     {QStringLiteral("fraze.kbt"), QStringLiteral("index.kbt")},
     {QStringLiteral("cisla.kbt"), QStringLiteral("index.kbt")},
+    {QStringLiteral("pismena-frekvence.kbt"), QStringLiteral("index.kbt")},
     {QStringLiteral("letters.kbt"), QStringLiteral("letters.kbt")},
     {QStringLiteral("phrases.kbt"), QStringLiteral("letters.kbt")},
     {QStringLiteral("numbers.kbt"), QStringLiteral("letters.kbt")},
+    {QStringLiteral("en-letters-frequency.kbt"), QStringLiteral("letters.kbt")},
 };
 
 QStringList TableNames() {
@@ -111,6 +113,10 @@ private slots:
         add("letters a", "letters.kbt", 0, 0, "a", TSpecialKey::None);
         add("letters space", "letters.kbt", 0, 3, "Space", TSpecialKey::Space);
         add("letters clear line", "letters.kbt", 2, 4, "line", TSpecialKey::ClearLn);
+        add("index frequency", "index.kbt", 9, 4, "Frekvence", TSpecialKey::Other,
+            "pismena-frekvence.kbt");
+        add("letters frequency", "letters.kbt", 7, 3, "Frequency", TSpecialKey::Other,
+            "en-letters-frequency.kbt");
         add("letters phrases", "letters.kbt", 8, 4, "Phrases", TSpecialKey::Other, "phrases.kbt");
         add("letters numbers", "letters.kbt", 9, 4, "Numbers", TSpecialKey::Other, "numbers.kbt");
         add("English phrases help bell", "phrases.kbt", 4, 1, "I need help.", TSpecialKey::Sound,

@@ -13,10 +13,12 @@
 //                                                each DIR of -T (default: the table's folder and
 //                                                the two above it), sounds in each DIR of -S
 //                                                (default: Sounds beside those folders)
+//   orvanta-kbt scan-cost TABLE --text FILE ...  what composing FILE costs a switch user
 #include "Error.h"
 #include "KbtBoards.h"
 #include "KbtJson.h"
 #include "KbtRender.h"
+#include "ScanCostCommand.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -38,6 +40,11 @@ const char UsageText[] =
     "       orvanta-kbt render FILE -o PNG [--grid WIDTHxHEIGHT]\n"
     "       orvanta-kbt import FILE.obf|FILE.obz -o DIR\n"
     "       orvanta-kbt export TABLE.kbt -o FILE.obf|FILE.obz [-T DIR]... [-S DIR]...\n"
+    "       orvanta-kbt scan-cost TABLE --text FILE [--mode MODE] [--switches 1|2]\n"
+    "                  [--predict SLOTS] [--lang cs|en] [--lexicon FILE] [--step MS]\n"
+    "                  [--json] [--heatmap OUT.png]\n"
+    "       orvanta-kbt layout --lang cs|en --text FILE --rows R --cols C -o TABLE\n"
+    "                  [--from TABLE] [--copies N]\n"
     "       orvanta-kbt --help | --version\n";
 
 int Usage() {
@@ -59,6 +66,30 @@ int Help() {
         "  export  writes a table as an Open Board file, or with the tables it links to as\n"
         "          a package; linked tables are looked up in each DIR of -T, sounds in each\n"
         "          DIR of -S\n"
+        "  scan-cost  simulates an expert switch user composing FILE on the table (and\n"
+        "          the tables its link keys open, found beside it) and reports scan steps,\n"
+        "          switch presses and time per character, in total and per key.\n"
+        "          --mode: default, or showx, stop, stayonrow, stayoncol joined by '+'\n"
+        "          (the grid dialog's choices); --switches 2 gives switch 2, otherwise a\n"
+        "          long press of switch 1 (500 ms) does its work; --predict SLOTS adds a row\n"
+        "          of prediction slots scanned as the first row (words from the shipped\n"
+        "          list of --lang, or --lexicon); --step MS the scan step (default 1000).\n"
+        "          A step is one period of the scan timer; every press takes the period in\n"
+        "          which the cursor shows its target. Capitals are written as lower case,\n"
+        "          a line break by Enter or Talk, a letter without a key by its accent key\n"
+        "          and the base letter. --json prints one JSON object; --heatmap draws the\n"
+        "          table tinted by each key's share of the steps.\n"
+        "  layout  places the keys of the bundled alphabetical keyboard of --lang (or of\n"
+        "          --from TABLE) in a grid of R rows and C columns so that FILE costs as few\n"
+        "          scan steps as the search finds, in the default mode: greedy placement,\n"
+        "          most used key first, then simulated annealing over swaps of two cells\n"
+        "          (fixed seeds 1-4, the best kept), then swaps while any helps. It prints\n"
+        "          the steps per key selection beside the template's and a bound no layout\n"
+        "          can beat (3 steps between different keys, 2 for a key twice).\n"
+        "          The letters and marks FILE needs, Space, Backspace, the talk key, the\n"
+        "          accents and a link back are placed; the rest stays on the template.\n"
+        "          --copies N puts second copies of the N most used keys in cells left\n"
+        "          over (the user takes the nearer), annealed over the whole text.\n"
         "\n"
         "Exit status: 0 on success, 1 when a file could not be read, converted or written,\n"
         "2 for a wrong command line.\n",
@@ -216,6 +247,10 @@ int main(int argc, char *argv[]) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return Usage();
+    if (args[0] == QLatin1String("scan-cost"))
+        return ScanCostCommand(args.mid(1));
+    if (args[0] == QLatin1String("layout"))
+        return LayoutCommand(args.mid(1));
     const TArgs a = ParseArgs(args.mid(1));
     try {
         if (args[0] == QLatin1String("dump") && a.Ok && a.Output.isEmpty())
