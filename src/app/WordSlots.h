@@ -55,8 +55,11 @@ public:
     // A key is about to write `insert` after `textBeforeCaret`: the characters to take away
     // first. Punctuation right after a chosen word takes the place of its space.
     qsizetype ReplacedBy(const QString &textBeforeCaret, const QString &insert) const;
-    // Anything else happened to the text: the space is the user's now.
-    void Forget() { FAfterChoice.clear(); }
+    // The text changed: once it differs from what the choice left, the space is the user's.
+    void Follow(const QString &textBeforeCaret) {
+        if (textBeforeCaret != FAfterChoice)
+            FAfterChoice.clear();
+    }
 
     static bool TakesSpace(const QString &insert);
 

@@ -101,7 +101,7 @@ private slots:
         choice.Choose(predictor, QStringLiteral("d"), QStringLiteral("den"));
         QCOMPARE(choice.ReplacedBy(QStringLiteral("den "), QStringLiteral(".")), 1);
         QCOMPARE(choice.ReplacedBy(QStringLiteral("den  "), QStringLiteral(".")), 0);
-        choice.Forget();
+        choice.Follow(QStringLiteral("den"));
         QCOMPARE(choice.ReplacedBy(QStringLiteral("den "), QStringLiteral(".")), 0);
     }
 
