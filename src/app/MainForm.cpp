@@ -130,6 +130,9 @@ void TForm1::BuildControls() {
     SlotRow = new TSlotRow(lower);
     SlotRow->setAutoFillBackground(true);
     Paint(SlotRow, QPalette::Window, kSilver);
+    // The slots look like the keys below them: white faces, navy letters.
+    Paint(SlotRow, QPalette::Button, Qt::white);
+    Paint(SlotRow, QPalette::ButtonText, kNavy);
     SlotRow->hide();
     lowerColumn->addWidget(SlotRow);
     KeyPanel = new QWidget(lower);

@@ -16,8 +16,7 @@ TSlotRow::TSlotRow(QWidget *parent)
     setObjectName(QStringLiteral("SlotRow"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     QFont f = font();
-    f.setPixelSize(18);
-    f.setBold(true);
+    f.setPixelSize(20);
     setFont(f);
 }
 
@@ -32,8 +31,7 @@ void TSlotRow::SetWords(const QStringList &words) {
     FWords = words;
     if (countChanged && FCursor >= SlotCount())
         FCursor = -1;
-    for (int i = 0; i < SlotCount(); ++i)
-        setAccessibleDescription(FWords.join(QLatin1Char(' ')));
+    setAccessibleDescription(FWords.join(QLatin1Char(' ')));
     update();
 }
 
