@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 #include "Lexicon.h"
+#include "ScanAccess.h"
 #include "SlotRow.h"
 
 #include <QAction>
@@ -143,6 +144,27 @@ private slots:
         Form().Menu.SlotsItem->trigger();
         QVERIFY(Form().SlotRow->isHidden());
         QCOMPARE(Form().SlotScan().ScanCursor().RowCount, 1);
+    }
+
+    // Auditory prompts say the word of the slot the cursor reaches.
+    void PromptsSayTheWords() {
+        MakeWindow();
+        qint64 now = 36000000;
+        Form().ScanClock = [&now] { return now; };
+        TScanAccess access;
+        access.Prompts = true;
+        Form().SetScanAccess(access);
+        QStringList &log = F->Speech.PromptOutput.Log;
+        log.clear();
+        for (int i = 0; i < 3; ++i) {
+            now += 1000;
+            Form().Timer2Timer();
+            F->Speech.PromptOutput.Finish();
+        }
+        const QStringList words = Form().SlotRow->Words();
+        QVERIFY2(log.contains(QStringLiteral("say ") + words.value(1)),
+                 qPrintable(log.join(QLatin1Char('|'))));
+        QVERIFY(log.contains(QStringLiteral("say ") + words.value(2)));
     }
 
     // A damaged file of learned words is refused with a message and replaced; nothing else lost.
