@@ -133,6 +133,7 @@ void TForm1::BuildControls() {
     // The slots look like the keys below them: white faces, navy letters.
     Paint(SlotRow, QPalette::Button, Qt::white);
     Paint(SlotRow, QPalette::ButtonText, kNavy);
+    SlotRow->setAccessibleName(AppStrings::SlotRowPrompt);
     SlotRow->hide();
     lowerColumn->addWidget(SlotRow);
     KeyPanel = new QWidget(lower);

@@ -287,6 +287,8 @@ private:
     void BuildScanFlow();
     void BuildPrediction();
     void ApplySlotSettings();
+    // The grid's cursor was put back to its start: the scan's joins it.
+    void SyncSlotCursor();
     // The slot words for the display as it is now; learns what was completed.
     void RefreshSlots();
     QString TextBeforeCaret(int position) const;

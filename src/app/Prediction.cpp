@@ -75,8 +75,8 @@ void TForm1::ApplySlotSettings() {
     SlotRow->SetWords(QStringList(s.On ? s.Count : 0, QString()));
     SlotRow->setVisible(s.On);
     FSlotScan->SetEnabled(s.On);
-    if (s.On && countChanged)
-        FSlotScan->Reset();
+    if (countChanged || wasShown != s.On)
+        SyncSlotCursor();
     if (wasShown != s.On)
         LayOutControls();
     FSlotsFor.clear();
@@ -86,6 +86,14 @@ void TForm1::ApplySlotSettings() {
         QTimer::singleShot(0, this, &TForm1::LoadPrediction);
     }
     RefreshSlots();
+}
+
+void TForm1::SyncSlotCursor() {
+    // The cursor starts where the scan starts; it shows only while the grid scans.
+    if (!FEditMode && FScanning)
+        FSlotScan->Reset();
+    else
+        SlotRow->ShowSlotCursor(-1, false);
 }
 
 QString TForm1::ModelFileName() const {
