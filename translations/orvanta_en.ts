@@ -199,6 +199,30 @@
         <source>Zvuk nelze přehrát: %1</source>
         <translation>Sound cannot be played: %1</translation>
     </message>
+    <message>
+        <source>návrhy slov</source>
+        <translation>word suggestions</translation>
+    </message>
+    <message>
+        <source>Seznam slov pro návrhy %1 nelze načíst: %2</source>
+        <translation>The word list for suggestions %1 cannot be loaded: %2</translation>
+    </message>
+    <message>
+        <source>Soubor naučených slov %1 je poškozen (%2). Začíná se znovu.</source>
+        <translation>The file of learned words %1 is damaged (%2). Learning starts anew.</translation>
+    </message>
+    <message>
+        <source>Naučená slova nelze uložit do %1: %2</source>
+        <translation>The learned words cannot be saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>Nastavení návrhů slov nelze uložit do %1.</source>
+        <translation>The word suggestion settings cannot be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Zapomenout všechna naučená slova?</source>
+        <translation>Forget all learned words?</translation>
+    </message>
 </context>
 <context>
     <name>BoardFiles</name>
@@ -721,6 +745,26 @@
         <source>výchozí zařízení systému</source>
         <translation>system default</translation>
     </message>
+    <message>
+        <source>Návrhy slov</source>
+        <translation>Word Suggestions</translation>
+    </message>
+    <message>
+        <source>Tato tabulka</source>
+        <translation>This table</translation>
+    </message>
+    <message>
+        <source>&amp;Řada návrhů slov nad klávesami</source>
+        <translation>&amp;A row of word suggestions above the keys</translation>
+    </message>
+    <message>
+        <source>&amp;Počet návrhů:</source>
+        <translation>&amp;Number of suggestions:</translation>
+    </message>
+    <message>
+        <source>Návrhy se skenují jako první řádek.</source>
+        <translation>The suggestions are scanned as the first row.</translation>
+    </message>
 </context>
 <context>
     <name>GraphicsStrings</name>
@@ -904,6 +948,18 @@
     <message>
         <source>&amp;O aplikaci ...</source>
         <translation>&amp;About ...</translation>
+    </message>
+    <message>
+        <source>&amp;Návrhy slov</source>
+        <translation>&amp;Word suggestions</translation>
+    </message>
+    <message>
+        <source>Nastavení ná&amp;vrhů...</source>
+        <translation>Suggestion setti&amp;ngs...</translation>
+    </message>
+    <message>
+        <source>&amp;Zapomenout naučená slova</source>
+        <translation>&amp;Forget learned words</translation>
     </message>
 </context>
 <context>

@@ -158,3 +158,21 @@ inline const QString SpecialKeyPrompts[] = {
 };
 
 } // namespace AppStrings
+
+// Word prediction: the slot row, its word list, the user's learned words.
+namespace AppStrings {
+
+inline const QString PredictionFileName = QStringLiteral("Prediction.ini");
+inline const QString PredictFolder = QStringLiteral("Predict");
+// The slot row announced as a row.
+inline constexpr auto SlotRowPrompt = TText("AppStrings", "návrhy slov");
+inline constexpr auto LexiconUnreadable =
+    TText("AppStrings", "Seznam slov pro návrhy %1 nelze načíst: %2");
+inline constexpr auto ModelDamaged =
+    TText("AppStrings", "Soubor naučených slov %1 je poškozen (%2). Začíná se znovu.");
+inline constexpr auto ModelNotSaved = TText("AppStrings", "Naučená slova nelze uložit do %1: %2");
+inline constexpr auto PredictionNotSaved =
+    TText("AppStrings", "Nastavení návrhů slov nelze uložit do %1.");
+inline constexpr auto ForgetQuestion = TText("AppStrings", "Zapomenout všechna naučená slova?");
+
+} // namespace AppStrings

@@ -13,6 +13,9 @@ struct TDirectories {
     // The user's configuration folder, where the configuration is written. Empty when this run
     // keeps no configuration at all (tests, benchmarks).
     QString ConfigDir;
+    // The user's data folder, where the words the user wrote are learned. Empty when this run
+    // learns nothing that outlives it.
+    QString UserDataDir;
 };
 
 // Works out the directories: the data directory is the current directory when it has a "Tables"

@@ -2,6 +2,7 @@
 #include "MainForm.h"
 
 #include "AppStrings.h"
+#include "SlotRow.h"
 #include "TimeGrid.h"
 #include "VxKey.h"
 
@@ -29,6 +30,7 @@ void TForm1::SetEditMode(bool on) {
             if (FScanning)
                 Timer2->start();
             TimeGrid1->StartScan();
+            FSlotScan->Reset();
             SetKeyHook(true);
             // The status bar is hidden in work mode: nothing to keep up to date.
             Timer1->stop();
@@ -39,6 +41,7 @@ void TForm1::SetEditMode(bool on) {
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             Timer2->stop();
             StepTimer->stop();
+            SlotRow->ShowSlotCursor(-1, false);
             SetKeyHook(false);
             Timer1Timer();
             Timer1->start();
@@ -75,8 +78,10 @@ void TForm1::SetScanning(bool on) {
         }
         TimeGrid1->ArrangeCells();
         SetActiveKey(nullptr);
-        if (!FEditMode)
+        if (!FEditMode) {
+            FSlotScan->Reset();
             Timer2->start();
+        }
     } else {
         TimeGrid1->setVisible(false);
         // Keys keep their own positions on the panel.
@@ -86,6 +91,8 @@ void TForm1::SetScanning(bool on) {
         }
         SetActiveKey(FKeys.isEmpty() ? nullptr : FKeys.constFirst());
         Timer2->stop();
+        // Switches step the keys now; the slots are for the mouse.
+        SlotRow->ShowSlotCursor(-1, false);
     }
 }
 

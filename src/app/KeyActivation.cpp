@@ -48,11 +48,13 @@ enum : int {
 void TForm1::SetCapsLock(bool on) {
     FComposer.SetCapsLock(on);
     CapsLockLabel->setEnabled(on);
+    RefreshSlots();
 }
 
 void TForm1::SetShift(bool on) {
     FComposer.SetShift(on);
     ShiftLabel->setEnabled(on);
+    RefreshSlots();
 }
 
 void TForm1::SetAccent(QChar accent) {
@@ -90,8 +92,16 @@ void TForm1::TextKey(int code, const QString &text, const QString &textSh, TVxKe
     if (!out.Insert.isEmpty()) {
         // The text goes after the selection, which stays as it is.
         QTextCursor cursor = Display->textCursor();
-        cursor.setPosition(cursor.selectionEnd());
+        const int end = cursor.selectionEnd();
+        cursor.setPosition(end);
+        // Punctuation right after a chosen word takes the place of the space the word brought.
+        const qsizetype replaced =
+            CurrentSlots().On ? FWordChoice.ReplacedBy(TextBeforeCaret(end), out.Insert) : 0;
+        cursor.beginEditBlock();
+        if (replaced > 0)
+            cursor.setPosition(int(end - replaced), QTextCursor::KeepAnchor);
         cursor.insertText(out.Insert);
+        cursor.endEditBlock();
         Display->setTextCursor(cursor);
     }
     SetCapsLock(FComposer.CapsLock());

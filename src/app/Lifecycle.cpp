@@ -104,6 +104,8 @@ void TForm1::FormDestroy() {
     if (!Dirs().ConfigDir.isEmpty() && !saved)
         WarnAtEnd(AppStrings::ConfigNotSaved);
     SaveScanAccess();
+    if (FModelChanged)
+        SavePrediction();
     if (saved && FSpeech->Voice() && FSpeech->Voice()->SapiVoice())
         ServiceVoiceFile::Write(Dirs().ConfigDir + AppStrings::ServiceVoiceFileName,
                                 FSpeech->Voice()->SapiVoice()->ServiceVoiceId());

@@ -7,6 +7,7 @@
 #include "DragRect.h"
 #include "GridDlg.h"
 #include "KeySettingDlg.h"
+#include "SlotRow.h"
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
 #include "TText.h"
@@ -126,6 +127,15 @@ void TForm1::BuildControls() {
     CtrPanel = BuildCtrPanel();
     CtrPanel->setParent(lower);
     lowerColumn->addWidget(CtrPanel);
+    SlotRow = new TSlotRow(lower);
+    SlotRow->setAutoFillBackground(true);
+    Paint(SlotRow, QPalette::Window, kSilver);
+    // The slots look like the keys below them: white faces, navy letters.
+    Paint(SlotRow, QPalette::Button, Qt::white);
+    Paint(SlotRow, QPalette::ButtonText, kNavy);
+    SlotRow->setAccessibleName(AppStrings::SlotRowPrompt);
+    SlotRow->hide();
+    lowerColumn->addWidget(SlotRow);
     KeyPanel = new QWidget(lower);
     KeyPanel->setObjectName(QStringLiteral("KeyPanel"));
     KeyPanel->setAutoFillBackground(true);
@@ -195,6 +205,7 @@ void TForm1::BuildControls() {
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     GridDialog->SetScanTimer(Timer2);
     BuildScanFlow();
+    BuildPrediction();
 }
 
 void TForm1::SetSoundProblem(TSoundNotice::TOutput output, const QString &error) {
@@ -305,6 +316,9 @@ void TForm1::BuildMenu() {
     wire(Menu.GridItem, &TForm1::GridItemClick);
     wire(Menu.VoiceItem, &TForm1::VoiceItemClick);
     wire(Menu.TextItem, &TForm1::TextItemClick);
+    wire(Menu.SlotsItem, &TForm1::SlotsItemClick);
+    wire(Menu.SlotSettingsItem, &TForm1::SlotSettingsItemClick);
+    wire(Menu.ForgetItem, &TForm1::ForgetItemClick);
     wire(Menu.Nvod1, &TForm1::Nvod1Click);
     wire(Menu.Prvodce1, &TForm1::Prvodce1Click);
     wire(Menu.Oaplikaci1, &TForm1::Oaplikaci1Click);
@@ -327,6 +341,11 @@ void TForm1::SetTableName(const QString &name) {
     if (!FTableName.isEmpty())
         FLastTableName = FTableName;
     FTableName = name;
+    // A table being edited has no name; its slots stay those of the table it came from.
+    if (!name.isEmpty()) {
+        FSlotTable = name;
+        ApplySlotSettings();
+    }
 }
 
 void TForm1::Terminate() {

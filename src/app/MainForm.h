@@ -4,11 +4,13 @@
 #include "MainMenu.h"
 #include "ScanAccess.h"
 #include "ScanPacer.h"
+#include "SlotRowScan.h"
 #include "SoundNotice.h"
 #include "SwitchReceiver.h"
 #include "TextComposer.h"
 #include "TextJournal.h"
 #include "VoiceSettings.h"
+#include "WordSlots.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -39,6 +41,7 @@ class TGridDialog;
 class TKeySettingDlg;
 class TPromptSpeech;
 class TSpeechOutput;
+class TSlotRow;
 class TSwitchFilter;
 class TTimeGrid;
 class TVxKey;
@@ -74,6 +77,8 @@ public:
     QPushButton *Button1 = nullptr;
     QWidget *KeyPanel = nullptr;
     TTimeGrid *TimeGrid1 = nullptr;
+    // The word slots above the key panel; shown for the tables that want them.
+    TSlotRow *SlotRow = nullptr;
     QStatusBar *StatusBar = nullptr;
     QLabel *StatusPanels[3] = {nullptr, nullptr, nullptr};
     QTimer *Timer1 = nullptr;
@@ -214,6 +219,24 @@ public:
     // A step of a paced scan is due when nothing is left to wait for.
     void PaceScan();
 
+    // Word prediction. The current table's slot row (off unless set), the menu's one step that
+    // turns it on or off, its settings dialog, and forgetting what was learned.
+    TSlotSettings CurrentSlots() const;
+    void SetCurrentSlots(const TSlotSettings &wanted);
+    const TSlotRowScan &SlotScan() const { return *FSlotScan; }
+    void SlotsItemClick();
+    void SlotSettingsItemClick();
+    void ForgetItemClick();
+    // A slot chosen by the mouse or the scan: its word replaces the word being typed.
+    void ChooseSlot(int slot);
+    // The word list and the learned words, loaded once the window shows and a table first
+    // wants slots; tests call it instead of waiting.
+    void LoadPrediction();
+    bool PredictionReady() const { return FPredictionReady; }
+    TPredictor &Predictor() { return FPredictor; }
+    // Writes the learned words now (they are also written a while after a change, and at the end).
+    void SavePrediction();
+
     // Automatic reading: the mode's menu items, and the menu showing the mode in force.
     void SetAutoReadMode(int mode);
     void NoItemClick();
@@ -265,6 +288,14 @@ private:
     void BuildMenu();
     void BuildTablePopup();
     void BuildScanFlow();
+    void BuildPrediction();
+    void ApplySlotSettings();
+    // The grid's cursor was put back to its start: the scan's joins it.
+    void SyncSlotCursor();
+    // The slot words for the display as it is now; learns what was completed.
+    void RefreshSlots();
+    QString TextBeforeCaret(int position) const;
+    QString ModelFileName() const;
     void LoadScanAccess();
     void SaveScanAccess();
     // Restores the text of a run that did not end, then keeps the journal from now on.
@@ -344,6 +375,20 @@ private:
     TTextJournal FJournal;
     TSoundNotice FSoundNotice;
     QTimer *JournalTimer = nullptr;
+    std::unique_ptr<TSlotRowScan> FSlotScan;
+    TPredictor FPredictor;
+    TWordChoice FWordChoice;
+    TPredictionSettings FPredictionSettings;
+    // The table the slot settings are for: the last one named (a table being edited has none).
+    QString FSlotTable;
+    TSlotSettings FNoTableSlots;
+    bool FPredictionReady = false;
+    bool FPredictionPending = false;
+    bool FChoosing = false;
+    bool FModelChanged = false;
+    // What the slots were last filled for, so the several signals of one edit cost one query.
+    QString FSlotsFor;
+    QTimer *ModelTimer = nullptr;
     QString FTableDialogDir;
     QString FPictureDialogDir;
 };

@@ -72,6 +72,12 @@ void TMainMenu::Build(QMenuBar *bar) {
     GridItem = Item(Special1, TText("MainMenu", "&Kurzor, mřížka..."), "GridItem");
     TextItem = Item(Special1, TText("MainMenu", "&Text..."), "TextItem");
     VoiceItem = Item(Special1, TText("MainMenu", "&Hlasový výstup..."), "VoiceItem");
+    Special1->addSeparator();
+    SlotsItem = Item(Special1, TText("MainMenu", "&Návrhy slov"), "SlotsItem");
+    SlotsItem->setCheckable(true);
+    SlotSettingsItem =
+        Item(Special1, TText("MainMenu", "Nastavení ná&vrhů..."), "SlotSettingsItem");
+    ForgetItem = Item(Special1, TText("MainMenu", "&Zapomenout naučená slova"), "ForgetItem");
     bar->addMenu(Special1);
 
     Help1 = SubMenu(bar, TText("MainMenu", "Ná&pověda"), "Help1");

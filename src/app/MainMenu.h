@@ -40,6 +40,9 @@ struct TMainMenu {
     QAction *GridItem = nullptr;
     QAction *TextItem = nullptr;
     QAction *VoiceItem = nullptr;
+    QAction *SlotsItem = nullptr;        // "&Návrhy slov": the current table's slot row
+    QAction *SlotSettingsItem = nullptr; // "Nastavení ná&vrhů..."
+    QAction *ForgetItem = nullptr;       // "&Zapomenout naučená slova"
 
     QMenu *Help1 = nullptr; // "Ná&pověda"
     QAction *Nvod1 = nullptr;

@@ -10,6 +10,7 @@
 #include "Prompts.h"
 #include "ScanAccessFile.h"
 #include "ScanPrompt.h"
+#include "SlotRow.h"
 #include "SpeechOutput.h"
 #include "SpeechVoice.h"
 #include "SwitchFilter.h"
@@ -109,8 +110,12 @@ QString TForm1::CursorPrompt() const {
         return key ? ScanPrompt::KeyPrompt(key->SpecialKey(), key->Text()) : QString();
     };
     const int row = TimeGrid1->iRow();
-    if (TimeGrid1->ScanPhase() == TScanMachine::psRowSweep ||
-        TimeGrid1->ScanPhase() == TScanMachine::psRowStop)
+    const bool rows = TimeGrid1->ScanPhase() == TScanMachine::psRowSweep ||
+                      TimeGrid1->ScanPhase() == TScanMachine::psRowStop;
+    if (FSlotScan->OnSlots())
+        return ScanPrompt::SlotPrompt(SlotRow->Words(), FSlotScan->ScanCursor().Col, rows,
+                                      FScanAccess.RowPrompt);
+    if (rows)
         return ScanPrompt::RowPrompt(row, FScanAccess.RowPrompt, keyPrompt(0, row));
     return keyPrompt(TimeGrid1->iCol(), row);
 }
@@ -121,7 +126,9 @@ bool TForm1::AnnounceCursor(bool force) {
         return false;
     const quint8 phase = TimeGrid1->ScanPhase();
     const bool rows = phase == TScanMachine::psRowSweep || phase == TScanMachine::psRowStop;
-    const QPoint at(rows ? -1 : TimeGrid1->iCol(), TimeGrid1->iRow());
+    // Where the scan stands, the slot row counted as its first row when it is shown.
+    const TScanCursor cursor = FSlotScan->ScanCursor();
+    const QPoint at(rows ? -1 : cursor.Col, cursor.Row);
     if (at == FAnnounced && !force)
         return false;
     FAnnounced = at;

@@ -19,3 +19,11 @@ QString ScanPrompt::RowPrompt(int row, TRowPrompt mode, const QString &firstKey)
         return firstKey;
     return AppStrings::RowPrompt(row + 1);
 }
+
+QString ScanPrompt::SlotPrompt(const QStringList &words, int slot, bool asRow, TRowPrompt mode) {
+    if (!asRow)
+        return words.value(slot).trimmed();
+    if (mode == TRowPrompt::rpFirstKey && !words.value(0).isEmpty())
+        return words.value(0);
+    return AppStrings::SlotRowPrompt;
+}

@@ -4,6 +4,7 @@
 #include "SpecialKey.h"
 
 #include <QString>
+#include <QStringList>
 
 // What the scan says when its cursor reaches a key or a row.
 namespace ScanPrompt {
@@ -15,5 +16,8 @@ QString KeyPrompt(TSpecialKey kind, const QString &text);
 // Row `row` (from 0): its number, or what its first key says (`firstKey`, the number when that
 // is empty).
 QString RowPrompt(int row, TRowPrompt mode, const QString &firstKey);
+// The row of word slots: as a row its name (or its first word, as a row of keys says its first
+// key), a slot its word; an empty slot says nothing.
+QString SlotPrompt(const QStringList &words, int slot, bool asRow, TRowPrompt mode);
 
 } // namespace ScanPrompt

@@ -80,6 +80,8 @@ void TForm1::SwitchUp(int code, qint32 duration) {
     if (FScanning) {
         const bool parked = TimeGrid1->ScanMachine().Parked();
         TimeGrid1->SwitchUp(code, duration);
+        // The phase may have changed how the slot row's cursor is drawn.
+        FSlotScan->ShowCellFrame();
         if (!FScanAccess.Paced() || FEditMode)
             return;
         if (parked && !TimeGrid1->ScanMachine().Parked()) {

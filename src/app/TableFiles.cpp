@@ -152,6 +152,7 @@ void TForm1::LoadTable(const QString &name) {
                         ProblemText(read.Problem));
     TimeGrid1->SetiRow(0);
     TimeGrid1->SetiCol(0);
+    SyncSlotCursor();
 }
 
 TTableFile TForm1::CurrentTableFile() const {

@@ -43,6 +43,8 @@ TDirectories StartDirectories() {
     if (!userData.isEmpty() && dirs.DataDir != dirs.ProgramDir &&
         QDir(dirs.DataDir) == QDir(userData))
         FillDataFolder(dirs.ProgramDir, dirs.DataDir);
+    if (!userData.isEmpty())
+        dirs.UserDataDir = QDir::toNativeSeparators(userData) + QDir::separator();
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (!config.isEmpty())
         dirs.ConfigDir = QDir::toNativeSeparators(config) + QDir::separator();

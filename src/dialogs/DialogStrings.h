@@ -205,4 +205,12 @@ inline constexpr auto BackName = TText("DialogStrings", "Barva pozadí textu");
 inline constexpr auto SelectedName = TText("DialogStrings", "Barva vybrané klávesy");
 inline constexpr auto ActiveName = TText("DialogStrings", "Barva aktivní klávesy");
 
+// The word slots above the keys.
+inline constexpr auto PredictionCaption = TText("DialogStrings", "Návrhy slov");
+inline constexpr auto PredictionGroup = TText("DialogStrings", "Tato tabulka");
+inline constexpr auto PredictionOn = TText("DialogStrings", "&Řada návrhů slov nad klávesami");
+inline constexpr auto PredictionCount = TText("DialogStrings", "&Počet návrhů:");
+inline constexpr auto PredictionNote =
+    TText("DialogStrings", "Návrhy se skenují jako první řádek.");
+
 } // namespace DialogStrings

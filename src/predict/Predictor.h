@@ -46,6 +46,12 @@ public:
     QStringList Candidates(const QString &textBeforeCaret, bool capital, int slotCount);
     TReplacement Accept(const QString &textBeforeCaret, const QString &candidate);
     void Observe(const QString &text);
+    // Takes `text` as observed without learning from it: a text already there when prediction
+    // starts (one kept from an earlier run) was learned when it was written.
+    void StartFrom(const QString &text) {
+        FLastText = text;
+        FCounted.clear();
+    }
     // Forgets everything learned, the words counted in the current text included.
     void ForgetAll();
 

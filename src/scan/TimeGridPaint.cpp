@@ -88,6 +88,9 @@ void TTimeGrid::PaintGrid(QPainter &painter, const QRect &area) {
             painter.drawLine(left, y, right, y);
         painter.drawLine(left, h - 1, right, h - 1);
     }
+    // A cursor off the cells (-1) stands on something outside the grid, which draws it itself.
+    if (FiCol < 0 || FiRow < 0)
+        return;
     const bool showX = ScanModes().testFlag(smShowX);
     DrawColFrame(painter, FiCol, FPenCursor, showX);
     DrawRowFrame(painter, FiRow, FPenCursor, true);

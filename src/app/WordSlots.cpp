@@ -1,0 +1,118 @@
+#include "WordSlots.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+
+TSlotSettings TPredictionSettings::ForTable(const QString &tableName) const {
+    return FTables.value(QFileInfo(tableName).fileName().toLower());
+}
+
+void TPredictionSettings::SetForTable(const QString &tableName, const TSlotSettings &settings) {
+    const QString key = QFileInfo(tableName).fileName().toLower();
+    if (key.isEmpty())
+        return;
+    if (settings == TSlotSettings())
+        FTables.remove(key);
+    else if (FTables.contains(key) || FTables.size() < MaxTables)
+        FTables.insert(key, settings);
+}
+
+namespace {
+const QString TablesGroup = QStringLiteral("Tables");
+}
+
+TPredictionSettings PredictionFile::Read(const QString &fileName) {
+    TPredictionSettings settings;
+    const QFileInfo info(fileName);
+    // A folder, a device or a pipe in its place, or a file far larger than ours, is not read.
+    if (!info.isFile() || info.size() > MaxBytes)
+        return settings;
+    QSettings file(fileName, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError)
+        return settings;
+    file.beginGroup(TablesGroup);
+    const QStringList tables = file.childKeys();
+    for (const QString &table : tables) {
+        // "on 5" or "off 5"; a damaged value leaves that table without slots.
+        const QStringList parts =
+            file.value(table).toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (parts.size() != 2)
+            continue;
+        bool ok = false;
+        const int count = parts.at(1).toInt(&ok);
+        if (!ok)
+            continue;
+        TSlotSettings s;
+        s.On = parts.at(0) == QLatin1String("on");
+        s.Count = qBound(TSlotSettings::MinCount, count, TSlotSettings::MaxCount);
+        settings.SetForTable(table, s);
+    }
+    return settings;
+}
+
+bool PredictionFile::Write(const QString &fileName, const TPredictionSettings &settings) {
+    if (settings.Tables().isEmpty() && !QFileInfo::exists(fileName))
+        return true;
+    // Made beside the file first, so a failed write leaves the old one whole.
+    const QString temporary = fileName + QStringLiteral(".new");
+    QFile::remove(temporary);
+    {
+        QSettings file(temporary, QSettings::IniFormat);
+        file.beginGroup(TablesGroup);
+        for (auto it = settings.Tables().cbegin(); it != settings.Tables().cend(); ++it)
+            file.setValue(it.key(), QStringLiteral("%1 %2")
+                                        .arg(it->On ? QStringLiteral("on") : QStringLiteral("off"))
+                                        .arg(it->Count));
+        file.endGroup();
+        file.sync();
+        if (file.status() != QSettings::NoError) {
+            QFile::remove(temporary);
+            return false;
+        }
+    }
+    // QSettings cannot replace a file atomically: its bytes go through a save file.
+    QFile made(temporary);
+    const bool read = made.open(QIODevice::ReadOnly);
+    const QByteArray bytes = read ? made.readAll() : QByteArray();
+    made.close();
+    QFile::remove(temporary);
+    QSaveFile out(fileName);
+    return read && out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
+           out.commit();
+}
+
+QStringList TWordChoice::SlotWords(TPredictor &predictor, const QString &textBeforeCaret,
+                                   bool shift, bool capsLock, int count) {
+    QStringList words = predictor.Candidates(textBeforeCaret, shift || capsLock, count);
+    if (capsLock) {
+        for (QString &w : words)
+            w = w.toUpper();
+    }
+    while (words.size() < count)
+        words.append(QString());
+    return words.mid(0, count);
+}
+
+TReplacement TWordChoice::Choose(TPredictor &predictor, const QString &textBeforeCaret,
+                                 const QString &word) {
+    if (word.isEmpty())
+        return {};
+    const TReplacement r = predictor.Accept(textBeforeCaret, word);
+    FAfterChoice = textBeforeCaret.left(textBeforeCaret.size() - r.Remove) + r.Insert;
+    return r;
+}
+
+bool TWordChoice::TakesSpace(const QString &insert) {
+    if (insert.isEmpty())
+        return false;
+    static const QString marks = QStringLiteral(".,!?;:)…");
+    return marks.contains(insert.front());
+}
+
+qsizetype TWordChoice::ReplacedBy(const QString &textBeforeCaret, const QString &insert) const {
+    const bool afterChoice = !FAfterChoice.isEmpty() && textBeforeCaret == FAfterChoice &&
+                             FAfterChoice.endsWith(QLatin1Char(' '));
+    return afterChoice && TakesSpace(insert) ? 1 : 0;
+}
