@@ -107,7 +107,8 @@ void TForm1::FormDestroy() {
     if (saved && FSpeech->Voice() && FSpeech->Voice()->SapiVoice())
         ServiceVoiceFile::Write(Dirs().ConfigDir + AppStrings::ServiceVoiceFileName,
                                 FSpeech->Voice()->SapiVoice()->ServiceVoiceId());
-    ClearTable();
+    // The table was offered for saving when the window closed; it is not asked about again.
+    ClearKeys();
     FDragChain.reset();
     FSpeech->FreeSapiVoice();
 }

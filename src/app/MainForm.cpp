@@ -339,8 +339,13 @@ void TForm1::EndFromOutside() {
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {
-    // FormClose: an unnamed table is offered for saving before the window goes.
-    AskSaveTable();
+    // An unnamed table is offered for saving before the window goes; a save that failed or was
+    // cancelled keeps the window, and the table, open.
+    if (!AskSaveTable()) {
+        FEndedFromOutside = false;
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

@@ -142,7 +142,9 @@ public:
     void New1Click();
     void New2Click();
     void Delete1Click();
-    void ClearTable();
+    // Offers the table for saving, then removes its keys; false (and the keys kept) when the
+    // user wanted it saved and it was not.
+    bool ClearTable();
     void UnselectAll();
     void CtrlMouseDown(TVxKey *key, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // The selection changed; the key settings dialog follows it once it exists.
@@ -179,16 +181,21 @@ public:
     // Tables and key files. LoadTable throws TError when the file cannot be opened.
     void LoadTable(const QString &name);
     void SaveTable(const QString &name);
-    void AskSaveTable();
+    // Offers an unnamed table with keys for saving; false when the user wanted it saved and it
+    // was not (the save dialog cancelled or the write failed).
+    bool AskSaveTable();
     void Open1Click();
     void Save1Click();
+    // The save dialog and the save; true when the table was written.
+    bool SaveTableAs();
     void SaveKey1Click();
     void LoadKey1Click();
     // Boards of other AAC programs (.obf, .obz): an import lands in a new folder of the tables
     // directory and opens its first board; an export writes the current table, as a package
-    // with every table its keys link to. What could not be converted is listed once.
+    // with every table its keys link to. What could not be converted is listed once. The export
+    // is false when nothing was written.
     void ImportBoards(const QString &file);
-    void ExportBoards(const QString &file);
+    bool ExportBoards(const QString &file);
     // The current table as its file holds it.
     TTableFile CurrentTableFile() const;
 
@@ -293,6 +300,8 @@ private:
     // `accepted` runs when it closes with OK.
     void ShowKeyDialog(TVxKey *key, std::function<void()> accepted);
     void AddKey(TVxKey *key);
+    // Destroys every key without asking about the table.
+    void ClearKeys();
     void DestroyKey(TVxKey *key);
     // Turns the records of a file into keys under the current layout's parent.
     TVxKey *KeyFromRecord(QIODevice *record);
