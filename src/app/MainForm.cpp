@@ -165,6 +165,8 @@ void TForm1::BuildControls() {
     ConfirmDlg = new TConfirmDlg(this);
     GridDialog = new TGridDialog(this);
     KeySettingDlg = new TKeySettingDlg(FSpeech, this);
+    // Applied changes stay whatever button closes the dialog, so the table is changed now.
+    connect(KeySettingDlg, &TKeySettingDlg::Applied, this, [this] { SetTableName(QString()); });
     DirDialog = new TDirDialog(this);
     AboutBox = new TAboutBox(this);
     ShowModal = [](QDialog &dialog) { return dialog.exec(); };
