@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QPrinter>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -20,6 +22,25 @@ namespace {
 
 bool DirExists(const QString &dir) {
     return QFileInfo(dir).isDir();
+}
+
+// The font the display really shows, in the points the font dialog works in: a family that is
+// not installed would otherwise make the dialog start on some other face.
+QFont DialogFont(const QFont &shown) {
+    const QFontInfo info(shown);
+    QFont font(info.family());
+    font.setPointSizeF(info.pointSizeF());
+    font.setBold(shown.bold());
+    font.setItalic(shown.italic());
+    font.setUnderline(shown.underline());
+    font.setStrikeOut(shown.strikeOut());
+    return font;
+}
+
+bool SameChoice(const QFont &a, const QFont &b) {
+    return a.family() == b.family() && qRound(a.pointSizeF() * 10) == qRound(b.pointSizeF() * 10) &&
+           a.bold() == b.bold() && a.italic() == b.italic() && a.underline() == b.underline() &&
+           a.strikeOut() == b.strikeOut();
 }
 
 } // namespace
@@ -59,8 +80,10 @@ void TForm1::Tiskrna1Click() {
 }
 
 void TForm1::TextItemClick() {
-    const std::optional<QFont> chosen = Prompts().ChooseFont(Display->document()->defaultFont());
-    if (!chosen)
+    const QFont offered = DialogFont(Display->document()->defaultFont());
+    const std::optional<QFont> chosen = Prompts().ChooseFont(offered);
+    // OK on the font offered keeps the display's own (its stored name and pixel height).
+    if (!chosen || SameChoice(*chosen, offered))
         return;
     const int caret = Display->textCursor().position();
     QTextCursor cursor = Display->textCursor();

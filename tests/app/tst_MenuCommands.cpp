@@ -4,6 +4,7 @@
 #include "FormFixture.h"
 #include "OpenDocument.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -152,6 +153,23 @@ private slots:
         // Cancelling the font dialog changes nothing.
         form.TextItemClick();
         QCOMPARE(form.Display->font().pixelSize(), 30);
+    }
+
+    // The dialog starts on the face the display shows; OK on it leaves the display as it was.
+    void textItemStartsOnTheDisplaysFont() {
+        TForm1 &form = *F->Form;
+        QFont shown(QStringLiteral("No Such Face Here"));
+        shown.setPixelSize(21);
+        form.Display->setFont(shown);
+        form.Display->document()->setDefaultFont(shown);
+        form.TextItemClick();
+        const QFont offered = F->Prompts.OfferedFonts.value(0);
+        QCOMPARE(offered.family(), QFontInfo(shown).family());
+        QCOMPARE(QFontInfo(offered).pixelSize(), 21);
+        F->Prompts.Fonts = {offered};
+        form.TextItemClick();
+        QCOMPARE(form.Display->font().family(), shown.family());
+        QCOMPARE(form.Display->font().pixelSize(), 21);
     }
 
     void printMakesAnOrvantaJobWithTheText() {
