@@ -705,6 +705,14 @@
         <source>Stát, dokud program &amp;čte text</source>
         <translation>Hold while the program spea&amp;ks</translation>
     </message>
+    <message>
+        <source>Spínač %1: klávesa F8 přepíná nastavení, spínačem být nemůže.</source>
+        <translation>Switch %1: F8 opens and closes the settings and cannot be a switch.</translation>
+    </message>
+    <message>
+        <source>Spínač 1 a spínač 2 nemohou být stejná klávesa.</source>
+        <translation>Switch 1 and switch 2 cannot be the same key.</translation>
+    </message>
 </context>
 <context>
     <name>GraphicsStrings</name>

@@ -52,7 +52,7 @@ private slots:
         QTest::newRow("F12") << "F12" << false << 123;
         QTest::newRow("F24") << "F24" << false << 135;
         QTest::newRow("small f") << "f5" << false << 116;
-        QTest::newRow("F8 switches edit mode") << "F8" << false << 0;
+        QTest::newRow("F8 is named, the switch check refuses it") << "F8" << false << 119;
         QTest::newRow("F25 does not exist") << "F25" << false << 0;
         QTest::newRow("F0") << "F0" << false << 0;
         QTest::newRow("leading zero") << "F05" << false << 0;
@@ -94,7 +94,7 @@ private slots:
         QTest::newRow("F24") << 135 << "F24";
         QTest::newRow("letter") << 65 << "A";
         QTest::newRow("digit") << 48 << "0";
-        QTest::newRow("F8 cannot be typed back") << 119 << "#119";
+        QTest::newRow("F8") << 119 << "F8";
         QTest::newRow("keypad 0 is not the ` key") << 0x60 << "#96";
         QTest::newRow("shift has no character") << 16 << "#16";
         QTest::newRow("punctuation key") << 0xBA << "#186";
@@ -103,6 +103,25 @@ private slots:
     void text() {
         QFETCH(int, code);
         QTEST(SwitchCodeText::Text(code, TKeyboardLayout::Us()), "text");
+    }
+
+    void check_data() {
+        QTest::addColumn<int>("code1");
+        QTest::addColumn<int>("code2");
+        QTest::addColumn<int>("refusal");
+        using R = SwitchCodeText::TRefusal;
+        QTest::newRow("two keys") << 32 << 13 << int(R::None);
+        QTest::newRow("switch 1 no key") << 0 << 13 << int(R::NoKey1);
+        QTest::newRow("switch 2 no key") << 32 << 0 << int(R::NoKey2);
+        QTest::newRow("switch 1 on F8") << 119 << 13 << int(R::EditKey1);
+        QTest::newRow("switch 2 on F8") << 32 << 119 << int(R::EditKey2);
+        QTest::newRow("both on one key") << 65 << 65 << int(R::SameKey);
+        QTest::newRow("beyond the codes") << 32 << 256 << int(R::NoKey2);
+    }
+    void check() {
+        QFETCH(int, code1);
+        QFETCH(int, code2);
+        QTEST(int(SwitchCodeText::Check(code1, code2)), "refusal");
     }
 
     // Whatever a field shows for a code gives that code back, so opening the dialog and
