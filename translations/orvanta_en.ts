@@ -199,6 +199,10 @@
         <source>Zvuk nelze přehrát: %1</source>
         <translation>Sound cannot be played: %1</translation>
     </message>
+    <message>
+        <source>Tiskárna není k dispozici a text nelze uložit do souboru </source>
+        <translation>No printer is available, and the text could not be saved to the file </translation>
+    </message>
 </context>
 <context>
     <name>BoardFiles</name>

@@ -118,6 +118,8 @@ public:
     const TTextComposer &Composer() const { return FComposer; }
     // The printer the display is printed on.
     QPrinter &Printer();
+    // Where the display is printed to a PDF while the machine has no printer.
+    QString PdfFolder;
 
     // The text journal: where the display's text is kept while the program runs; written now
     // what waits to be written (tests call it instead of waiting).
@@ -339,6 +341,7 @@ private:
     TSpeechOutput *FSpeech = nullptr;
     std::unique_ptr<TSpeechOutput> FNoSpeech;
     std::unique_ptr<QPrinter> FPrinter;
+    QString FPdfName; // the last PDF made for want of a printer
     // The display's entries as designed and as last read: what the text control does not carry
     // (system colours, the charset, the alignment) is written back from here.
     TDisplayRecord FDisplayRecord = ConfigFormat::DesignConfiguration().Display;

@@ -75,8 +75,11 @@ void TForm1::Obrzky1Click() {
 }
 
 void TForm1::Tiskrna1Click() {
-    // The same printer object serves "&Tisk...", so the choice made here is kept.
-    Prompts().SetupPrinter(Printer());
+    // The same printer object serves "&Tisk...", so the choice made here is kept; a PDF named
+    // there is the user's own and is written where they said.
+    QPrinter &printer = Printer();
+    if (Prompts().SetupPrinter(printer) && printer.outputFileName() != FPdfName)
+        FPdfName.clear();
 }
 
 void TForm1::TextItemClick() {

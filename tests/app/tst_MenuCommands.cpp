@@ -3,15 +3,19 @@
 #include "DirDialog.h"
 #include "FormFixture.h"
 #include "OpenDocument.h"
+#include "PrintOutput.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSplitter>
 #include <QSplitterHandle>
 #include <QStandardPaths>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 class TestMenuCommands : public QObject {
@@ -196,6 +200,76 @@ private slots:
         QVERIFY(text.waitForFinished(10000));
         QVERIFY(QString::fromUtf8(text.readAllStandardOutput())
                     .contains(QStringLiteral("Dobrý den, mám hlad.")));
+    }
+
+    // Without a printer: a new PDF each time, and a message that says what happened.
+    void printWithoutPrinter_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<bool>("earlier");
+        QTest::addColumn<QString>("written"); // empty: nothing may be written
+        QTest::newRow("first") << true << false << "Orvanta.pdf";
+        QTest::newRow("an earlier PDF stays") << true << true << "Orvanta-2.pdf";
+        QTest::newRow("no folder") << false << false << QString();
+    }
+    void printWithoutPrinter() {
+        QFETCH(bool, folder);
+        QFETCH(bool, earlier);
+        QFETCH(QString, written);
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("this machine has a printer");
+        TForm1 &form = *F->Form;
+        QTemporaryDir out;
+        const QString dir = folder ? out.path() : out.filePath(QStringLiteral("gone"));
+        const QString first = QDir(dir).filePath(QStringLiteral("Orvanta.pdf"));
+        if (earlier) {
+            QFile old(first);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("earlier");
+        }
+        form.PdfFolder = dir;
+        form.Display->setPlainText(QStringLiteral("Ahoj"));
+        form.Tisk1Click();
+        QCOMPARE(F->Prompts.Shown.size(), 1);
+        if (written.isEmpty()) {
+            QCOMPARE(F->Prompts.Shown[0].Kind, TScriptedPrompts::kError);
+            QCOMPARE(F->Prompts.Shown[0].Text,
+                     QStringLiteral("Tiskárna není k dispozici a text nelze uložit do souboru ") +
+                         first);
+            QVERIFY(!QFileInfo::exists(first));
+            return;
+        }
+        const QString path = QDir(dir).filePath(written);
+        QCOMPARE(F->Prompts.Shown[0].Kind, TScriptedPrompts::kMessage);
+        QCOMPARE(F->Prompts.Shown[0].Text,
+                 QStringLiteral("Tiskárna není k dispozici. Text byl uložen do souboru ") + path);
+        QVERIFY(QFileInfo(path).size() > 0);
+        QFile old(first);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll().startsWith("%PDF"), !earlier);
+    }
+
+    // On paper the text is as large as on the screen, whatever the printer's resolution.
+    void paperCopyGivesPoints() {
+        QTextDocument document;
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPixelSize(16);
+        document.setDefaultFont(font);
+        QTextCursor cursor(&document);
+        cursor.insertText(QStringLiteral("plain "));
+        QFont big = font;
+        big.setPixelSize(32);
+        QTextCharFormat large;
+        large.setFont(big);
+        cursor.insertText(QStringLiteral("large"), large);
+        const auto copy = PrintOutput::PaperCopy(document, 96);
+        QCOMPARE(copy->toPlainText(), document.toPlainText());
+        QCOMPARE(copy->defaultFont().pointSizeF(), 12.0);
+        QTextCursor at(copy.get());
+        at.setPosition(8);
+        QCOMPARE(at.charFormat().font().pointSizeF(), 24.0);
+        QCOMPARE(at.charFormat().font().pixelSize(), -1);
+        QCOMPARE(at.charFormat().font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(document.defaultFont().pixelSize(), 16); // the display keeps its own
     }
 
     void printerSetupKeepsTheChosenPrinter() {
