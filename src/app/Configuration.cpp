@@ -286,9 +286,11 @@ TConfiguration TForm1::CollectConfiguration() const {
     grid.open(QIODevice::WriteOnly);
     TimeGrid1->WriteSettings(&grid);
     c.Grid = DecodeGridSettings(grid.data());
-    // A maximized window keeps the bounds it returns to.
+    // A maximized window keeps the bounds it returns to, placed by its frame as a normal one.
     const QRect bounds = isMaximized() || isMinimized()
-                             ? QRect(normalGeometry().topLeft(), normalGeometry().size())
+                             ? QRect(WindowBounds::NormalFramePosition(normalGeometry(),
+                                                                       geometry().topLeft(), pos()),
+                                     normalGeometry().size())
                              : QRect(pos(), size());
     c.Left = bounds.x();
     c.Top = bounds.y();
