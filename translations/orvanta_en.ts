@@ -717,6 +717,14 @@
         <source>Spínač 1 a spínač 2 nemohou být stejná klávesa.</source>
         <translation>Switch 1 and switch 2 cannot be the same key.</translation>
     </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>&amp;Zavřít</source>
+        <translation>&amp;Close</translation>
+    </message>
 </context>
 <context>
     <name>GraphicsStrings</name>

@@ -36,6 +36,7 @@ class TDlgSAPI5;
 class TDlgVoice;
 class TDragRect;
 class TGridDialog;
+class THelpViewer;
 class TKeySettingDlg;
 class TPromptSpeech;
 class TSpeechOutput;
@@ -98,6 +99,8 @@ public:
     TDlgSAPI5 *DlgSAPI5 = nullptr;
     TDirDialog *DirDialog = nullptr;
     TAboutBox *AboutBox = nullptr;
+    // The help pages' own viewer, made when no browser could show them.
+    THelpViewer *HelpViewer = nullptr;
     // Shows a dialog of the window modally and returns its result; tests replace it so that no
     // test waits on a window.
     std::function<int(QDialog &)> ShowModal;
@@ -323,6 +326,8 @@ private:
     // One directory command: the chooser under `caption`, starting at `directory`, which takes
     // the chosen directory when it exists.
     void ChooseDirectory(const QString &caption, QString &directory);
+    // A help page by its file name in the help folder.
+    void ShowHelp(const QString &page);
 
     bool FEditMode = true;
     bool FScanning = false;

@@ -7,6 +7,7 @@
 #include "DirDialog.h"
 #include "Directories.h"
 #include "DirectoryChoice.h"
+#include "HelpViewer.h"
 #include "OpenDocument.h"
 #include "Prompts.h"
 #include "Translation.h"
@@ -105,15 +106,24 @@ void TForm1::TextItemClick() {
     Display->setCurrentFont(*chosen);
 }
 
-// The help pages in the interface's language.
+// The help pages in the interface's language, in the program's own viewer when the desktop
+// cannot start a browser for them.
+void TForm1::ShowHelp(const QString &page) {
+    const QString path = Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
+                         LocalizedFileName(page, InterfaceLanguage());
+    if (OpenDocument(path))
+        return;
+    if (!HelpViewer)
+        HelpViewer = new THelpViewer(this);
+    HelpViewer->ShowPage(path);
+}
+
 void TForm1::Nvod1Click() {
-    OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
-                 LocalizedFileName(AppStrings::HelpManual, InterfaceLanguage()));
+    ShowHelp(AppStrings::HelpManual);
 }
 
 void TForm1::Prvodce1Click() {
-    OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
-                 LocalizedFileName(AppStrings::HelpGuide, InterfaceLanguage()));
+    ShowHelp(AppStrings::HelpGuide);
 }
 
 void TForm1::Oaplikaci1Click() {

@@ -49,6 +49,9 @@ inline QString EditKeySwitch(int switchNumber) {
 }
 inline constexpr auto SameKeySwitches =
     TText("DialogStrings", "Spínač 1 a spínač 2 nemohou být stejná klávesa.");
+// The help pages when no browser can show them.
+inline constexpr auto HelpCaption = TText("DialogStrings", "Nápověda");
+inline constexpr auto HelpClose = TText("DialogStrings", "&Zavřít");
 // Teaching a switch by pressing it.
 inline constexpr auto Capture = TText("DialogStrings", "Stiskem...");
 inline constexpr auto CaptureWaiting = TText("DialogStrings", "Stiskněte spínač");

@@ -2,6 +2,7 @@
 #include "AppStrings.h"
 #include "DirDialog.h"
 #include "FormFixture.h"
+#include "HelpViewer.h"
 #include "OpenDocument.h"
 #include "PrintOutput.h"
 
@@ -14,6 +15,7 @@
 #include <QSplitter>
 #include <QSplitterHandle>
 #include <QStandardPaths>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -294,13 +296,35 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, page);
         QStringList opened;
-        SetOpenDocument([&opened](const QString &path) { opened.append(path); });
+        SetOpenDocument([&opened](const QString &path) {
+            opened.append(path);
+            return true;
+        });
         auto *action = F->Form->findChild<QAction *>(item);
         QVERIFY(action);
         QVERIFY(action->isEnabled());
         action->trigger();
         QCOMPARE(opened, QStringList{Dirs().ProgramDir + QStringLiteral("Help") +
                                      QDir::separator() + page});
+        QVERIFY(!F->Form->HelpViewer);
+    }
+
+    // Without a browser the page opens in the program's own window.
+    void helpWithoutBrowser() {
+        QDir(Dirs().ProgramDir).mkpath(QStringLiteral("Help"));
+        const QString page = Dirs().ProgramDir + QStringLiteral("Help") + QDir::separator() +
+                             QStringLiteral("Help.html");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Návod</h1><p>Klávesnice pro každého.</p></body></html>");
+        file.close();
+        SetOpenDocument([](const QString &) { return false; });
+        F->Form->Menu.Nvod1->trigger();
+        QVERIFY(F->Form->HelpViewer);
+        QVERIFY(F->Form->HelpViewer->isVisible());
+        QVERIFY(F->Form->HelpViewer->Browser->toPlainText().contains(
+            QStringLiteral("Klávesnice pro každého.")));
+        QVERIFY(F->Prompts.Shown.isEmpty());
     }
 
     void aboutShowsTheVersion() {
