@@ -105,25 +105,6 @@ private slots:
         QTEST(SwitchCodeText::Text(code, TKeyboardLayout::Us()), "text");
     }
 
-    void check_data() {
-        QTest::addColumn<int>("code1");
-        QTest::addColumn<int>("code2");
-        QTest::addColumn<int>("refusal");
-        using R = SwitchCodeText::TRefusal;
-        QTest::newRow("two keys") << 32 << 13 << int(R::None);
-        QTest::newRow("switch 1 no key") << 0 << 13 << int(R::NoKey1);
-        QTest::newRow("switch 2 no key") << 32 << 0 << int(R::NoKey2);
-        QTest::newRow("switch 1 on F8") << 119 << 13 << int(R::EditKey1);
-        QTest::newRow("switch 2 on F8") << 32 << 119 << int(R::EditKey2);
-        QTest::newRow("both on one key") << 65 << 65 << int(R::SameKey);
-        QTest::newRow("beyond the codes") << 32 << 256 << int(R::NoKey2);
-    }
-    void check() {
-        QFETCH(int, code1);
-        QFETCH(int, code2);
-        QTEST(int(SwitchCodeText::Check(code1, code2)), "refusal");
-    }
-
     // Whatever a field shows for a code gives that code back, so opening the dialog and
     // pressing OK never changes a switch.
     void everyCodeSurvivesItsText() {

@@ -332,7 +332,6 @@ private slots:
             return b;
         };
         QTest::newRow("a click") << wave(8000, 200, 200, {}) << 1;
-        QTest::newRow("three seconds") << wave(8000, 24000, 24000, {}) << 3;
         QTest::newRow("a part of a second counts") << wave(8000, 24001, 24001, {}) << 4;
         QTest::newRow("cut short: what is there") << wave(8000, 8000, 800000, {}) << 1;
         QTest::newRow("odd chunk before")
@@ -341,7 +340,6 @@ private slots:
         QTest::newRow("no byte rate") << wave(0, 100, 100, {}) << -1;
         QTest::newRow("no fmt chunk") << QByteArray("RIFF\0\0\0\0WAVEdata\x04\0\0\0abcd", 24) << -1;
         QTest::newRow("mp3") << QByteArray("ID3\x03\0\0\0\0\0\0") << -1;
-        QTest::newRow("header only") << QByteArray("RIFF\0\0\0\0WAVE", 12) << -1;
     }
     void soundDuration() {
         QFETCH(QByteArray, bytes);
