@@ -223,6 +223,10 @@
         <source>Zapomenout všechna naučená slova?</source>
         <translation>Forget all learned words?</translation>
     </message>
+    <message>
+        <source>Tiskárna není k dispozici a text nelze uložit do souboru </source>
+        <translation>No printer is available, and the text could not be saved to the file </translation>
+    </message>
 </context>
 <context>
     <name>BoardFiles</name>
@@ -764,6 +768,22 @@
     <message>
         <source>Návrhy se skenují jako první řádek.</source>
         <translation>The suggestions are scanned as the first row.</translation>
+    </message>
+    <message>
+        <source>Spínač %1: klávesa F8 přepíná nastavení, spínačem být nemůže.</source>
+        <translation>Switch %1: F8 opens and closes the settings and cannot be a switch.</translation>
+    </message>
+    <message>
+        <source>Spínač 1 a spínač 2 nemohou být stejná klávesa.</source>
+        <translation>Switch 1 and switch 2 cannot be the same key.</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>&amp;Zavřít</source>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>

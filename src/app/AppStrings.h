@@ -108,6 +108,8 @@ inline const QString PrintJobName = QStringLiteral("Orvanta");
 namespace AppStrings {
 inline constexpr auto PrintedToFile =
     TText("AppStrings", "Tiskárna není k dispozici. Text byl uložen do souboru ");
+inline constexpr auto NotPrintedToFile =
+    TText("AppStrings", "Tiskárna není k dispozici a text nelze uložit do souboru ");
 } // namespace AppStrings
 
 namespace AppStrings {

@@ -45,7 +45,7 @@ void TForm1::ImportBoards(const QString &file) {
     }
 }
 
-void TForm1::ExportBoards(const QString &file) {
+bool TForm1::ExportBoards(const QString &file) {
     const QString name = FTableName.isEmpty() ? FLastTableName : FTableName;
     const QString tableName = name.isEmpty() ? QStringLiteral("tabulka.kbt") : name;
     const TObfExportSource source = FolderSource({Dirs().TablesDir}, {Dirs().SoundsDir});
@@ -61,5 +61,7 @@ void TForm1::ExportBoards(const QString &file) {
         ReportNotes(ObfStrings::ExportReportHeading, result.Notes);
     } catch (const TError &e) {
         Prompts().Error(ObfStrings::CannotExport + file + QLatin1Char('\r') + e.Message());
+        return false;
     }
+    return true;
 }

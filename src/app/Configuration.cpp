@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QScreen>
@@ -144,8 +145,10 @@ TDisplayRecord TForm1::CollectDisplay() const {
     d.Color = StoredColor(d.Color, palette.color(QPalette::Base), palette);
     d.FontColor = StoredColor(d.FontColor, palette.color(QPalette::Text), palette);
     d.FontName = font.family();
-    if (font.pixelSize() > 0)
-        d.FontHeight = -font.pixelSize();
+    // A font chosen in the font dialog comes in points; the file holds pixels.
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    if (pixels > 0)
+        d.FontHeight = -pixels;
     d.FontStyle = StyleNamesOf(font);
     const QString text = Display->toPlainText();
     d.Lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
@@ -283,9 +286,11 @@ TConfiguration TForm1::CollectConfiguration() const {
     grid.open(QIODevice::WriteOnly);
     TimeGrid1->WriteSettings(&grid);
     c.Grid = DecodeGridSettings(grid.data());
-    // A maximized window keeps the bounds it returns to.
+    // A maximized window keeps the bounds it returns to, placed by its frame as a normal one.
     const QRect bounds = isMaximized() || isMinimized()
-                             ? QRect(normalGeometry().topLeft(), normalGeometry().size())
+                             ? QRect(WindowBounds::NormalFramePosition(normalGeometry(),
+                                                                       geometry().topLeft(), pos()),
+                                     normalGeometry().size())
                              : QRect(pos(), size());
     c.Left = bounds.x();
     c.Top = bounds.y();

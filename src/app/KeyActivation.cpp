@@ -9,6 +9,7 @@
 #include "Directories.h"
 #include "Error.h"
 #include "LineSelection.h"
+#include "PrintOutput.h"
 #include "Prompts.h"
 #include "SendingKeys.h"
 #include "SpecialKey.h"
@@ -20,11 +21,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -229,9 +231,9 @@ QPrinter &TForm1::Printer() {
         FPrinter->setDocName(AppStrings::PrintJobName);
         // Without any printer the text goes to a PDF file the user can print later.
         if (QPrinterInfo::availablePrinters().isEmpty()) {
-            const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            FPdfName = QDir(PdfFolder).filePath(QStringLiteral("Orvanta.pdf"));
             FPrinter->setOutputFormat(QPrinter::PdfFormat);
-            FPrinter->setOutputFileName(QDir(dir).filePath(QStringLiteral("Orvanta.pdf")));
+            FPrinter->setOutputFileName(FPdfName);
         }
     }
     return *FPrinter;
@@ -240,7 +242,24 @@ QPrinter &TForm1::Printer() {
 void TForm1::Tisk1Click() {
     QPrinter &printer = Printer();
     printer.setDocName(AppStrings::PrintJobName);
-    Display->document()->print(&printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+    const bool toFile =
+        printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    // The PDF made for want of a printer: a new file each time, never over an earlier one.
+    if (toFile && !FPdfName.isEmpty() && printer.outputFileName() == FPdfName) {
+        if (!QFileInfo(PdfFolder).isDir()) {
+            Prompts().Error(AppStrings::NotPrintedToFile + FPdfName);
+            return;
+        }
+        FPdfName = PrintOutput::FreePdfName(
+            PdfFolder, [](const QString &name) { return QFileInfo::exists(name); });
+        printer.setOutputFileName(FPdfName);
+    }
+    PrintOutput::PaperCopy(*Display->document(), Display->logicalDpiY())->print(&printer);
+    if (!toFile)
+        return;
+    const QFileInfo written(printer.outputFileName());
+    if (written.isFile() && written.size() > 0)
         Prompts().Message(AppStrings::PrintedToFile + printer.outputFileName());
+    else
+        Prompts().Error(AppStrings::NotPrintedToFile + printer.outputFileName());
 }

@@ -73,8 +73,8 @@ TVxKey *TForm1::CreateKey(const QRect &bounds) {
 }
 
 void TForm1::New1Click() {
-    ClearTable();
-    SetTableName(QString());
+    if (ClearTable())
+        SetTableName(QString());
 }
 
 void TForm1::New2Click() {
@@ -110,8 +110,15 @@ void TForm1::Delete1Click() {
     SetTableName(QString());
 }
 
-void TForm1::ClearTable() {
-    AskSaveTable();
+bool TForm1::ClearTable() {
+    // A table the user wanted saved and that was not stays.
+    if (!AskSaveTable())
+        return false;
+    ClearKeys();
+    return true;
+}
+
+void TForm1::ClearKeys() {
     SetActiveKey(nullptr);
     for (qsizetype i = FKeys.size() - 1; i >= 0; --i)
         DestroyKey(FKeys.at(i));

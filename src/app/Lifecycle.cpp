@@ -26,6 +26,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
 
@@ -34,6 +35,7 @@ void TForm1::FormCreate(const QStringList &arguments) {
     // The mouse pointer is never confined to a rectangle here, so there is nothing to release.
     FTableDialogDir = Dirs().TablesDir;
     FPictureDialogDir = Dirs().PicturesDir;
+    PdfFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     FActiveKey = nullptr;
     FEditMode = true;
 
@@ -109,7 +111,8 @@ void TForm1::FormDestroy() {
     if (saved && FSpeech->Voice() && FSpeech->Voice()->SapiVoice())
         ServiceVoiceFile::Write(Dirs().ConfigDir + AppStrings::ServiceVoiceFileName,
                                 FSpeech->Voice()->SapiVoice()->ServiceVoiceId());
-    ClearTable();
+    // The table was offered for saving when the window closed; it is not asked about again.
+    ClearKeys();
     FDragChain.reset();
     FSpeech->FreeSapiVoice();
 }

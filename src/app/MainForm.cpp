@@ -21,6 +21,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -40,6 +42,29 @@ const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kLime(0x00, 0xFF, 0x00);
 const QColor kRed(0xFF, 0x00, 0x00);
+
+// The pending accent. An accent sits high in its line, and a whole line of the large font is
+// taller than the box, so the box shows the accent's own ink centred in it instead.
+class TAccentLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        const QString accent = text();
+        if (accent.isEmpty())
+            return;
+        // The outline knows the glyph of whichever font draws it, a fallback font included.
+        QPainterPath outline;
+        outline.addText(0, 0, font(), accent);
+        const QRectF ink = outline.boundingRect();
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate((width() - ink.width()) / 2 - ink.left(),
+                          (height() - ink.height()) / 2 - ink.top());
+        painter.fillPath(outline, palette().color(foregroundRole()));
+    }
+};
 
 void Paint(QWidget *w, QPalette::ColorRole role, const QColor &color) {
     QPalette p = w->palette();
@@ -175,6 +200,8 @@ void TForm1::BuildControls() {
     ConfirmDlg = new TConfirmDlg(this);
     GridDialog = new TGridDialog(this);
     KeySettingDlg = new TKeySettingDlg(FSpeech, this);
+    // Applied changes stay whatever button closes the dialog, so the table is changed now.
+    connect(KeySettingDlg, &TKeySettingDlg::Applied, this, [this] { SetTableName(QString()); });
     DirDialog = new TDirDialog(this);
     AboutBox = new TAboutBox(this);
     ShowModal = [](QDialog &dialog) { return dialog.exec(); };
@@ -244,7 +271,7 @@ QWidget *TForm1::BuildCtrPanel() {
     Paint(Panel1, QPalette::Window, Qt::white);
     auto *accentBox = new QHBoxLayout(Panel1);
     accentBox->setContentsMargins(0, 0, 0, 0);
-    DiacrLabel = new QLabel(Panel1);
+    DiacrLabel = new TAccentLabel(Panel1);
     DiacrLabel->setAlignment(Qt::AlignCenter);
     QFont accentFont = DiacrLabel->font();
     accentFont.setPixelSize(32);
@@ -358,8 +385,13 @@ void TForm1::EndFromOutside() {
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {
-    // FormClose: an unnamed table is offered for saving before the window goes.
-    AskSaveTable();
+    // An unnamed table is offered for saving before the window goes; a save that failed or was
+    // cancelled keeps the window, and the table, open.
+    if (!AskSaveTable()) {
+        FEndedFromOutside = false;
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

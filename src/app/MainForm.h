@@ -38,6 +38,7 @@ class TDlgSAPI5;
 class TDlgVoice;
 class TDragRect;
 class TGridDialog;
+class THelpViewer;
 class TKeySettingDlg;
 class TPromptSpeech;
 class TSpeechOutput;
@@ -103,6 +104,8 @@ public:
     TDlgSAPI5 *DlgSAPI5 = nullptr;
     TDirDialog *DirDialog = nullptr;
     TAboutBox *AboutBox = nullptr;
+    // The help pages' own viewer, made when no browser could show them.
+    THelpViewer *HelpViewer = nullptr;
     // Shows a dialog of the window modally and returns its result; tests replace it so that no
     // test waits on a window.
     std::function<int(QDialog &)> ShowModal;
@@ -123,6 +126,8 @@ public:
     const TTextComposer &Composer() const { return FComposer; }
     // The printer the display is printed on.
     QPrinter &Printer();
+    // Where the display is printed to a PDF while the machine has no printer.
+    QString PdfFolder;
 
     // The text journal: where the display's text is kept while the program runs; written now
     // what waits to be written (tests call it instead of waiting).
@@ -147,7 +152,9 @@ public:
     void New1Click();
     void New2Click();
     void Delete1Click();
-    void ClearTable();
+    // Offers the table for saving, then removes its keys; false (and the keys kept) when the
+    // user wanted it saved and it was not.
+    bool ClearTable();
     void UnselectAll();
     void CtrlMouseDown(TVxKey *key, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // The selection changed; the key settings dialog follows it once it exists.
@@ -184,16 +191,21 @@ public:
     // Tables and key files. LoadTable throws TError when the file cannot be opened.
     void LoadTable(const QString &name);
     void SaveTable(const QString &name);
-    void AskSaveTable();
+    // Offers an unnamed table with keys for saving; false when the user wanted it saved and it
+    // was not (the save dialog cancelled or the write failed).
+    bool AskSaveTable();
     void Open1Click();
     void Save1Click();
+    // The save dialog and the save; true when the table was written.
+    bool SaveTableAs();
     void SaveKey1Click();
     void LoadKey1Click();
     // Boards of other AAC programs (.obf, .obz): an import lands in a new folder of the tables
     // directory and opens its first board; an export writes the current table, as a package
-    // with every table its keys link to. What could not be converted is listed once.
+    // with every table its keys link to. What could not be converted is listed once. The export
+    // is false when nothing was written.
     void ImportBoards(const QString &file);
-    void ExportBoards(const QString &file);
+    bool ExportBoards(const QString &file);
     // The current table as its file holds it.
     TTableFile CurrentTableFile() const;
 
@@ -324,6 +336,8 @@ private:
     // `accepted` runs when it closes with OK.
     void ShowKeyDialog(TVxKey *key, std::function<void()> accepted);
     void AddKey(TVxKey *key);
+    // Destroys every key without asking about the table.
+    void ClearKeys();
     void DestroyKey(TVxKey *key);
     // Turns the records of a file into keys under the current layout's parent.
     TVxKey *KeyFromRecord(QIODevice *record);
@@ -343,6 +357,8 @@ private:
     // One directory command: the chooser under `caption`, starting at `directory`, which takes
     // the chosen directory when it exists.
     void ChooseDirectory(const QString &caption, QString &directory);
+    // A help page by its file name in the help folder.
+    void ShowHelp(const QString &page);
 
     bool FEditMode = true;
     bool FScanning = false;
@@ -361,6 +377,7 @@ private:
     TSpeechOutput *FSpeech = nullptr;
     std::unique_ptr<TSpeechOutput> FNoSpeech;
     std::unique_ptr<QPrinter> FPrinter;
+    QString FPdfName; // the last PDF made for want of a printer
     // The display's entries as designed and as last read: what the text control does not carry
     // (system colours, the charset, the alignment) is written back from here.
     TDisplayRecord FDisplayRecord = ConfigFormat::DesignConfiguration().Display;

@@ -7,12 +7,15 @@
 #include "DirDialog.h"
 #include "Directories.h"
 #include "DirectoryChoice.h"
+#include "HelpViewer.h"
 #include "OpenDocument.h"
 #include "Prompts.h"
 #include "Translation.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QPrinter>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -20,6 +23,25 @@ namespace {
 
 bool DirExists(const QString &dir) {
     return QFileInfo(dir).isDir();
+}
+
+// The font the display really shows, in the points the font dialog works in: a family that is
+// not installed would otherwise make the dialog start on some other face.
+QFont DialogFont(const QFont &shown) {
+    const QFontInfo info(shown);
+    QFont font(info.family());
+    font.setPointSizeF(info.pointSizeF());
+    font.setBold(shown.bold());
+    font.setItalic(shown.italic());
+    font.setUnderline(shown.underline());
+    font.setStrikeOut(shown.strikeOut());
+    return font;
+}
+
+bool SameChoice(const QFont &a, const QFont &b) {
+    return a.family() == b.family() && qRound(a.pointSizeF() * 10) == qRound(b.pointSizeF() * 10) &&
+           a.bold() == b.bold() && a.italic() == b.italic() && a.underline() == b.underline() &&
+           a.strikeOut() == b.strikeOut();
 }
 
 } // namespace
@@ -54,13 +76,18 @@ void TForm1::Obrzky1Click() {
 }
 
 void TForm1::Tiskrna1Click() {
-    // The same printer object serves "&Tisk...", so the choice made here is kept.
-    Prompts().SetupPrinter(Printer());
+    // The same printer object serves "&Tisk...", so the choice made here is kept; a PDF named
+    // there is the user's own and is written where they said.
+    QPrinter &printer = Printer();
+    if (Prompts().SetupPrinter(printer) && printer.outputFileName() != FPdfName)
+        FPdfName.clear();
 }
 
 void TForm1::TextItemClick() {
-    const std::optional<QFont> chosen = Prompts().ChooseFont(Display->document()->defaultFont());
-    if (!chosen)
+    const QFont offered = DialogFont(Display->document()->defaultFont());
+    const std::optional<QFont> chosen = Prompts().ChooseFont(offered);
+    // OK on the font offered keeps the display's own (its stored name and pixel height).
+    if (!chosen || SameChoice(*chosen, offered))
         return;
     const int caret = Display->textCursor().position();
     QTextCursor cursor = Display->textCursor();
@@ -79,15 +106,24 @@ void TForm1::TextItemClick() {
     Display->setCurrentFont(*chosen);
 }
 
-// The help pages in the interface's language.
+// The help pages in the interface's language, in the program's own viewer when the desktop
+// cannot start a browser for them.
+void TForm1::ShowHelp(const QString &page) {
+    const QString path = Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
+                         LocalizedFileName(page, InterfaceLanguage());
+    if (OpenDocument(path))
+        return;
+    if (!HelpViewer)
+        HelpViewer = new THelpViewer(this);
+    HelpViewer->ShowPage(path);
+}
+
 void TForm1::Nvod1Click() {
-    OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
-                 LocalizedFileName(AppStrings::HelpManual, InterfaceLanguage()));
+    ShowHelp(AppStrings::HelpManual);
 }
 
 void TForm1::Prvodce1Click() {
-    OpenDocument(Dirs().ProgramDir + AppStrings::HelpFolder + QDir::separator() +
-                 LocalizedFileName(AppStrings::HelpGuide, InterfaceLanguage()));
+    ShowHelp(AppStrings::HelpGuide);
 }
 
 void TForm1::Oaplikaci1Click() {

@@ -115,7 +115,8 @@ void TForm1::LoadTable(const QString &name) {
         return;
     }
     const QString full = LocateFile(ResolvePath(name, Dirs().TablesDir));
-    ClearTable();
+    if (!ClearTable())
+        return;
     // An unreadable file goes to the caller, which knows how to tell the user.
     const QByteArray bytes = ReadWholeFile(full);
     QBuffer buffer;
@@ -186,11 +187,12 @@ void TForm1::SaveTable(const QString &name) {
     SetTableName(name);
 }
 
-void TForm1::AskSaveTable() {
+bool TForm1::AskSaveTable() {
     if (!FTableName.isEmpty() || FKeys.isEmpty())
-        return;
-    if (Prompts().Question(AppStrings::SaveTableQuestion))
-        Save1Click();
+        return true;
+    if (!Prompts().Question(AppStrings::SaveTableQuestion))
+        return true;
+    return SaveTableAs();
 }
 
 void TForm1::Open1Click() {
@@ -212,6 +214,10 @@ void TForm1::Open1Click() {
 }
 
 void TForm1::Save1Click() {
+    SaveTableAs();
+}
+
+bool TForm1::SaveTableAs() {
     const QString base = FTableName.isEmpty() ? FLastTableName : FTableName;
     const QString full = ResolvePath(base, Dirs().TablesDir);
     const QString file = Prompts().SaveFileName(
@@ -220,16 +226,16 @@ void TForm1::Save1Click() {
             QStringLiteral(";;") + AppStrings::SaveFilterBoards,
         QStringLiteral("kbt"));
     if (file.isEmpty())
-        return;
-    if (IsBoardFileName(file)) {
-        ExportBoards(file);
-        return;
-    }
+        return false;
+    if (IsBoardFileName(file))
+        return ExportBoards(file);
     try {
         SaveTable(file);
     } catch (const TError &e) {
         Prompts().Error(e.Message());
+        return false;
     }
+    return true;
 }
 
 void TForm1::SaveKey1Click() {

@@ -45,4 +45,8 @@ std::optional<TPlacement> Restore(qint32 left, qint32 top, qint32 right, qint32 
     return placement;
 }
 
+QPoint NormalFramePosition(const QRect &normal, const QPoint &inner, const QPoint &frame) {
+    return normal.topLeft() - (inner - frame);
+}
+
 } // namespace WindowBounds

@@ -25,4 +25,11 @@ struct TPlacement {
 std::optional<TPlacement> Restore(qint32 left, qint32 top, qint32 right, qint32 bottom,
                                   const QList<QRect> &screens);
 
+// The place stored for a maximized or minimized window: where its frame stands when it is
+// normal. `normal` is its normal inner geometry; `inner` and `frame` are the top-left corners of
+// its inside and its frame now, whose distance is the title bar and the border. The window is
+// placed by its frame at start, so storing the inside would move it down by the title bar at
+// every start.
+QPoint NormalFramePosition(const QRect &normal, const QPoint &inner, const QPoint &frame);
+
 } // namespace WindowBounds

@@ -43,6 +43,15 @@ inline constexpr auto PresetXStop = TText("DialogStrings", "X kursor (se zastavo
 inline constexpr auto PresetCustom = TText("DialogStrings", "Vlastní");
 inline const QString InvalidSwitch1 = QStringLiteral("Invalid key code for switch 1");
 inline const QString InvalidSwitch2 = QStringLiteral("Invalid key code for switch 2");
+inline QString EditKeySwitch(int switchNumber) {
+    return TText("DialogStrings", "Spínač %1: klávesa F8 přepíná nastavení, spínačem být nemůže.")
+        .arg(switchNumber);
+}
+inline constexpr auto SameKeySwitches =
+    TText("DialogStrings", "Spínač 1 a spínač 2 nemohou být stejná klávesa.");
+// The help pages when no browser can show them.
+inline constexpr auto HelpCaption = TText("DialogStrings", "Nápověda");
+inline constexpr auto HelpClose = TText("DialogStrings", "&Zavřít");
 // Teaching a switch by pressing it.
 inline constexpr auto Capture = TText("DialogStrings", "Stiskem...");
 inline constexpr auto CaptureWaiting = TText("DialogStrings", "Stiskněte spínač");

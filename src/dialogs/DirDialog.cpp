@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -56,8 +57,12 @@ TDirDialog::TDirDialog(QWidget *parent)
 
     connect(DriveList, &QComboBox::activated, this, &TDirDialog::DriveListChange);
     connect(DirList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
+            [this](const QModelIndex &current, const QModelIndex &previous) {
                 if (FUpdating || !current.isValid())
+                    return;
+                // The tree moves on by itself when the current directory is deleted; the
+                // choice stays the deleted one, so OK can say it no longer exists.
+                if (previous.isValid() && !QFileInfo(FModel->filePath(previous)).isDir())
                     return;
                 FDirectory = QDir::toNativeSeparators(FModel->filePath(current));
                 const int place = DriveList->currentIndex();

@@ -289,15 +289,25 @@ void TGridDialog::ApplyToGrid(TTimeGrid *grid) {
     grid->SetSwTime(LongSEdit->value());
     if (grid->isVisible())
         grid->ArrangeCells();
-    for (int n = 1; n <= 2; ++n) {
-        const int code = SwitchCode(n);
-        if (code <= 0)
-            throw TError(n == 1 ? DialogStrings::InvalidSwitch1 : DialogStrings::InvalidSwitch2);
-        if (n == 1)
-            grid->SetSwCode1(quint16(code));
-        else
-            grid->SetSwCode2(quint16(code));
+    // Both switches or neither: half a pair could leave two switches on one key.
+    const int code1 = SwitchCode(1);
+    const int code2 = SwitchCode(2);
+    switch (SwitchCodeText::Check(code1, code2)) {
+    case SwitchCodeText::TRefusal::None:
+        break;
+    case SwitchCodeText::TRefusal::NoKey1:
+        throw TError(DialogStrings::InvalidSwitch1);
+    case SwitchCodeText::TRefusal::NoKey2:
+        throw TError(DialogStrings::InvalidSwitch2);
+    case SwitchCodeText::TRefusal::EditKey1:
+        throw TError(DialogStrings::EditKeySwitch(1));
+    case SwitchCodeText::TRefusal::EditKey2:
+        throw TError(DialogStrings::EditKeySwitch(2));
+    case SwitchCodeText::TRefusal::SameKey:
+        throw TError(DialogStrings::SameKeySwitches);
     }
+    grid->SetSwCode1(quint16(code1));
+    grid->SetSwCode2(quint16(code2));
     TVxKey::ActiveFrameWidth = FocSEdit->value();
     grid->SetScanModes(TScanModes::fromInt(CheckedModes()));
     grid->SetPointByMouse(MouseChk->isChecked());

@@ -92,6 +92,11 @@ public:
     // only) to each of several selected keys. The dialog stays open.
     void ApplyBtnClick();
 
+signals:
+    // Keys were changed by ApplyBtnClick; "&Storno" afterwards does not undo it.
+    void Applied();
+
+public:
     // Control handlers.
     void BtnHEditChange(int value);
     void BtnWEditChange(int value);

@@ -353,6 +353,9 @@ void TKeySettingDlg::ApplyBtnClick() {
         break;
     }
     }
+    if (ApplyTarget(FSelection != nullptr, FSelection ? FSelection->size() : 0) !=
+        TApplyTarget::NoSelection)
+        emit Applied();
 }
 
 void TKeySettingDlg::CopyWorkingKey(TVxKey *key, bool everything) const {

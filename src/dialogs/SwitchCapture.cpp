@@ -1,14 +1,17 @@
 #include "SwitchCapture.h"
 
 #include "DialogStrings.h"
+#include "Prompts.h"
 #include "SwitchFilter.h"
+#include "VirtualKeys.h"
 #include "WatchedKeys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
 TSwitchCapture::TSwitchCapture(int switchNumber, QWidget *parent)
-    : QPushButton(DialogStrings::Capture, parent) {
+    : QPushButton(DialogStrings::Capture, parent)
+    , FSwitchNumber(switchNumber) {
     setAutoDefault(false);
     setCheckable(true);
     setAccessibleName(DialogStrings::CaptureName(switchNumber));
@@ -74,6 +77,11 @@ bool TSwitchCapture::eventFilter(QObject *watched, QEvent *event) {
         return true;
     }
     const int code = TSwitchFilter::VirtualKeyOf(*key);
+    if (code == VirtualKeys::VK_F8) {
+        CancelCapture();
+        Prompts().Error(DialogStrings::EditKeySwitch(FSwitchNumber));
+        return true;
+    }
     if (code > 0 && code < TWatchedKeys::KeyCount) {
         StopCapture();
         emit Captured(code);

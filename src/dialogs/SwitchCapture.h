@@ -5,7 +5,7 @@
 // The button beside a switch field that learns the switch by its press: clicked, it waits for
 // the next key press anywhere in the program and reports that key's virtual-key code. Escape,
 // a second click or leaving the button stops waiting without a code. Keys without a code are
-// ignored while it waits.
+// ignored while it waits; F8, the edit-mode key, stops waiting with a message.
 class TSwitchCapture : public QPushButton {
     Q_OBJECT
 
@@ -29,4 +29,5 @@ private:
     void StopCapture();
 
     bool FCapturing = false;
+    int FSwitchNumber = 1;
 };

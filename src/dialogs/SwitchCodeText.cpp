@@ -24,8 +24,7 @@ int FunctionKeyCode(const QString &text) {
     if (!match.hasMatch())
         return 0;
     const int number = match.captured(1).toInt();
-    const int code = VirtualKeys::VK_F1 - 1 + number;
-    return code == VirtualKeys::VK_F8 ? 0 : code;
+    return VirtualKeys::VK_F1 - 1 + number;
 }
 
 int NumberCode(const QString &text) {
@@ -90,6 +89,20 @@ int Code(const QString &text, const TKeyboardLayout &layout) {
             return NameCode(i);
     }
     return NumberCode(trimmed);
+}
+
+TRefusal Check(int code1, int code2) {
+    if (code1 <= 0 || code1 > kMaxCode)
+        return TRefusal::NoKey1;
+    if (code1 == VirtualKeys::VK_F8)
+        return TRefusal::EditKey1;
+    if (code2 <= 0 || code2 > kMaxCode)
+        return TRefusal::NoKey2;
+    if (code2 == VirtualKeys::VK_F8)
+        return TRefusal::EditKey2;
+    if (code1 == code2)
+        return TRefusal::SameKey;
+    return TRefusal::None;
 }
 
 } // namespace SwitchCodeText

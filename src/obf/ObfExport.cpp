@@ -304,7 +304,11 @@ QString TExport::SoundId(const QString &wavName, const QString &board, QJsonArra
         }
         const QString id = QStringLiteral("snd") + QString::number(FSounds.size() + 1);
         const QString type = ObfMedia::SoundContentType(*bytes);
-        entry = QJsonObject{{QStringLiteral("id"), id}, {QStringLiteral("content_type"), type}};
+        // The format requires a duration; a sound whose length cannot be read counts as none.
+        entry =
+            QJsonObject{{QStringLiteral("id"), id},
+                        {QStringLiteral("duration"), ObfMedia::SoundDuration(*bytes).value_or(0)},
+                        {QStringLiteral("content_type"), type}};
         if (FPackage) {
             const QString path = QStringLiteral("sounds/") + id + QLatin1Char('.') +
                                  ObfMedia::SoundSuffix(*bytes, type);

@@ -251,6 +251,39 @@ QString SoundSuffix(const QByteArray &bytes, const QString &contentType) {
     return QStringLiteral("wav");
 }
 
+std::optional<int> SoundDuration(const QByteArray &bytes) {
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return std::nullopt;
+    const auto le32 = [&bytes](qsizetype at) {
+        return quint32(uchar(bytes[at])) | quint32(uchar(bytes[at + 1])) << 8 |
+               quint32(uchar(bytes[at + 2])) << 16 | quint32(uchar(bytes[at + 3])) << 24;
+    };
+    quint32 byteRate = 0;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const QByteArray id = bytes.mid(at, 4);
+        const qint64 size = le32(at + 4);
+        const qsizetype body = at + 8;
+        const qint64 left = bytes.size() - body;
+        if (id == "fmt ") {
+            if (size < 16 || left < 16)
+                return std::nullopt;
+            byteRate = le32(body + 8);
+        } else if (id == "data") {
+            // A file cut short plays what is there.
+            if (byteRate == 0)
+                return std::nullopt;
+            const qint64 length = std::min(size, left);
+            return int((length + byteRate - 1) / byteRate);
+        }
+        // Chunks are padded to an even length.
+        at = body + qsizetype(std::min<qint64>(size + (size & 1), left));
+        if (size + (size & 1) > left)
+            break;
+    }
+    return std::nullopt;
+}
+
 QString SoundContentType(const QByteArray &bytes) {
     const QString suffix = SoundSuffix(bytes, QString());
     if (suffix == QLatin1String("mp3"))

@@ -49,4 +49,9 @@ TBoardImage ImageFromSymbol(const QByteArray &symbolData);
 QString SoundSuffix(const QByteArray &bytes, const QString &contentType);
 QString SoundContentType(const QByteArray &bytes);
 
+// How long a sound plays, in whole seconds rounded up, from the header of a WAVE file (its
+// "fmt " byte rate and its "data" size, no more than the bytes there are); nothing when the
+// bytes are no WAVE file or their header is damaged.
+std::optional<int> SoundDuration(const QByteArray &bytes);
+
 } // namespace ObfMedia

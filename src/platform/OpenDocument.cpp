@@ -9,12 +9,10 @@ TOpenDocument gOpen;
 
 } // namespace
 
-void OpenDocument(const QString &path) {
-    if (gOpen) {
-        gOpen(path);
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool OpenDocument(const QString &path) {
+    if (gOpen)
+        return gOpen(path);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 TOpenDocument SetOpenDocument(TOpenDocument open) {

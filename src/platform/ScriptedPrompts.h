@@ -17,10 +17,11 @@ public:
     };
 
     QList<TShown> Shown;
-    QList<bool> Answers;   // for Question
-    QStringList FileNames; // for OpenFileName / SaveFileName
-    QList<QColor> Colors;  // for ChooseColor
-    QList<QFont> Fonts;    // for ChooseFont
+    QList<bool> Answers;       // for Question
+    QStringList FileNames;     // for OpenFileName / SaveFileName
+    QList<QColor> Colors;      // for ChooseColor
+    QList<QFont> Fonts;        // for ChooseFont
+    QList<QFont> OfferedFonts; // the fonts ChooseFont started with
     QList<bool> PrinterAnswers;
 
     void Message(const QString &text) override { Shown.append(TShown{kMessage, text, {}}); }
@@ -44,8 +45,9 @@ public:
             return std::nullopt;
         return Colors.takeFirst();
     }
-    std::optional<QFont> ChooseFont(const QFont &) override {
+    std::optional<QFont> ChooseFont(const QFont &initial) override {
         Shown.append(TShown{kFont, {}, {}});
+        OfferedFonts.append(initial);
         if (Fonts.isEmpty())
             return std::nullopt;
         return Fonts.takeFirst();

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontInfo>
 #include <QMenu>
 #include <QSplitter>
 #include <QTextEdit>
@@ -188,6 +189,21 @@ private slots:
         QCOMPARE(again.pos(), pos);
         QCOMPARE(F->Speech.Applied.last(), (TVoiceSettings{vkSapi5, 2, 70, -3}));
         QCOMPARE(again.TableName(), F->TablePath(QStringLiteral("index.kbt")));
+    }
+
+    // The font dialog gives points; the next start shows the same size.
+    void fontChosenInPointsKeepsItsSize() {
+        WriteFile(ShippedFile(), ConfigFormat::Write(Shipped()));
+        TForm1 &form = F->Make();
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPointSize(26);
+        F->Prompts.Fonts = {font};
+        form.TextItemClick();
+        const int pixels = QFontInfo(font).pixelSize();
+        QVERIFY(pixels != 16);
+        TForm1 &again = Restart();
+        QCOMPARE(again.Display->font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(QFontInfo(again.Display->font()).pixelSize(), pixels);
     }
 
     void tableFromTheCommandLineWins() {

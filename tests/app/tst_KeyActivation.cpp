@@ -4,10 +4,12 @@
 #include "SendingKeys.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QPrinter>
 #include <QTextEdit>
 #include <QTimer>
+#include <algorithm>
 
 class TestKeyActivation : public QObject {
     Q_OBJECT
@@ -63,6 +65,34 @@ private slots:
         TFormFixture::Click(e);
         QCOMPARE(F->Form->DiacrLabel->text(), QString());
         QCOMPARE(F->Form->Display->toPlainText(), QStringLiteral("é"));
+    }
+
+    // The box shows the whole accent, not a cut-off line of it.
+    void accentIsDrawnWhole_data() {
+        QTest::addColumn<QChar>("accent");
+        QTest::newRow("caron") << QChar(0x02C7);
+        QTest::newRow("acute") << QChar(0x00B4);
+        QTest::newRow("ring") << QChar(0x00B0);
+    }
+    void accentIsDrawnWhole() {
+        QFETCH(QChar, accent);
+        F->Form->SetAccent(accent);
+        const QImage box = F->Form->Panel1->grab().toImage();
+        const QRgb background = box.pixel(0, 0);
+        int top = box.height(), bottom = -1;
+        for (int y = 0; y < box.height(); ++y) {
+            for (int x = 0; x < box.width(); ++x) {
+                if (box.pixel(x, y) != background) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        QVERIFY2(bottom >= 0, "nothing drawn");
+        // Clipped, the ink would run into an edge of the box.
+        QVERIFY(top > 0);
+        QVERIFY(bottom < box.height() - 1);
+        QVERIFY(bottom - top >= 3);
     }
 
     void shiftAndCapsLockKeys() {

@@ -2,15 +2,22 @@
 #include "AppStrings.h"
 #include "DirDialog.h"
 #include "FormFixture.h"
+#include "HelpViewer.h"
 #include "OpenDocument.h"
+#include "PrintOutput.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSplitter>
 #include <QSplitterHandle>
 #include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 class TestMenuCommands : public QObject {
@@ -154,6 +161,23 @@ private slots:
         QCOMPARE(form.Display->font().pixelSize(), 30);
     }
 
+    // The dialog starts on the face the display shows; OK on it leaves the display as it was.
+    void textItemStartsOnTheDisplaysFont() {
+        TForm1 &form = *F->Form;
+        QFont shown(QStringLiteral("No Such Face Here"));
+        shown.setPixelSize(21);
+        form.Display->setFont(shown);
+        form.Display->document()->setDefaultFont(shown);
+        form.TextItemClick();
+        const QFont offered = F->Prompts.OfferedFonts.value(0);
+        QCOMPARE(offered.family(), QFontInfo(shown).family());
+        QCOMPARE(QFontInfo(offered).pixelSize(), 21);
+        F->Prompts.Fonts = {offered};
+        form.TextItemClick();
+        QCOMPARE(form.Display->font().family(), shown.family());
+        QCOMPARE(form.Display->font().pixelSize(), 21);
+    }
+
     void printMakesAnOrvantaJobWithTheText() {
         TForm1 &form = *F->Form;
         QTemporaryDir out;
@@ -180,6 +204,76 @@ private slots:
                     .contains(QStringLiteral("Dobrý den, mám hlad.")));
     }
 
+    // Without a printer: a new PDF each time, and a message that says what happened.
+    void printWithoutPrinter_data() {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<bool>("earlier");
+        QTest::addColumn<QString>("written"); // empty: nothing may be written
+        QTest::newRow("first") << true << false << "Orvanta.pdf";
+        QTest::newRow("an earlier PDF stays") << true << true << "Orvanta-2.pdf";
+        QTest::newRow("no folder") << false << false << QString();
+    }
+    void printWithoutPrinter() {
+        QFETCH(bool, folder);
+        QFETCH(bool, earlier);
+        QFETCH(QString, written);
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("this machine has a printer");
+        TForm1 &form = *F->Form;
+        QTemporaryDir out;
+        const QString dir = folder ? out.path() : out.filePath(QStringLiteral("gone"));
+        const QString first = QDir(dir).filePath(QStringLiteral("Orvanta.pdf"));
+        if (earlier) {
+            QFile old(first);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("earlier");
+        }
+        form.PdfFolder = dir;
+        form.Display->setPlainText(QStringLiteral("Ahoj"));
+        form.Tisk1Click();
+        QCOMPARE(F->Prompts.Shown.size(), 1);
+        if (written.isEmpty()) {
+            QCOMPARE(F->Prompts.Shown[0].Kind, TScriptedPrompts::kError);
+            QCOMPARE(F->Prompts.Shown[0].Text,
+                     QStringLiteral("Tiskárna není k dispozici a text nelze uložit do souboru ") +
+                         first);
+            QVERIFY(!QFileInfo::exists(first));
+            return;
+        }
+        const QString path = QDir(dir).filePath(written);
+        QCOMPARE(F->Prompts.Shown[0].Kind, TScriptedPrompts::kMessage);
+        QCOMPARE(F->Prompts.Shown[0].Text,
+                 QStringLiteral("Tiskárna není k dispozici. Text byl uložen do souboru ") + path);
+        QVERIFY(QFileInfo(path).size() > 0);
+        QFile old(first);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll().startsWith("%PDF"), !earlier);
+    }
+
+    // On paper the text is as large as on the screen, whatever the printer's resolution.
+    void paperCopyGivesPoints() {
+        QTextDocument document;
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPixelSize(16);
+        document.setDefaultFont(font);
+        QTextCursor cursor(&document);
+        cursor.insertText(QStringLiteral("plain "));
+        QFont big = font;
+        big.setPixelSize(32);
+        QTextCharFormat large;
+        large.setFont(big);
+        cursor.insertText(QStringLiteral("large"), large);
+        const auto copy = PrintOutput::PaperCopy(document, 96);
+        QCOMPARE(copy->toPlainText(), document.toPlainText());
+        QCOMPARE(copy->defaultFont().pointSizeF(), 12.0);
+        QTextCursor at(copy.get());
+        at.setPosition(8);
+        QCOMPARE(at.charFormat().font().pointSizeF(), 24.0);
+        QCOMPARE(at.charFormat().font().pixelSize(), -1);
+        QCOMPARE(at.charFormat().font().family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(document.defaultFont().pixelSize(), 16); // the display keeps its own
+    }
+
     void printerSetupKeepsTheChosenPrinter() {
         TForm1 &form = *F->Form;
         QPrinter *before = &form.Printer();
@@ -202,13 +296,35 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, page);
         QStringList opened;
-        SetOpenDocument([&opened](const QString &path) { opened.append(path); });
+        SetOpenDocument([&opened](const QString &path) {
+            opened.append(path);
+            return true;
+        });
         auto *action = F->Form->findChild<QAction *>(item);
         QVERIFY(action);
         QVERIFY(action->isEnabled());
         action->trigger();
         QCOMPARE(opened, QStringList{Dirs().ProgramDir + QStringLiteral("Help") +
                                      QDir::separator() + page});
+        QVERIFY(!F->Form->HelpViewer);
+    }
+
+    // Without a browser the page opens in the program's own window.
+    void helpWithoutBrowser() {
+        QDir(Dirs().ProgramDir).mkpath(QStringLiteral("Help"));
+        const QString page = Dirs().ProgramDir + QStringLiteral("Help") + QDir::separator() +
+                             QStringLiteral("Help.html");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body><h1>Návod</h1><p>Klávesnice pro každého.</p></body></html>");
+        file.close();
+        SetOpenDocument([](const QString &) { return false; });
+        F->Form->Menu.Nvod1->trigger();
+        QVERIFY(F->Form->HelpViewer);
+        QVERIFY(F->Form->HelpViewer->isVisible());
+        QVERIFY(F->Form->HelpViewer->Browser->toPlainText().contains(
+            QStringLiteral("Klávesnice pro každého.")));
+        QVERIFY(F->Prompts.Shown.isEmpty());
     }
 
     void aboutShowsTheVersion() {

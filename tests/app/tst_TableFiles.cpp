@@ -183,6 +183,52 @@ private slots:
         QCOMPARE(F->Form->TableName(), path);
     }
 
+    // The answer decides whether the window may go; it is asked once, while it is still there.
+    void closingOffersTheTableOnce_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QString>("file"); // relative to the temporary folder; empty: cancelled
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("declined") << false << QString() << true;
+        QTest::newRow("saved") << true << QStringLiteral("Tables/closed.kbt") << true;
+        QTest::newRow("dialog cancelled") << true << QString() << false;
+        QTest::newRow("write failed") << true << QStringLiteral("Tables") << false;
+    }
+    void closingOffersTheTableOnce() {
+        QFETCH(bool, answer);
+        QFETCH(QString, file);
+        QFETCH(bool, closes);
+        F->AddKey(QStringLiteral("a"));
+        F->Prompts.Answers = {answer};
+        if (!file.isEmpty())
+            F->Prompts.FileNames = {F->Dir.filePath(file)};
+        QCOMPARE(F->Form->close(), closes);
+        QCOMPARE(F->Form->isVisible(), !closes);
+        QCOMPARE(F->Form->Keys().size(), 1);
+        if (closes)
+            F->Form.reset();
+        int questions = 0;
+        for (const auto &shown : std::as_const(F->Prompts.Shown))
+            questions += shown.Kind == TScriptedPrompts::kQuestion;
+        QCOMPARE(questions, 1);
+    }
+
+    // Another table does not replace one the user wanted saved and that was not.
+    void unsavedTableStaysForAnotherTable() {
+        F->AddKey(QStringLiteral("a"));
+        F->AddKey(QStringLiteral("b"));
+        F->Form->SaveTable(F->TablePath(QStringLiteral("other.kbt")));
+        F->Form->New1Click();
+        QCOMPARE(F->Form->Keys().size(), 0);
+        F->AddKey(QStringLiteral("c"));
+        F->Prompts.Answers = {true, true};
+        F->Form->LoadTable(QStringLiteral("other.kbt")); // the save dialog is cancelled
+        QCOMPARE(F->Form->Keys().size(), 1);
+        QCOMPARE(F->Form->Keys()[0]->Text(), QStringLiteral("c"));
+        F->Form->New1Click();
+        QCOMPARE(F->Form->Keys().size(), 1);
+        QVERIFY(F->Form->TableName().isEmpty());
+    }
+
     void saveProposesTheLastName() {
         F->Form->SetTableName(QStringLiteral("abc.kbt"));
         F->Form->SetTableName(QString());

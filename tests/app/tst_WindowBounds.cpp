@@ -60,6 +60,26 @@ private slots:
         if (placement->Position)
             QCOMPARE(*placement->Position, stored.topLeft());
     }
+
+    // Stored for a maximized window and restored by its frame, the window returns where it was.
+    void maximizedKeepsItsNormalPlace_data() {
+        QTest::addColumn<QRect>("normal"); // the inside of the normal window
+        QTest::addColumn<QPoint>("inner");
+        QTest::addColumn<QPoint>("frame");
+        QTest::addColumn<QPoint>("stored");
+        QTest::newRow("title bar and border")
+            << QRect(104, 130, 800, 600) << QPoint(4, 30) << QPoint(0, 0) << QPoint(100, 100);
+        QTest::newRow("no frame") << QRect(50, 60, 800, 600) << QPoint(0, 0) << QPoint(0, 0)
+                                  << QPoint(50, 60);
+        QTest::newRow("on a second screen")
+            << QRect(2024, 40, 800, 600) << QPoint(1924, 28) << QPoint(1920, 0) << QPoint(2020, 12);
+    }
+    void maximizedKeepsItsNormalPlace() {
+        QFETCH(QRect, normal);
+        QFETCH(QPoint, inner);
+        QFETCH(QPoint, frame);
+        QTEST(WindowBounds::NormalFramePosition(normal, inner, frame), "stored");
+    }
 };
 
 QTEST_APPLESS_MAIN(TestWindowBounds)

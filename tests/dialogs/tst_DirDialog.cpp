@@ -116,6 +116,30 @@ private slots:
         dlg.DirList->setCurrentIndex(model->index(a.path() + QStringLiteral("/kbd/more")));
         QCOMPARE(dlg.Directory(), QDir::toNativeSeparators(a.path() + QStringLiteral("/kbd/more")));
     }
+
+    void deletedDirectoryStaysTheChoice() {
+        QTemporaryDir a;
+        for (const char *name : {"a1", "b2", "c3"})
+            QVERIFY(QDir(a.path()).mkpath(QLatin1String(name)));
+        TDirDialog dlg;
+        dlg.SetPlaces({{QStringLiteral("A"), a.path()}});
+        auto *model = static_cast<QFileSystemModel *>(dlg.DirList->model());
+        const QString chosen = a.path() + QStringLiteral("/b2");
+        dlg.SetDirectory(chosen);
+        dlg.show();
+        const QModelIndex top = model->index(a.path());
+        QTRY_COMPARE(model->rowCount(top), 3);
+        dlg.SetDirectory(chosen);
+        QCOMPARE(dlg.DirList->currentIndex(), model->index(chosen));
+        QVERIFY(QDir(a.path()).rmdir(QStringLiteral("b2")));
+        QTRY_COMPARE(model->rowCount(top), 2);
+        QCOMPARE(dlg.Directory(), QDir::toNativeSeparators(chosen));
+        // A directory clicked afterwards is the user's choice again (two clicks: the tree may
+        // already stand on either neighbour).
+        dlg.DirList->setCurrentIndex(model->index(a.path() + QStringLiteral("/c3")));
+        dlg.DirList->setCurrentIndex(model->index(a.path() + QStringLiteral("/a1")));
+        QCOMPARE(dlg.Directory(), QDir::toNativeSeparators(a.path() + QStringLiteral("/a1")));
+    }
 };
 
 QTEST_MAIN(TestDirDialog)

@@ -23,6 +23,11 @@ namespace {
 
 const QString kInvalid1 = QStringLiteral("Invalid key code for switch 1");
 const QString kInvalid2 = QStringLiteral("Invalid key code for switch 2");
+const QString kEditKey1 =
+    QStringLiteral("Spínač 1: klávesa F8 přepíná nastavení, spínačem být nemůže.");
+const QString kEditKey2 =
+    QStringLiteral("Spínač 2: klávesa F8 přepíná nastavení, spínačem být nemůže.");
+const QString kSameKey = QStringLiteral("Spínač 1 a spínač 2 nemohou být stejná klávesa.");
 
 } // namespace
 
@@ -181,22 +186,27 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("code"); // 0: refused
-        QTest::newRow("F12") << 1 << "F12" << 123;
-        QTest::newRow("F8") << 1 << "F8" << 0;
-        QTest::newRow("F25") << 1 << "F25" << 0;
-        QTest::newRow("small a") << 1 << "a" << 65;
-        QTest::newRow("capital A") << 1 << "A" << 65;
-        QTest::newRow("a list name typed") << 1 << "Tab" << 9;
-        QTest::newRow("e is not completed to Enter") << 1 << "e" << 69;
-        QTest::newRow("empty") << 1 << "" << 0;
-        QTest::newRow("no key on the layout") << 1 << "ě" << 0;
-        QTest::newRow("switch 2 letter") << 2 << "z" << 90;
-        QTest::newRow("switch 2 empty") << 2 << "" << 0;
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("F12") << 1 << "F12" << 123 << QString();
+        QTest::newRow("F8") << 1 << "F8" << 0 << kEditKey1;
+        QTest::newRow("F8 by number") << 1 << "#119" << 0 << kEditKey1;
+        QTest::newRow("switch 2 F8 by number") << 2 << "#119" << 0 << kEditKey2;
+        QTest::newRow("switch 2 as switch 1") << 2 << "Space" << 0 << kSameKey;
+        QTest::newRow("F25") << 1 << "F25" << 0 << kInvalid1;
+        QTest::newRow("small a") << 1 << "a" << 65 << QString();
+        QTest::newRow("capital A") << 1 << "A" << 65 << QString();
+        QTest::newRow("a list name typed") << 1 << "Tab" << 9 << QString();
+        QTest::newRow("e is not completed to Enter") << 1 << "e" << 69 << QString();
+        QTest::newRow("empty") << 1 << "" << 0 << kInvalid1;
+        QTest::newRow("no key on the layout") << 1 << "ě" << 0 << kInvalid1;
+        QTest::newRow("switch 2 letter") << 2 << "z" << 90 << QString();
+        QTest::newRow("switch 2 empty") << 2 << "" << 0 << kInvalid2;
     }
     void typedSwitch() {
         QFETCH(int, field);
         QFETCH(QString, text);
         QFETCH(int, code);
+        QFETCH(QString, refusal);
         FDlg->FillFromGrid(FGrid);
         FDlg->Open(FGrid);
         FDlg->NColSEdit->setValue(9);
@@ -213,7 +223,7 @@ private slots:
             QCOMPARE(FFilter->WatchedKeys(),
                      TWatchedKeys::FromCodes(FGrid->SwCode1(), FGrid->SwCode2()));
         } else {
-            QCOMPARE(FPrompts.Texts(), QStringList{field == 1 ? kInvalid1 : kInvalid2});
+            QCOMPARE(FPrompts.Texts(), QStringList{refusal});
             QCOMPARE(FPrompts.Shown.first().Kind, TScriptedPrompts::kError);
             QCOMPARE(applied, field == 1 ? 32 : 13);
             QCOMPARE(FGrid->ScanModes(), TScanModes());
@@ -306,6 +316,7 @@ private slots:
         QTest::newRow("listed key") << int(Qt::Key_Tab) << "Tab" << 9;
         QTest::newRow("key without character") << int(Qt::Key_Shift) << "#16" << 16;
         QTest::newRow("escape cancels") << int(Qt::Key_Escape) << "Space" << 32;
+        QTest::newRow("F8 is refused") << int(Qt::Key_F8) << "Space" << 32;
     }
     void captureFillsTheField() {
         QFETCH(int, key);
@@ -320,6 +331,7 @@ private slots:
         QVERIFY(FDlg->isVisible());
         QTEST(FDlg->Sw1Combo->currentText(), "shown");
         QTEST(FDlg->SwitchCode(1), "code");
+        QCOMPARE(FPrompts.Texts(), key == Qt::Key_F8 ? QStringList{kEditKey1} : QStringList());
     }
 
     void applyThenCancelKeepsWhatWasApplied() {

@@ -64,9 +64,10 @@ private slots:
         QTest::newRow("popup, Storno") << false << false << "cancel" << false << false;
         QTest::newRow("popup, Escape") << false << false << "escape" << false << false;
         // Nothing was ever selected (a new table does not count): applying acts on the key.
-        QTest::newRow("popup, apply, Storno") << false << true << "cancel" << true << false;
+        QTest::newRow("popup, apply, Storno") << false << true << "cancel" << true << true;
         QTest::newRow("menu, OK") << true << false << "ok" << true << true;
-        QTest::newRow("menu, apply, Storno") << true << true << "cancel" << true << false;
+        QTest::newRow("menu, apply, Storno") << true << true << "cancel" << true << true;
+        QTest::newRow("menu, apply, Escape") << true << true << "escape" << true << true;
     }
     void closingTheDialog() {
         QFETCH(bool, fromMenu);

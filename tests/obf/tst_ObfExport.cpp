@@ -2,12 +2,14 @@
 #include "KeyDescription.h"
 #include "ObfExport.h"
 #include "ObfImport.h"
+#include "ObfMedia.h"
 #include "Picture.h"
 #include "TableFormat.h"
 #include "VxKey.h"
 
 #include <QApplication>
 #include <QTest>
+#include <QtEndian>
 
 using namespace BoardBuilder;
 
@@ -300,6 +302,48 @@ private slots:
             QVERIFY(i.toObject()[QStringLiteral("width")].toInt() > 0);
             QVERIFY(zip.Contains(i.toObject()[QStringLiteral("path")].toString()));
         }
+        QVERIFY(!board[QStringLiteral("sounds")].toArray().isEmpty());
+        for (const QJsonValue s : board[QStringLiteral("sounds")].toArray())
+            QCOMPARE(s.toObject()[QStringLiteral("duration")].toInt(-1), 1);
+    }
+
+    // The duration a board's sound must carry, read from the WAVE header.
+    void soundDuration_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("seconds"); // -1: not known
+        const auto wave = [](quint32 byteRate, qsizetype present, quint32 declared,
+                             const QByteArray &before) {
+            QByteArray b("RIFF\0\0\0\0WAVE", 12);
+            b += before;
+            const auto u32 = [&b](quint32 v) {
+                char raw[4];
+                qToLittleEndian(v, raw);
+                b.append(raw, 4);
+            };
+            b.append("fmt ");
+            u32(16);
+            b.append("\x01\x00\x01\x00", 4);
+            u32(byteRate);
+            u32(byteRate);
+            b.append("\x01\x00\x08\x00", 4);
+            b.append("data");
+            u32(declared);
+            b.append(QByteArray(present, '\x80'));
+            return b;
+        };
+        QTest::newRow("a click") << wave(8000, 200, 200, {}) << 1;
+        QTest::newRow("a part of a second counts") << wave(8000, 24001, 24001, {}) << 4;
+        QTest::newRow("cut short: what is there") << wave(8000, 8000, 800000, {}) << 1;
+        QTest::newRow("odd chunk before")
+            << wave(8000, 16000, 16000, QByteArray("LIST\x03\0\0\0abc\0", 12)) << 2;
+        QTest::newRow("empty") << wave(8000, 0, 0, {}) << 0;
+        QTest::newRow("no byte rate") << wave(0, 100, 100, {}) << -1;
+        QTest::newRow("no fmt chunk") << QByteArray("RIFF\0\0\0\0WAVEdata\x04\0\0\0abcd", 24) << -1;
+        QTest::newRow("mp3") << QByteArray("ID3\x03\0\0\0\0\0\0") << -1;
+    }
+    void soundDuration() {
+        QFETCH(QByteArray, bytes);
+        QTEST(ObfMedia::SoundDuration(bytes).value_or(-1), "seconds");
     }
 };
 
