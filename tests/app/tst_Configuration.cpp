@@ -1,6 +1,7 @@
 #include "AppStrings.h"
 #include "ConfigFormat.h"
 #include "FormFixture.h"
+#include "ShippedConfiguration.h"
 #include "SwitchFilter.h"
 #include "TextJournal.h"
 #include "VoiceSettings.h"
@@ -29,16 +30,6 @@ void WriteFile(const QString &path, const QByteArray &bytes) {
 QByteArray ReadFile(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The file a build ships: the window's design, automatic speech, the index table.
-TConfiguration Shipped() {
-    TConfiguration c = ConfigFormat::DesignConfiguration();
-    TVoiceSettings voice;
-    voice.Kind = vkAuto;
-    c.VoiceRecord = WriteVoiceSettings(voice);
-    c.TableName = QStringLiteral("index.kbt");
-    return c;
 }
 
 } // namespace
@@ -74,7 +65,7 @@ private slots:
     // A run that did not end leaves its journal: the next start shows that text, with the caret
     // where it was; a clean end leaves none.
     void textSurvivesACrash() {
-        WriteFile(UserFile(), ConfigFormat::Write(Shipped()));
+        WriteFile(UserFile(), ConfigFormat::Write(ShippedConfiguration()));
         TForm1 &form = F->Make();
         const QString path = Dirs().ConfigDir + AppStrings::JournalFileName;
         form.Display->setPlainText(QStringLiteral("Dobrý den,\npotřebuji pomoc"));
@@ -129,7 +120,7 @@ private slots:
     }
 
     void firstStartOpensTheShippedTableSilently() {
-        WriteFile(ShippedFile(), ConfigFormat::Write(Shipped()));
+        WriteFile(ShippedFile(), ConfigFormat::Write(ShippedConfiguration()));
         const QByteArray shipped = ReadFile(ShippedFile());
         TForm1 &form = F->Make();
         QCOMPARE(F->Prompts.Texts(), QStringList());
@@ -145,7 +136,7 @@ private slots:
     }
 
     void restartRestoresWhatTheUserLeft() {
-        WriteFile(ShippedFile(), ConfigFormat::Write(Shipped()));
+        WriteFile(ShippedFile(), ConfigFormat::Write(ShippedConfiguration()));
         TForm1 &form = F->Make();
         F->Speech.Voice = TVoiceSettings{vkSapi5, 2, 70, -3};
         form.Display->setPlainText(QStringLiteral("Dobrý den.\n\nŽluťoučký kůň "));
@@ -193,7 +184,7 @@ private slots:
 
     // The font dialog gives points; the next start shows the same size.
     void fontChosenInPointsKeepsItsSize() {
-        WriteFile(ShippedFile(), ConfigFormat::Write(Shipped()));
+        WriteFile(ShippedFile(), ConfigFormat::Write(ShippedConfiguration()));
         TForm1 &form = F->Make();
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPointSize(26);
@@ -207,7 +198,7 @@ private slots:
     }
 
     void tableFromTheCommandLineWins() {
-        TConfiguration c = Shipped();
+        TConfiguration c = ShippedConfiguration();
         c.TableName = F->TablePath(QStringLiteral("index.kbt"));
         WriteFile(UserFile(), ConfigFormat::Write(c));
         WriteFile(F->TablePath(QStringLiteral("jine.kbt")), EmptyTable);
@@ -233,7 +224,7 @@ private slots:
     // The file ends after two of its four lines: everything before the lines stays applied, no
     // directory changes, and the table is looked for by hand.
     void fileCutInItsLines() {
-        TConfiguration c = Shipped();
+        TConfiguration c = ShippedConfiguration();
         c.Interval = 1300;
         c.Echo = 1;
         c.AutoReadMode = 1;
@@ -275,7 +266,7 @@ private slots:
         const QString sounds = F->Dir.filePath(QStringLiteral("mé zvuky")) + QLatin1Char('/');
         if (exists)
             QDir().mkpath(sounds);
-        TConfiguration c = Shipped();
+        TConfiguration c = ShippedConfiguration();
         c.SoundsDir = sounds;
         WriteFile(UserFile(), ConfigFormat::Write(c));
         const QString before = Dirs().SoundsDir;
@@ -296,7 +287,7 @@ private slots:
         QFETCH(bool, stored);
         QFETCH(bool, starts);
         QFETCH(quint8, asked);
-        TConfiguration c = Shipped();
+        TConfiguration c = ShippedConfiguration();
         c.VoiceRecord = WriteVoiceSettings(TVoiceSettings{vkCSVoice, -1, 100, 0});
         QByteArray bytes = ConfigFormat::Write(c);
         if (!stored) {
@@ -314,7 +305,7 @@ private slots:
     }
 
     void failedWriteWarns() {
-        WriteFile(ShippedFile(), ConfigFormat::Write(Shipped()));
+        WriteFile(ShippedFile(), ConfigFormat::Write(ShippedConfiguration()));
         F->Make();
         // A folder where the file should be: nothing can replace it.
         QDir().mkpath(UserFile());

@@ -10,6 +10,7 @@
 #include "KbtJson.h"
 #include "Limits.h"
 #include "Picture.h"
+#include "ShippedConfiguration.h"
 #include "VoiceSettings.h"
 
 #include <QFile>
@@ -81,19 +82,9 @@ void WriteFile(const QString &path, const QByteArray &bytes) {
     f.write(bytes);
 }
 
-// The configuration a first start leaves, opening the table "index.kbt".
-TConfiguration Shipped() {
-    TConfiguration c = ConfigFormat::DesignConfiguration();
-    TVoiceSettings voice;
-    voice.Kind = vkAuto;
-    c.VoiceRecord = WriteVoiceSettings(voice);
-    c.TableName = QStringLiteral("index.kbt");
-    return c;
-}
-
 // A configuration whose display record holds `entries` (after the prefix) instead of its own.
 QByteArray WithDisplayEntries(const QByteArray &entries) {
-    const TConfiguration c = Shipped();
+    const TConfiguration c = ShippedConfiguration();
     const QByteArray whole = ConfigFormat::Write(c);
     const qsizetype record = ConfigFormat::WriteDisplayRecord(c.Display).size();
     return whole.left(8) + "TPF0" + Short("TRichEdit") + Short("Display") + entries +
@@ -117,7 +108,7 @@ QByteArray SettingsBytes(const QString &recipe) {
         return WithDisplayEntries(Short("Anchors") + '\x0B' +
                                   QByteArray("\x01x").repeated(4150000) + '\0');
     if (recipe.startsWith(QLatin1String("version "))) {
-        QByteArray bytes = ConfigFormat::Write(Shipped());
+        QByteArray bytes = ConfigFormat::Write(ShippedConfiguration());
         qToLittleEndian(recipe.mid(8).toDouble(), bytes.data());
         return bytes;
     }
@@ -134,7 +125,7 @@ QByteArray SettingsBytes(const QString &recipe) {
         return QByteArray("\xff\xfe") +
                QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
     }
-    TConfiguration c = Shipped();
+    TConfiguration c = ShippedConfiguration();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     if (recipe == QLatin1String("iCol -2^31")) {
         c.Grid.iCol = INT_MIN;
