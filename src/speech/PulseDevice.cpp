@@ -61,22 +61,22 @@ TPcmDevice::TState TPulseDevice::Pump() {
         return FState;
     }
     if (!FStream) {
-        pa_sample_spec spec;
-        spec.format = PA_SAMPLE_S16LE;
-        spec.rate = uint32_t(FSampleRate);
-        spec.channels = uint8_t(FChannels);
-        if (!pa_sample_spec_valid(&spec)) {
+        pa_sample_spec format;
+        format.format = PA_SAMPLE_S16LE;
+        format.rate = uint32_t(FSampleRate);
+        format.channels = uint8_t(FChannels);
+        if (!pa_sample_spec_valid(&format)) {
             Failed(QStringLiteral("the sound has a format the server cannot play"));
             return FState;
         }
-        FStream = pa_stream_new(FContext, "Orvanta", &spec, nullptr);
+        FStream = pa_stream_new(FContext, "Orvanta", &format, nullptr);
         if (!FStream) {
             Failed(QString::fromUtf8(pa_strerror(pa_context_errno(FContext))));
             return FState;
         }
         pa_buffer_attr attr;
         attr.maxlength = uint32_t(-1);
-        attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(kBufferMs) * 1000, &spec));
+        attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(kBufferMs) * 1000, &format));
         // Playing starts with the first sample and goes on through gaps between the pieces of
         // a text, so a short sound is never held back waiting for more.
         attr.prebuf = 0;

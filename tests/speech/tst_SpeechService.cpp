@@ -60,7 +60,8 @@ private slots:
     // while it speaks, and nothing waits for it.
     void speaksAndSurvivesTheServiceGoing() {
         TSpdVoice voice(FAddress);
-        // Listing every module's voices takes the service a while, the more so under the sanitizers.
+        // Listing every module's voices takes the service a while, the more so under the
+        // sanitizers.
         QVERIFY(voice.WaitUntilSettled(60000));
         const QList<TVoiceToken> voices = voice.GetVoices();
         QVERIFY2(voices.size() > 10, qPrintable(QString::number(voices.size())));

@@ -1,5 +1,7 @@
 #include "ScanCostCommand.h"
 
+#include "ShippedFile.h"
+
 #include "Error.h"
 #include "KbtLayout.h"
 #include "Lexicon.h"
@@ -75,18 +77,6 @@ QList<TCostTable> LoadTables(const QString &path) {
         }
     }
     return tables;
-}
-
-// A file of the data folder: beside the program in a build, under share/orvanta installed.
-QString ShippedFile(const QString &name) {
-    const QDir bin(QCoreApplication::applicationDirPath());
-    for (const QString &dir :
-         {QStringLiteral("."), QStringLiteral(".."), QString::fromUtf8(ORVANTA_DATA_FROM_BIN)}) {
-        const QString path = QDir::cleanPath(bin.filePath(dir + QLatin1Char('/') + name));
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return QDir::cleanPath(bin.filePath(name));
 }
 
 bool ToInt(const QString &text, int low, int high, int *value) {

@@ -4,6 +4,7 @@
 #include "Lexicon.h"
 #include "PredictText.h"
 #include "Predictor.h"
+#include "ShippedFile.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -49,19 +50,6 @@ int Error(const QString &message) {
     return 1;
 }
 
-// The shipped list: beside the program in a build, under share/orvanta in an installation.
-QString ShippedLexicon(const QString &lang) {
-    const QString name = QStringLiteral("Predict/%1.lex").arg(lang);
-    const QDir bin(QCoreApplication::applicationDirPath());
-    for (const QString &dir :
-         {QStringLiteral("."), QStringLiteral(".."), QString::fromUtf8(ORVANTA_DATA_FROM_BIN)}) {
-        const QString path = QDir::cleanPath(bin.filePath(dir + QLatin1Char('/') + name));
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return QDir::cleanPath(bin.filePath(name));
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -104,7 +92,10 @@ int main(int argc, char **argv) {
     TPredictor predictor;
     TLexicon lexicon;
     QString error;
-    if (!lexicon.Load(lexiconPath.isEmpty() ? ShippedLexicon(lang) : lexiconPath, &error))
+    if (!lexicon.Load(lexiconPath.isEmpty()
+                          ? ShippedFile(QStringLiteral("Predict/%1.lex").arg(lang))
+                          : lexiconPath,
+                      &error))
         return Error(error);
     predictor.SetLexicon(std::move(lexicon));
     if (!learn.isEmpty() && !predictor.UserModel().Load(learn, &error))
