@@ -79,6 +79,7 @@ void TForm1::FormCreate(const QStringList &arguments) {
     if (TVoice *unit = FSpeech->Voice()) {
         DlgSAPI5 = new TDlgSAPI5(*unit, this);
         DlgVoice = new TDlgVoice(*unit, DlgSAPI5, this);
+        connect(DlgVoice, &TDlgVoice::DevicesChosen, this, &TForm1::SetAudioDevices);
     }
 }
 
@@ -86,6 +87,7 @@ void TForm1::VoiceItemClick() {
     // Modal without a nested event loop; the window ignores the dialog's result.
     if (!DlgVoice)
         return;
+    DlgVoice->SetDevices(AudioDevices(), FScanAccess.SpeechDevice, FScanAccess.PromptDevice);
     DlgVoice->setWindowModality(Qt::ApplicationModal);
     DlgVoice->show();
     DlgVoice->raise();

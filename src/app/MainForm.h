@@ -14,6 +14,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -226,6 +227,10 @@ public:
     // own. Setting them applies them to the running scan.
     const TScanAccess &ScanAccess() const { return FScanAccess; }
     void SetScanAccess(const TScanAccess &access);
+    // The sound outputs there are now, as (id, name), without the system's default.
+    QList<QPair<QString, QString>> AudioDevices() const;
+    // Where the user's voice and the prompts play from now on (empty: the system's default).
+    void SetAudioDevices(const QString &speech, const QString &prompts);
     // The scan (re)started at its first cell: a prompt for it, and its first step's dwell.
     void ScanStarted();
     // A step of a paced scan is due when nothing is left to wait for.

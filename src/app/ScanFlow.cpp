@@ -77,6 +77,21 @@ void TForm1::SetScanAccess(const TScanAccess &access) {
         TimeGrid1->ScanMachine().StartScan();
 }
 
+QList<QPair<QString, QString>> TForm1::AudioDevices() const {
+    QList<QPair<QString, QString>> devices;
+    if (TAudioRouting *routing = FSpeech->Routing())
+        for (const TAudioRouting::TDevice &device : routing->Devices())
+            devices.append({device.Id, device.Name});
+    return devices;
+}
+
+void TForm1::SetAudioDevices(const QString &speech, const QString &prompts) {
+    FScanAccess.SpeechDevice = speech;
+    FScanAccess.PromptDevice = prompts;
+    if (TAudioRouting *routing = FSpeech->Routing())
+        routing->Route(FScanAccess.SpeechDevice, FScanAccess.PromptDevice);
+}
+
 void TForm1::ScanStarted() {
     FAnnounced = QPoint(-2, -2);
     StepTimer->stop();

@@ -118,11 +118,7 @@ void TForm1::GridItemClick() {
         if (TSpeechVoice *engine = unit->SapiVoice())
             voices = engine->GetVoices();
     GridDialog->SetPromptVoices(voices);
-    QList<QPair<QString, QString>> devices;
-    if (TAudioRouting *routing = FSpeech->Routing())
-        for (const TAudioRouting::TDevice &device : routing->Devices())
-            devices.append({device.Id, device.Name});
-    GridDialog->SetAudioDevices(devices);
+    GridDialog->SetAudioDevices(AudioDevices());
     GridDialog->SetScanAccess(FScanAccess);
     GridDialog->Open(TimeGrid1);
 }

@@ -1,6 +1,7 @@
 #include "VoiceDlg.h"
 
 #include "AutomationObject.h"
+#include "DeviceChoice.h"
 #include "Prompts.h"
 #include "SAPI5Dlg.h"
 #include "Voice.h"
@@ -87,6 +88,11 @@ TDlgVoice::TDlgVoice(TVoice &voice, TDlgSAPI5 *sapi5, QWidget *parent)
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(3, 1);
 
+    OutputGroup = new TDeviceChoice(this);
+    connect(OutputGroup, &TDeviceChoice::Chosen, this, [this] {
+        emit DevicesChosen(OutputGroup->SpeechDevice(), OutputGroup->PromptDevice());
+    });
+
     BitBtn1 = Button(VoiceDialogStrings::Ok, "BitBtn1", QStyle::SP_DialogOkButton, this);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
@@ -95,6 +101,7 @@ TDlgVoice::TDlgVoice(TVoice &voice, TDlgSAPI5 *sapi5, QWidget *parent)
 
     auto *column = new QVBoxLayout(this);
     column->addWidget(Panel1, 1);
+    column->addWidget(OutputGroup);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);
@@ -105,7 +112,9 @@ TDlgVoice::TDlgVoice(TVoice &voice, TDlgSAPI5 *sapi5, QWidget *parent)
     setTabOrder(SetupBtn, TestTextCb);
     setTabOrder(TestTextCb, TestBtn);
     setTabOrder(TestBtn, BitBtn3);
-    setTabOrder(BitBtn3, BitBtn1);
+    setTabOrder(BitBtn3, OutputGroup->SpeechDeviceCombo);
+    setTabOrder(OutputGroup->SpeechDeviceCombo, OutputGroup->PromptDeviceCombo);
+    setTabOrder(OutputGroup->PromptDeviceCombo, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
     setFixedSize(sizeHint().expandedTo(QSize(410, 190)));
 }
@@ -173,4 +182,10 @@ void TDlgVoice::TestBtnClick() {
 
 void TDlgVoice::BitBtn3Click() {
     FVoice.StopSpeech();
+}
+
+void TDlgVoice::SetDevices(const QList<QPair<QString, QString>> &devices, const QString &speech,
+                           const QString &prompts) {
+    OutputGroup->SetDevices(devices);
+    OutputGroup->Fill(speech, prompts);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QPair>
+#include <QString>
 
 class QComboBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class TDeviceChoice;
 class TDlgSAPI5;
 class TVoice;
 
@@ -26,6 +30,7 @@ public:
     QComboBox *TTSSelectCb = nullptr;
     QPushButton *TestBtn = nullptr;
     QPushButton *BitBtn3 = nullptr; // "Stop"
+    TDeviceChoice *OutputGroup = nullptr;
     QPushButton *BitBtn1 = nullptr; // "OK"
     QPushButton *BitBtn2 = nullptr; // "Storno"
 
@@ -38,6 +43,13 @@ public:
     void ConfigureEngine();
     void TestBtnClick();
     void BitBtn3Click();
+    // The outputs there are now, as (id, name), and those the voice and the prompts play on.
+    void SetDevices(const QList<QPair<QString, QString>> &devices, const QString &speech,
+                    const QString &prompts);
+
+signals:
+    // The user chose where the voice and the prompts play (empty: the system's default).
+    void DevicesChosen(const QString &speech, const QString &prompts);
 
 protected:
     void showEvent(QShowEvent *event) override;

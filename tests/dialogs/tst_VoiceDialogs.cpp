@@ -1,3 +1,5 @@
+#include "AudioRouting.h"
+#include "DeviceChoice.h"
 #include "Directories.h"
 #include "MainForm.h"
 #include "SAPI5Dlg.h"
@@ -493,6 +495,48 @@ private slots:
                  OutputItemOfEngine(rig.Voice->ActiveEngine()));
         form.DlgVoice->BitBtn1->click();
         QVERIFY(!form.DlgVoice->isVisible());
+    }
+
+    // The output dialog chooses where the voice and the prompts play, at once and for the
+    // window: an unplugged output chosen before stays listed under its id.
+    void voiceDialogRoutesTheOutputs() {
+        QTemporaryDir dir;
+        Dirs() = DeriveDirectories(dir.path(), dir.filePath(QStringLiteral("orvanta")),
+                                   [](const QString &) { return true; });
+        struct TRecordingRouting final : TAudioRouting {
+            QList<QPair<QString, QString>> Routes;
+            QList<TDevice> Devices() override {
+                return {{QStringLiteral("sink.a"), QStringLiteral("Reproduktory")},
+                        {QStringLiteral("sink.b"), QStringLiteral("Sluchátka")}};
+            }
+            void Route(const QString &speech, const QString &prompts) override {
+                Routes.append({speech, prompts});
+            }
+        } routing;
+        TVoiceRig rig(TVoiceRig::ThreeVoices());
+        TVoiceOutput output(*rig.Voice, &routing);
+        TForm1 form({}, &output);
+        form.SetAudioDevices(QString(), QStringLiteral("sink.gone"));
+        form.Menu.VoiceItem->trigger();
+        const auto items = [](const QComboBox *combo) {
+            QStringList texts;
+            for (int i = 0; i < combo->count(); ++i)
+                texts.append(combo->itemText(i));
+            return texts + QStringList{combo->currentText()};
+        };
+        TDeviceChoice *choice = form.DlgVoice->OutputGroup;
+        QCOMPARE(
+            items(choice->SpeechDeviceCombo),
+            QStringList({QStringLiteral("výchozí zařízení systému"), QStringLiteral("Reproduktory"),
+                         QStringLiteral("Sluchátka"), QStringLiteral("výchozí zařízení systému")}));
+        QCOMPARE(choice->PromptDeviceCombo->currentText(), QStringLiteral("sink.gone"));
+        choice->SpeechDeviceCombo->setCurrentIndex(2);
+        emit choice->SpeechDeviceCombo->activated(2);
+        QCOMPARE(routing.Routes.last(),
+                 qMakePair(QStringLiteral("sink.b"), QStringLiteral("sink.gone")));
+        QCOMPARE(form.ScanAccess().SpeechDevice, QStringLiteral("sink.b"));
+        form.DlgVoice->BitBtn2->click();
+        QCOMPARE(form.ScanAccess().SpeechDevice, QStringLiteral("sink.b"));
     }
 
     // The real voice list: every installed voice under one vendor, the Czech voice in use.
