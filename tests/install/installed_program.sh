@@ -48,10 +48,18 @@ for f in bin/orvanta bin/orvanta-kbt bin/orvanta-cfg share/orvanta/Orvanta.cfg \
   share/orvanta/Tables/index.kbt share/orvanta/Sounds/cvaknuti.wav share/orvanta/Help/Help.html \
   share/applications/org.orvanta.Orvanta.desktop share/metainfo/org.orvanta.Orvanta.metainfo.xml \
   share/icons/hicolor/scalable/apps/orvanta.svg share/icons/hicolor/48x48/apps/orvanta.png \
-  share/man/man1/orvanta.1 share/man/man1/orvanta-kbt.1 share/man/man1/orvanta-cfg.1; do
+  share/man/man1/orvanta.1.gz share/man/man1/orvanta-kbt.1.gz share/man/man1/orvanta-cfg.1.gz; do
   [ -e "$root/usr/$f" ] || fail "package lacks /usr/$f"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "computed dependencies missing"
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$root/usr/share/doc/orvanta/copyright" || fail "package lacks a machine-readable copyright file"
+
+# Debian's package checker finds no error; its warnings are shown, not failed on.
+command -v lintian >/dev/null || fail "lintian missing (scripts/setup installs it)"
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+  { cat "$E2E_TMP/lintian.log"; fail "lintian found errors in the package"; }
+cat "$E2E_TMP/lintian.log"
 
 # Moved elsewhere, the installed tree still finds its data.
 mv "$root/usr" "$root/opt"

@@ -20,9 +20,9 @@ for f in bin/orvanta bin/orvanta-kbt bin/orvanta-cfg share/orvanta/Orvanta.cfg s
   share/applications/org.orvanta.Orvanta.desktop share/metainfo/org.orvanta.Orvanta.metainfo.xml \
   share/mime/packages/orvanta.xml share/icons/hicolor/scalable/apps/orvanta.svg \
   share/icons/hicolor/16x16/apps/orvanta.png share/icons/hicolor/256x256/apps/orvanta.png \
-  share/man/man1/orvanta.1 share/man/man1/orvanta-kbt.1 share/man/man1/orvanta-cfg.1 \
+  share/man/man1/orvanta.1.gz share/man/man1/orvanta-kbt.1.gz share/man/man1/orvanta-cfg.1.gz \
   bin/orvanta-predict share/orvanta/Predict/cs.lex share/orvanta/Predict/en.lex \
-  share/orvanta/Predict/README.md share/man/man1/orvanta-predict.1; do
+  share/orvanta/Predict/README.md share/man/man1/orvanta-predict.1.gz; do
   [ -s "$prefix/$f" ] || fail "not installed: $f"
 done
 # Only what a user runs goes to bin/.
@@ -30,7 +30,7 @@ done
   fail "unexpected executables: $(ls "$prefix/bin")"
 
 if command -v man >/dev/null; then
-  for page in "$prefix"/share/man/man1/*.1; do
+  for page in "$prefix"/share/man/man1/*.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
     LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q 'EXIT STATUS' ||
