@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeySettingRules.h"
 #include "VxKey.h"
 
 #include <QDialog>
@@ -137,7 +138,8 @@ private:
     void ApplyColors(TVxKey *key) const;
     void ShowTextFont();
     void ShowOtherPage(bool visible);
-    void EnableOtherControls(int specialCode);
+    // The page of the sound and the linked table, and which of the two is open.
+    void ShowOtherParts(const KeySettingRules::TPageState &pages);
     void RozmerySheetEnter();
     // Copies the working key into `key` without taking away or giving it the active highlight,
     // which belongs to one key of the window only.
