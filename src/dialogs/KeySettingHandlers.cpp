@@ -2,8 +2,8 @@
 // applying the working key to the real keys.
 #include "KeySettingDlg.h"
 
+#include "ColorField.h"
 #include "ColorMap.h"
-#include "ColorSwatch.h"
 #include "DialogStrings.h"
 #include "Directories.h"
 #include "Error.h"
@@ -243,7 +243,7 @@ bool TKeySettingDlg::AspectEdExit() {
     return true;
 }
 
-void TKeySettingDlg::NormalClDblClick(TColorSwatch *swatch) {
+void TKeySettingDlg::NormalClDblClick(TColorField *swatch) {
     if (!swatch)
         return;
     const std::optional<QColor> color =
