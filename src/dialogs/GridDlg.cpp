@@ -283,7 +283,9 @@ void TGridDialog::ShowValues(const TGridValues &v) {
 void TGridDialog::FillFromGrid(TTimeGrid *grid) {
     if (!grid)
         return;
-    TGridValues values = Values();
+    TGridValues values;
+    // Without a scan timer the step shown stays.
+    values.Interval = IntSEdit->value();
     values.Fill(*grid, FScanTimer);
     ShowValues(values);
     FGrid = grid;
