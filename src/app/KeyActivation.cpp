@@ -32,18 +32,17 @@
 
 namespace {
 
-enum : int {
-    kCodeText = 0,
-    kCodeShift = 16,
-    kCodeCapsLock = 20,
-    kCodeClear = 12,
-    kCodeEnter = 13,
-    kCodePrint = 251,
-    kCodeClearLn = 252,
-    kCodeOther = 253,
-    kCodeSound = 254,
-    kCodeTalk = 255,
-};
+// The codes a key hands on, from the key kinds' table.
+constexpr int kCodeText = SpecialCodeOf(TSpecialKey::None);
+constexpr int kCodeShift = SpecialCodeOf(TSpecialKey::Shift);
+constexpr int kCodeCapsLock = SpecialCodeOf(TSpecialKey::Caps_Lock);
+constexpr int kCodeClear = SpecialCodeOf(TSpecialKey::Clear);
+constexpr int kCodeEnter = SpecialCodeOf(TSpecialKey::Enter);
+constexpr int kCodePrint = SpecialCodeOf(TSpecialKey::Print);
+constexpr int kCodeClearLn = SpecialCodeOf(TSpecialKey::ClearLn);
+constexpr int kCodeOther = SpecialCodeOf(TSpecialKey::Other);
+constexpr int kCodeSound = SpecialCodeOf(TSpecialKey::Sound);
+constexpr int kCodeTalk = SpecialCodeOf(TSpecialKey::Talk);
 
 } // namespace
 

@@ -1,9 +1,11 @@
 #include "GridDlg.h"
 
+#include "ColorField.h"
 #include "ColorMap.h"
-#include "ColorPanel.h"
+#include "DialogParts.h"
 #include "DialogStrings.h"
 #include "Error.h"
+#include "GridValues.h"
 #include "KeyboardLayout.h"
 #include "Prompts.h"
 #include "ScanAccessPage.h"
@@ -28,23 +30,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace DialogParts;
+
 namespace {
 
-QSpinBox *SpinEdit(int minimum, int maximum, int step, int value, const char *name,
-                   QWidget *parent) {
-    auto *spin = new QSpinBox(parent);
-    spin->setObjectName(QLatin1String(name));
-    spin->setRange(minimum, maximum);
-    spin->setSingleStep(step);
-    spin->setValue(value);
-    spin->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    return spin;
-}
-
-QLabel *Label(const QString &text, QWidget *buddy, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
+// A spin box as wide as its numbers.
+QSpinBox *SpinEdit(const TSpin &spin, const char *name, QWidget *parent) {
+    QSpinBox *box = SpinBox(spin, name, parent);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return box;
 }
 
 } // namespace
@@ -55,31 +49,32 @@ TGridDialog::TGridDialog(QWidget *parent)
     setWindowTitle(DialogStrings::GridCaption);
 
     // Design values; every showing fills them from the grid first.
+    const TGridValues design;
     GroupBox1 =
         BuildPenGroup(DialogStrings::GridGroup, GridSEdit, GridCol, DialogStrings::GridColourName);
     GridSEdit->setObjectName(QStringLiteral("GridSEdit"));
-    GridSEdit->setValue(2);
     GridCol->setObjectName(QStringLiteral("GridCol"));
-    GridCol->SetColor(0x00808080);
-    NColSEdit = SpinEdit(1, 100, 1, 5, "NColSEdit", GroupBox1);
-    NRowSEdit = SpinEdit(1, 100, 1, 5, "NRowSEdit", GroupBox1);
     auto *gridForm = static_cast<QFormLayout *>(GroupBox1->layout());
-    gridForm->addRow(Label(DialogStrings::Columns, NColSEdit, GroupBox1), NColSEdit);
-    gridForm->addRow(Label(DialogStrings::Rows, NRowSEdit, GroupBox1), NRowSEdit);
+    NColSEdit = SpinEdit({1, 100, 1, design.Columns}, "NColSEdit", GroupBox1);
+    NRowSEdit = SpinEdit({1, 100, 1, design.Rows}, "NRowSEdit", GroupBox1);
+    AddRow(gridForm, DialogStrings::Columns, NColSEdit);
+    AddRow(gridForm, DialogStrings::Rows, NRowSEdit);
 
     GroupBox2 = BuildPenGroup(DialogStrings::CursorGroup, CurSEdit, CurCol,
                               DialogStrings::CursorColourName);
     CurSEdit->setObjectName(QStringLiteral("CurSEdit"));
-    CurSEdit->setValue(4);
     CurCol->setObjectName(QStringLiteral("CurCol"));
-    CurCol->SetColor(0x0000FFFF);
 
     GroupBox3 =
         BuildPenGroup(DialogStrings::FocusGroup, FocSEdit, FocCol, DialogStrings::FocusColourName);
     FocSEdit->setObjectName(QStringLiteral("FocSEdit"));
-    FocSEdit->setValue(4);
     FocCol->setObjectName(QStringLiteral("FocCol"));
-    FocCol->SetColor(0x000000FF);
+    GridSEdit->setValue(design.Grid.Width);
+    GridCol->SetColor(design.Grid.Color);
+    CurSEdit->setValue(design.Cursor.Width);
+    CurCol->SetColor(design.Cursor.Color);
+    FocSEdit->setValue(design.Focus.Width);
+    FocCol->SetColor(design.Focus.Color);
 
     GroupBox4 = BuildScanGroup();
     GroupBox5 = BuildSwitchGroup();
@@ -130,8 +125,8 @@ TGridDialog::TGridDialog(QWidget *parent)
     // A single border the user cannot drag.
     whole->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (TColorPanel *panel : {GridCol, CurCol, FocCol})
-        connect(panel, &QPushButton::clicked, this, [this, panel] { GridColClick(panel); });
+    for (TColorField *panel : {GridCol, CurCol, FocCol})
+        connect(panel, &TColorField::ColorRequested, this, &TGridDialog::GridColClick);
     connect(qApp, &QApplication::focusChanged, this, &TGridDialog::FocusChanged);
     EnableChecks();
 }
@@ -142,15 +137,14 @@ TGridDialog::~TGridDialog() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-QGroupBox *TGridDialog::BuildPenGroup(const QString &title, QSpinBox *&width, TColorPanel *&colour,
+QGroupBox *TGridDialog::BuildPenGroup(const QString &title, QSpinBox *&width, TColorField *&colour,
                                       const QString &colourName) {
-    auto *group = new QGroupBox(title, this);
-    width = SpinEdit(1, 20, 1, 1, "", group);
-    colour = new TColorPanel(group);
-    colour->setAccessibleName(colourName);
-    auto *form = new QFormLayout(group);
-    form->addRow(Label(DialogStrings::Thickness, width, group), width);
-    form->addRow(Label(DialogStrings::Colour, colour, group), colour);
+    QFormLayout *form = nullptr;
+    QGroupBox *group = FormGroup(title, "", this, &form);
+    width = SpinEdit({1, 20, 1, 1}, "", group);
+    colour = new TColorField(TColorField::TTrigger::Click, colourName, group);
+    AddRow(form, DialogStrings::Thickness, width);
+    AddRow(form, DialogStrings::Colour, colour);
     return group;
 }
 
@@ -181,10 +175,11 @@ QGroupBox *TGridDialog::BuildScanGroup() {
 }
 
 QGroupBox *TGridDialog::BuildSwitchGroup() {
-    auto *group = new QGroupBox(DialogStrings::SwitchGroup, this);
-    group->setObjectName(QStringLiteral("GroupBox5"));
-    IntSEdit = SpinEdit(100, 10000, 100, 1000, "IntSEdit", group);
-    LongSEdit = SpinEdit(100, 10000, 100, 500, "LongSEdit", group);
+    QFormLayout *form = nullptr;
+    QGroupBox *group = FormGroup(DialogStrings::SwitchGroup, "GroupBox5", this, &form);
+    const TGridValues design;
+    IntSEdit = SpinEdit({100, 10000, 100, design.Interval}, "IntSEdit", group);
+    LongSEdit = SpinEdit({100, 10000, 100, design.LongPress}, "LongSEdit", group);
     Sw1Combo = SwitchCombo(1);
     Sw2Combo = SwitchCombo(2);
     Sw1Capture = new TSwitchCapture(1, group);
@@ -206,11 +201,10 @@ QGroupBox *TGridDialog::BuildSwitchGroup() {
     setTabOrder(Sw1Combo, Sw1Capture);
     setTabOrder(Sw1Capture, Sw2Combo);
     setTabOrder(Sw2Combo, Sw2Capture);
-    auto *form = new QFormLayout(group);
-    form->addRow(Label(DialogStrings::Interval, IntSEdit, group), IntSEdit);
-    form->addRow(Label(DialogStrings::LongPress, LongSEdit, group), LongSEdit);
-    form->addRow(Label(DialogStrings::Switch1, Sw1Combo, group), withCapture(Sw1Combo, Sw1Capture));
-    form->addRow(Label(DialogStrings::Switch2, Sw2Combo, group), withCapture(Sw2Combo, Sw2Capture));
+    AddRow(form, DialogStrings::Interval, IntSEdit);
+    AddRow(form, DialogStrings::LongPress, LongSEdit);
+    AddRow(form, DialogStrings::Switch1, Sw1Combo, withCapture(Sw1Combo, Sw1Capture));
+    AddRow(form, DialogStrings::Switch2, Sw2Combo, withCapture(Sw2Combo, Sw2Capture));
     return group;
 }
 
@@ -250,68 +244,56 @@ TTimeGrid *TGridDialog::Grid() const {
     return FGrid;
 }
 
+TGridValues TGridDialog::Values() const {
+    TGridValues v;
+    v.Columns = NColSEdit->value();
+    v.Rows = NRowSEdit->value();
+    v.Grid = {GridCol->Color(), GridSEdit->value()};
+    v.Cursor = {CurCol->Color(), CurSEdit->value()};
+    v.Focus = {FocCol->Color(), FocSEdit->value()};
+    v.Interval = IntSEdit->value();
+    v.LongPress = LongSEdit->value();
+    v.SwitchCode1 = SwitchCode(1);
+    v.SwitchCode2 = SwitchCode(2);
+    v.ScanModes = CheckedModes();
+    v.PointByMouse = MouseChk->isChecked();
+    v.Access = AccessPage->Value();
+    return v;
+}
+
+void TGridDialog::ShowValues(const TGridValues &v) {
+    NColSEdit->setValue(v.Columns);
+    NRowSEdit->setValue(v.Rows);
+    GridCol->SetColor(v.Grid.Color);
+    GridSEdit->setValue(v.Grid.Width);
+    CurCol->SetColor(v.Cursor.Color);
+    CurSEdit->setValue(v.Cursor.Width);
+    FocCol->SetColor(v.Focus.Color);
+    FocSEdit->setValue(v.Focus.Width);
+    IntSEdit->setValue(v.Interval);
+    LongSEdit->setValue(v.LongPress);
+    ShowSwitchCode(1, v.SwitchCode1);
+    ShowSwitchCode(2, v.SwitchCode2);
+    MouseChk->setChecked(v.PointByMouse);
+    ScanModeCombo->setCurrentIndex(ScanPresets::PresetOf(TScanModes::fromInt(v.ScanModes)));
+    ShowChecks(v.ScanModes);
+    EnableChecks();
+}
+
 void TGridDialog::FillFromGrid(TTimeGrid *grid) {
     if (!grid)
         return;
-    NColSEdit->setValue(grid->nCol());
-    NRowSEdit->setValue(grid->nRow());
-    GridCol->SetColor(grid->PenGrid().Color);
-    GridSEdit->setValue(grid->PenGrid().Width);
-    CurCol->SetColor(grid->PenCursor().Color);
-    CurSEdit->setValue(grid->PenCursor().Width);
-    FocCol->SetColor(grid->PenFocus().Color);
-    FocSEdit->setValue(grid->PenFocus().Width);
-    if (FScanTimer)
-        IntSEdit->setValue(FScanTimer->interval());
-    LongSEdit->setValue(grid->SwTime());
-    ShowSwitchCode(1, grid->SwCode1());
-    ShowSwitchCode(2, grid->SwCode2());
-    MouseChk->setChecked(grid->PointByMouse());
-    ScanModeCombo->setCurrentIndex(ScanPresets::PresetOf(grid->ScanModes()));
-    ShowChecks(grid->ScanModes().toInt());
-    EnableChecks();
+    TGridValues values;
+    // Without a scan timer the step shown stays.
+    values.Interval = IntSEdit->value();
+    values.Fill(*grid, FScanTimer);
+    ShowValues(values);
     FGrid = grid;
 }
 
 void TGridDialog::ApplyToGrid(TTimeGrid *grid) {
-    if (!grid)
-        return;
-    // Switch access first: a bad switch key below must not keep it from being applied.
-    if (FOnAccessApplied)
-        FOnAccessApplied(AccessPage->Value());
-    grid->SetnCol(NColSEdit->value());
-    grid->SetnRow(NRowSEdit->value());
-    grid->SetPenGrid(TGridPen{GridCol->Color(), GridSEdit->value(), grid->PenGrid().Style});
-    grid->SetPenCursor(TGridPen{CurCol->Color(), CurSEdit->value(), grid->PenCursor().Style});
-    grid->SetPenFocus(TGridPen{FocCol->Color(), FocSEdit->value(), grid->PenFocus().Style});
-    if (FScanTimer)
-        FScanTimer->setInterval(IntSEdit->value());
-    grid->SetSwTime(LongSEdit->value());
-    if (grid->isVisible())
-        grid->ArrangeCells();
-    // Both switches or neither: half a pair could leave two switches on one key.
-    const int code1 = SwitchCode(1);
-    const int code2 = SwitchCode(2);
-    switch (SwitchCodeText::Check(code1, code2)) {
-    case SwitchCodeText::TRefusal::None:
-        break;
-    case SwitchCodeText::TRefusal::NoKey1:
-        throw TError(DialogStrings::InvalidSwitch1);
-    case SwitchCodeText::TRefusal::NoKey2:
-        throw TError(DialogStrings::InvalidSwitch2);
-    case SwitchCodeText::TRefusal::EditKey1:
-        throw TError(DialogStrings::EditKeySwitch(1));
-    case SwitchCodeText::TRefusal::EditKey2:
-        throw TError(DialogStrings::EditKeySwitch(2));
-    case SwitchCodeText::TRefusal::SameKey:
-        throw TError(DialogStrings::SameKeySwitches);
-    }
-    grid->SetSwCode1(quint16(code1));
-    grid->SetSwCode2(quint16(code2));
-    TVxKey::ActiveFrameWidth = FocSEdit->value();
-    grid->SetScanModes(TScanModes::fromInt(CheckedModes()));
-    grid->SetPointByMouse(MouseChk->isChecked());
-    grid->update();
+    if (grid)
+        Values().Apply(*grid, FScanTimer, FOnAccessApplied);
 }
 
 void TGridDialog::Open(TTimeGrid *grid) {
@@ -360,7 +342,7 @@ void TGridDialog::OKButtonClick() {
         accept();
 }
 
-void TGridDialog::GridColClick(TColorPanel *panel) {
+void TGridDialog::GridColClick(TColorField *panel) {
     const std::optional<QColor> chosen = Prompts().ChooseColor(FLastColor);
     if (!chosen)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GridValues.h"
 #include "ScanAccess.h"
 #include "VoiceToken.h"
 
@@ -15,7 +16,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTimer;
-class TColorPanel;
+class TColorField;
 class TKeyboardLayout;
 class TScanAccessPage;
 class TSwitchCapture;
@@ -34,15 +35,15 @@ public:
 
     QGroupBox *GroupBox1 = nullptr; // "&Mřížka"
     QSpinBox *GridSEdit = nullptr;
-    TColorPanel *GridCol = nullptr;
+    TColorField *GridCol = nullptr;
     QSpinBox *NColSEdit = nullptr;
     QSpinBox *NRowSEdit = nullptr;
     QGroupBox *GroupBox2 = nullptr; // "&Kurzor"
     QSpinBox *CurSEdit = nullptr;
-    TColorPanel *CurCol = nullptr;
+    TColorField *CurCol = nullptr;
     QGroupBox *GroupBox3 = nullptr; // "&Zvýraznění"
     QSpinBox *FocSEdit = nullptr;
-    TColorPanel *FocCol = nullptr;
+    TColorField *FocCol = nullptr;
     QGroupBox *GroupBox4 = nullptr; // "&Způsob skenování"
     QComboBox *ScanModeCombo = nullptr;
     QCheckBox *XkursorChk = nullptr;
@@ -78,6 +79,11 @@ public:
         FOnAccessApplied = std::move(applied);
     }
 
+    // What the controls show, and showing `values` in them (all but the access, which
+    // SetScanAccess shows).
+    TGridValues Values() const;
+    void ShowValues(const TGridValues &values);
+
     // Loads the dialog from `grid` and the scan timer and remembers `grid`; nothing without one.
     void FillFromGrid(TTimeGrid *grid);
     // Writes the dialog into `grid` and the scan timer. Throws TError "Invalid key code for
@@ -96,12 +102,12 @@ public:
     // Handlers.
     void Button1Click();
     void OKButtonClick();
-    void GridColClick(TColorPanel *panel);
+    void GridColClick(TColorField *panel);
     void ScanModeComboChange();
     void GroupBox4Exit();
 
 private:
-    QGroupBox *BuildPenGroup(const QString &title, QSpinBox *&width, TColorPanel *&colour,
+    QGroupBox *BuildPenGroup(const QString &title, QSpinBox *&width, TColorField *&colour,
                              const QString &colourName);
     QGroupBox *BuildScanGroup();
     QGroupBox *BuildSwitchGroup();

@@ -2,7 +2,8 @@
 // KeySettingHandlers.cpp.
 #include "KeySettingDlg.h"
 
-#include "ColorSwatch.h"
+#include "ColorField.h"
+#include "DialogParts.h"
 #include "DialogStrings.h"
 #include "SpecialKey.h"
 #include "SymbolImage.h"
@@ -32,22 +33,16 @@ constexpr std::uint32_t kGray = 0x808080;
 constexpr std::uint32_t kBtnFace = 0xFF00000F;
 constexpr std::uint32_t k3DLight = 0xFF000016;
 
-QSpinBox *SizeEdit(int minimum, int maximum, int step, int value, QWidget *parent) {
-    auto *edit = new QSpinBox(parent);
-    edit->setRange(minimum, maximum);
-    edit->setSingleStep(step);
-    edit->setValue(value);
+// The sizes' spin boxes, all of one width.
+QSpinBox *SizeEdit(const DialogParts::TSpin &spin, const char *name, QWidget *parent) {
+    QSpinBox *edit = DialogParts::SpinBox(spin, name, parent);
     edit->setFixedWidth(80);
     return edit;
 }
 
-QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
+
+using DialogParts::Caption;
 
 TKeySettingDlg::TKeySettingDlg(TSpeechOutput *speech, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -132,12 +127,9 @@ QWidget *TKeySettingDlg::BuildRozmerySheet() {
         SpecialCombo->addItem(QLatin1String(name));
     SpecialCombo->setCurrentIndex(0);
     SpecialCombo->setMaxVisibleItems(SpecialKeyCount);
-    BtnHEdit = SizeEdit(10, 600, 5, 40, page);
-    BtnHEdit->setObjectName(QStringLiteral("BtnHEdit"));
-    BtnWEdit = SizeEdit(10, 600, 5, 60, page);
-    BtnWEdit->setObjectName(QStringLiteral("BtnWEdit"));
-    BordEdit = SizeEdit(1, 100, 1, 5, page);
-    BordEdit->setObjectName(QStringLiteral("BordEdit"));
+    BtnHEdit = SizeEdit({10, 600, 5, 40}, "BtnHEdit", page);
+    BtnWEdit = SizeEdit({10, 600, 5, 60}, "BtnWEdit", page);
+    BordEdit = SizeEdit({1, 100, 1, 5}, "BordEdit", page);
 
     grid->addWidget(TextShEdit, 0, 1);
     grid->addWidget(TextLabel, 1, 0);
@@ -209,13 +201,13 @@ QWidget *TKeySettingDlg::BuildSymbolSheet() {
     return page;
 }
 
-QLabel *TKeySettingDlg::ColorLabel(const QString &caption, TColorSwatch *swatch, QWidget *parent) {
+QLabel *TKeySettingDlg::ColorLabel(const QString &caption, TColorField *swatch, QWidget *parent) {
     QLabel *label = Caption(caption, swatch, parent);
     // A click on the caption asks for the colour as a double click on the swatch does.
     label->installEventFilter(this);
     FColorLabels.append(label);
     FSwatches.append(swatch);
-    connect(swatch, &TColorSwatch::DoubleClicked, this, &TKeySettingDlg::NormalClDblClick);
+    connect(swatch, &TColorField::ColorRequested, this, &TKeySettingDlg::NormalClDblClick);
     return label;
 }
 
@@ -224,7 +216,7 @@ QWidget *TKeySettingDlg::BuildBarvySheet() {
     page->setObjectName(QStringLiteral("BarvySheet"));
     auto *grid = new QGridLayout;
     const struct {
-        TColorSwatch **Swatch;
+        TColorField **Swatch;
         const char *Name;
         const QString &Caption;
         const QString &Accessible;
@@ -237,7 +229,7 @@ QWidget *TKeySettingDlg::BuildBarvySheet() {
     };
     int r = 0;
     for (const auto &row : rows) {
-        auto *swatch = new TColorSwatch(row.Accessible, page);
+        auto *swatch = new TColorField(TColorField::TTrigger::DoubleClick, row.Accessible, page);
         swatch->setObjectName(QLatin1String(row.Name));
         *row.Swatch = swatch;
         grid->addWidget(ColorLabel(row.Caption, swatch, page), r, 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeySettingRules.h"
 #include "VxKey.h"
 
 #include <QDialog>
@@ -15,7 +16,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QWidget;
-class TColorSwatch;
+class TColorField;
 class TSpeechOutput;
 class TSymbolImage;
 
@@ -58,11 +59,11 @@ public:
     QCheckBox *AspectChk = nullptr;
     QLineEdit *AspectEd = nullptr;
 
-    TColorSwatch *NormalCl = nullptr;
-    TColorSwatch *SystemCl = nullptr;
-    TColorSwatch *BackCl = nullptr;
-    TColorSwatch *VybranCl = nullptr;
-    TColorSwatch *ActivCl = nullptr;
+    TColorField *NormalCl = nullptr;
+    TColorField *SystemCl = nullptr;
+    TColorField *BackCl = nullptr;
+    TColorField *VybranCl = nullptr;
+    TColorField *ActivCl = nullptr;
     QCheckBox *D3Chk = nullptr;
     TVxKey *VxKey1 = nullptr;
 
@@ -110,7 +111,7 @@ public:
     void AspectChkClick(bool checked);
     // Reads the aspect field; false (after telling the user) when it holds no number.
     bool AspectEdExit();
-    void NormalClDblClick(TColorSwatch *swatch);
+    void NormalClDblClick(TColorField *swatch);
     void D3ChkClick(bool checked);
     void SoundBtnClick();
     void SoundFileEditChange(const QString &text);
@@ -132,12 +133,13 @@ private:
     QWidget *BuildBarvySheet();
     QWidget *BuildJineSheet();
     void BuildPreviewKey();
-    QLabel *ColorLabel(const QString &caption, TColorSwatch *swatch, QWidget *parent);
+    QLabel *ColorLabel(const QString &caption, TColorField *swatch, QWidget *parent);
 
     void ApplyColors(TVxKey *key) const;
     void ShowTextFont();
     void ShowOtherPage(bool visible);
-    void EnableOtherControls(int specialCode);
+    // The page of the sound and the linked table, and which of the two is open.
+    void ShowOtherParts(const KeySettingRules::TPageState &pages);
     void RozmerySheetEnter();
     // Copies the working key into `key` without taking away or giving it the active highlight,
     // which belongs to one key of the window only.
@@ -147,7 +149,7 @@ private:
     TVxKey *FWorkingKey = nullptr;
     QPointer<TVxKey> FEditedKey;
     const QList<TVxKey *> *FSelection = nullptr;
-    QList<TColorSwatch *> FSwatches;
+    QList<TColorField *> FSwatches;
     QList<QLabel *> FColorLabels;
     bool FFilling = false;
     bool FCheckingAspect = false;

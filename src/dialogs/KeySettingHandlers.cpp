@@ -2,8 +2,8 @@
 // applying the working key to the real keys.
 #include "KeySettingDlg.h"
 
+#include "ColorField.h"
 #include "ColorMap.h"
-#include "ColorSwatch.h"
 #include "DialogStrings.h"
 #include "Directories.h"
 #include "Error.h"
@@ -27,8 +27,6 @@ using namespace KeySettingRules;
 
 namespace {
 
-constexpr int kSoundCode = 254;
-constexpr int kOtherCode = 253;
 // The text fields show the key's face and style, but no larger than they are tall.
 constexpr int kFieldFontPixels = 20;
 
@@ -39,7 +37,6 @@ void TKeySettingDlg::FillFromKey(TVxKey *key) {
         return;
     FEditedKey = key;
     const qsizetype selected = FSelection ? FSelection->size() : 0;
-    const bool one = selected <= 1;
     const TPageState pages = PageState(key->SpecialCode(), selected);
     TextEdit->setEnabled(pages.TextEnabled);
     TextShEdit->setEnabled(pages.TextEnabled);
@@ -72,17 +69,16 @@ void TKeySettingDlg::FillFromKey(TVxKey *key) {
 
     if (key->SpecialCode() != 0) {
         SystemChk->setChecked(true);
-        SpecialCombo->setEnabled(one);
         SpecialCombo->setCurrentIndex(int(key->SpecialKey()));
     } else {
-        SpecialCombo->setEnabled(false);
         SystemChk->setChecked(false);
         SpecialCombo->setCurrentIndex(0);
     }
-    ShowOtherPage(pages.OtherPage);
+    // After the box, whose handler opens the list for any system key.
+    SpecialCombo->setEnabled(pages.SpecialEnabled);
     // The sound or the table control must be open for the key at hand, whatever kind was
     // chosen the last time the dialog was used.
-    EnableOtherControls(key->SpecialCode());
+    ShowOtherParts(pages);
 
     Image1->SetPicture(key->Symbol());
     NormalCl->SetColor(key->NormKeyColor());
@@ -121,14 +117,13 @@ void TKeySettingDlg::ShowTextFont() {
     TextShEdit->setFont(shown);
 }
 
-void TKeySettingDlg::EnableOtherControls(int specialCode) {
-    const bool sound = specialCode == kSoundCode;
-    const bool table = specialCode == kOtherCode;
-    SoundFileEdit->setEnabled(sound);
-    SoundBtn->setEnabled(sound);
-    ReplayBtn->setEnabled(sound);
-    KeybdEdit->setEnabled(table);
-    KeybdBtn->setEnabled(table);
+void TKeySettingDlg::ShowOtherParts(const TPageState &pages) {
+    ShowOtherPage(pages.OtherPage);
+    SoundFileEdit->setEnabled(pages.SoundEnabled);
+    SoundBtn->setEnabled(pages.SoundEnabled);
+    ReplayBtn->setEnabled(pages.SoundEnabled);
+    KeybdEdit->setEnabled(pages.TableEnabled);
+    KeybdBtn->setEnabled(pages.TableEnabled);
 }
 
 void TKeySettingDlg::BtnHEditChange(int value) {
@@ -187,9 +182,8 @@ void TKeySettingDlg::SpecialComboChange(int index) {
     const auto kind = TSpecialKey(index);
     FWorkingKey->SetSpecialKey(kind);
     VxKey1->SetSpecialKey(kind);
-    const int code = FWorkingKey->SpecialCode();
-    ShowOtherPage(code == kSoundCode || code == kOtherCode);
-    EnableOtherControls(code);
+    // The list is open only while one key is edited.
+    ShowOtherParts(PageState(FWorkingKey->SpecialCode(), 1));
     VxKey1->update();
 }
 
@@ -249,7 +243,7 @@ bool TKeySettingDlg::AspectEdExit() {
     return true;
 }
 
-void TKeySettingDlg::NormalClDblClick(TColorSwatch *swatch) {
+void TKeySettingDlg::NormalClDblClick(TColorField *swatch) {
     if (!swatch)
         return;
     const std::optional<QColor> color =

@@ -1,13 +1,15 @@
 #include "KeySettingRules.h"
 
+#include "SpecialKey.h"
+
 #include <cmath>
 
 namespace KeySettingRules {
 
 namespace {
 
-constexpr int kSoundCode = 254;
-constexpr int kOtherCode = 253;
+constexpr int kSoundCode = SpecialCodeOf(TSpecialKey::Sound);
+constexpr int kOtherCode = SpecialCodeOf(TSpecialKey::Other);
 
 QString TrimFraction(QString digits) {
     if (!digits.contains(QLatin1Char('.')))

@@ -1,40 +1,30 @@
 #include "ScanAccessPage.h"
 
+#include "DialogParts.h"
 #include "DialogStrings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+using namespace DialogParts;
+
 namespace {
 
-QSpinBox *Spin(int minimum, int maximum, int step, const char *name, const QString &label,
-               QWidget *parent) {
-    auto *spin = new QSpinBox(parent);
-    spin->setObjectName(QLatin1String(name));
-    spin->setRange(minimum, maximum);
-    spin->setSingleStep(step);
-    spin->setAccessibleName(DialogStrings::Plain(label));
-    return spin;
-}
-
-QComboBox *Combo(const QStringList &items, const char *name, const QString &label,
-                 QWidget *parent) {
+QComboBox *Combo(const QStringList &items, const char *name, QWidget *parent) {
     auto *combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->addItems(items);
-    combo->setAccessibleName(DialogStrings::Plain(label));
     return combo;
 }
 
-void AddRow(QFormLayout *form, const QString &label, QWidget *field) {
-    auto *text = new QLabel(label, field->parentWidget());
-    text->setBuddy(field);
-    form->addRow(text, field);
+QCheckBox *Check(const QString &text, const char *name, QWidget *parent) {
+    auto *box = new QCheckBox(text, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
 }
 
 } // namespace
@@ -44,64 +34,46 @@ TScanAccessPage::TScanAccessPage(QWidget *parent)
     setObjectName(QStringLiteral("ScanAccessPage"));
     using namespace DialogStrings;
 
-    FilterGroup = new QGroupBox(DialogStrings::FilterGroup, this);
-    FilterGroup->setObjectName(QStringLiteral("FilterGroup"));
-    AcceptSEdit = Spin(0, TScanAccess::MaxTime, 50, "AcceptSEdit", AcceptTime, FilterGroup);
-    IgnoreSEdit = Spin(0, TScanAccess::MaxTime, 50, "IgnoreSEdit", IgnoreAfter, FilterGroup);
-    auto *filter = new QFormLayout(FilterGroup);
-    AddRow(filter, AcceptTime, AcceptSEdit);
-    AddRow(filter, IgnoreAfter, IgnoreSEdit);
+    QFormLayout *filter = nullptr;
+    FilterGroup = FormGroup(DialogStrings::FilterGroup, "FilterGroup", this, &filter);
+    AcceptSEdit = AddSpinRow(filter, AcceptTime, {0, TScanAccess::MaxTime, 50}, "AcceptSEdit");
+    IgnoreSEdit = AddSpinRow(filter, IgnoreAfter, {0, TScanAccess::MaxTime, 50}, "IgnoreSEdit");
 
-    FlowGroup = new QGroupBox(DialogStrings::FlowGroup, this);
-    FlowGroup->setObjectName(QStringLiteral("FlowGroup"));
-    RoundsSEdit = Spin(0, TScanAccess::MaxRounds, 1, "RoundsSEdit", StopRounds, FlowGroup);
+    QFormLayout *flow = nullptr;
+    FlowGroup = FormGroup(DialogStrings::FlowGroup, "FlowGroup", this, &flow);
+    RoundsSEdit = AddSpinRow(flow, StopRounds, {0, TScanAccess::MaxRounds, 1}, "RoundsSEdit");
     RoundsSEdit->setSpecialValueText(StopRoundsNever);
-    StartOnPressChk = new QCheckBox(StartOnPress, FlowGroup);
-    StartOnPressChk->setObjectName(QStringLiteral("StartOnPressChk"));
-    WaitSpeechChk = new QCheckBox(DialogStrings::WaitForSpeech, FlowGroup);
-    WaitSpeechChk->setObjectName(QStringLiteral("WaitSpeechChk"));
-    FirstStepSEdit =
-        Spin(0, TScanAccess::MaxTime, 100, "FirstStepSEdit", FirstStepExtra, FlowGroup);
-    ResumeCombo = Combo({ResumeAsBefore, ResumeFirstRow, ResumeSameRow}, "ResumeCombo",
-                        DialogStrings::ResumeAt, FlowGroup);
-    auto *flow = new QFormLayout(FlowGroup);
-    AddRow(flow, StopRounds, RoundsSEdit);
+    StartOnPressChk = Check(StartOnPress, "StartOnPressChk", FlowGroup);
     flow->addRow(StartOnPressChk);
+    WaitSpeechChk = Check(DialogStrings::WaitForSpeech, "WaitSpeechChk", FlowGroup);
     flow->addRow(WaitSpeechChk);
-    AddRow(flow, FirstStepExtra, FirstStepSEdit);
+    FirstStepSEdit =
+        AddSpinRow(flow, FirstStepExtra, {0, TScanAccess::MaxTime, 100}, "FirstStepSEdit");
+    ResumeCombo = Combo({ResumeAsBefore, ResumeFirstRow, ResumeSameRow}, "ResumeCombo", FlowGroup);
     AddRow(flow, DialogStrings::ResumeAt, ResumeCombo);
 
-    PromptGroup = new QGroupBox(DialogStrings::PromptGroup, this);
-    PromptGroup->setObjectName(QStringLiteral("PromptGroup"));
-    PromptChk = new QCheckBox(PromptsOn, PromptGroup);
-    PromptChk->setObjectName(QStringLiteral("PromptChk"));
-    RowPromptCombo = Combo({RowByNumber, RowByFirstKey}, "RowPromptCombo", DialogStrings::RowPrompt,
-                           PromptGroup);
-    VoiceCombo = Combo({PromptVoiceDefault}, "VoiceCombo", PromptVoice, PromptGroup);
-    RateSEdit = Spin(-10, 10, 1, "RateSEdit", PromptRate, PromptGroup);
-    VolumeSEdit = Spin(0, 100, 5, "VolumeSEdit", PromptVolume, PromptGroup);
-    PauseSEdit =
-        Spin(0, TScanAccess::MaxTime, 50, "PauseSEdit", DialogStrings::PromptPause, PromptGroup);
-    auto *prompt = new QFormLayout(PromptGroup);
+    QFormLayout *prompt = nullptr;
+    PromptGroup = FormGroup(DialogStrings::PromptGroup, "PromptGroup", this, &prompt);
+    PromptChk = Check(PromptsOn, "PromptChk", PromptGroup);
     prompt->addRow(PromptChk);
+    RowPromptCombo = Combo({RowByNumber, RowByFirstKey}, "RowPromptCombo", PromptGroup);
     AddRow(prompt, DialogStrings::RowPrompt, RowPromptCombo);
+    VoiceCombo = Combo({PromptVoiceDefault}, "VoiceCombo", PromptGroup);
     AddRow(prompt, PromptVoice, VoiceCombo);
-    AddRow(prompt, PromptRate, RateSEdit);
-    AddRow(prompt, PromptVolume, VolumeSEdit);
-    AddRow(prompt, DialogStrings::PromptPause, PauseSEdit);
+    RateSEdit = AddSpinRow(prompt, PromptRate, {-10, 10, 1}, "RateSEdit");
+    VolumeSEdit = AddSpinRow(prompt, PromptVolume, {0, 100, 5}, "VolumeSEdit");
+    PauseSEdit =
+        AddSpinRow(prompt, DialogStrings::PromptPause, {0, TScanAccess::MaxTime, 50}, "PauseSEdit");
     connect(PromptChk, &QCheckBox::toggled, this, &TScanAccessPage::EnablePrompts);
 
-    OutputGroup = new QGroupBox(DialogStrings::OutputGroup, this);
-    OutputGroup->setObjectName(QStringLiteral("OutputGroup"));
-    SpeechDeviceCombo = Combo({DialogStrings::DefaultDevice}, "SpeechDeviceCombo",
-                              DialogStrings::SpeechDevice, OutputGroup);
-    PromptDeviceCombo = Combo({DialogStrings::DefaultDevice}, "PromptDeviceCombo",
-                              DialogStrings::PromptDevice, OutputGroup);
+    QFormLayout *output = nullptr;
+    OutputGroup = FormGroup(DialogStrings::OutputGroup, "OutputGroup", this, &output);
+    SpeechDeviceCombo = Combo({DialogStrings::DefaultDevice}, "SpeechDeviceCombo", OutputGroup);
+    AddRow(output, DialogStrings::SpeechDevice, SpeechDeviceCombo);
+    PromptDeviceCombo = Combo({DialogStrings::DefaultDevice}, "PromptDeviceCombo", OutputGroup);
+    AddRow(output, DialogStrings::PromptDevice, PromptDeviceCombo);
     for (QComboBox *combo : {SpeechDeviceCombo, PromptDeviceCombo})
         combo->setItemData(0, QString());
-    auto *output = new QFormLayout(OutputGroup);
-    AddRow(output, DialogStrings::SpeechDevice, SpeechDeviceCombo);
-    AddRow(output, DialogStrings::PromptDevice, PromptDeviceCombo);
 
     auto *left = new QVBoxLayout;
     left->addWidget(FilterGroup);

@@ -1,5 +1,7 @@
 #include "VxKey.h"
 
+#include "SpecialKey.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMetaMethod>
@@ -93,12 +95,12 @@ void TVxKey::SendKeyClick() {
         return;
     const int code = SpecialCode();
     // Copies: a receiver may change or even destroy the key while later receivers still run.
-    if (code == 0 || code == 254) {
+    if (code == 0 || code == SpecialCodeOf(TSpecialKey::Sound)) {
         const QString text = FText;
         const QString textSh = FTextSh;
         const TKeyFont font = FFont;
         emit VxKClick(this, code, text, textSh, &font);
-    } else if (code == 253) {
+    } else if (code == SpecialCodeOf(TSpecialKey::Other)) {
         const QString kbdName = FKbdName;
         emit VxKClick(this, code, kbdName, QString(), nullptr);
     } else {

@@ -1,4 +1,4 @@
-#include "ColorPanel.h"
+#include "ColorField.h"
 #include "GridDlg.h"
 #include "KeyboardLayout.h"
 #include "ScriptedPrompts.h"

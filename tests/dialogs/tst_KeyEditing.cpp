@@ -1,4 +1,4 @@
-#include "ColorSwatch.h"
+#include "ColorField.h"
 #include "FormFixture.h"
 #include "KeySettingDlg.h"
 
@@ -150,8 +150,8 @@ private slots:
         QCOMPARE(Dlg()->WorkingKey()->Aspect(), 0.5);
 
         Dlg()->PageControl1->setCurrentWidget(Dlg()->BarvySheet);
-        const QList<TColorSwatch *> swatches{Dlg()->NormalCl, Dlg()->SystemCl, Dlg()->VybranCl,
-                                             Dlg()->ActivCl};
+        const QList<TColorField *> swatches{Dlg()->NormalCl, Dlg()->SystemCl, Dlg()->VybranCl,
+                                            Dlg()->ActivCl};
         for (int i = 0; i < swatches.size(); ++i) {
             F->Prompts.Colors = {QColor(0x10 * (i + 1), 0x22, 0x33)};
             QTest::mouseDClick(swatches[i], Qt::LeftButton);

@@ -1,4 +1,4 @@
-#include "ColorSwatch.h"
+#include "ColorField.h"
 #include "Directories.h"
 #include "KeySettingDlg.h"
 #include "MetafileBuilder.h"
@@ -418,7 +418,7 @@ private slots:
         TVxKey *key = Key(QStringLiteral("k"));
         Dlg->FillFromKey(key);
         Show(Dlg->BarvySheet);
-        auto *s = Dlg->findChild<TColorSwatch *>(swatch);
+        auto *s = Dlg->findChild<TColorField *>(swatch);
         QVERIFY(s);
         Prompts.Colors = {QColor(0x10, 0x20, 0x30)};
         for (int i = 0; i < 2; ++i) {
@@ -463,7 +463,7 @@ private slots:
         QTest::keyClick(Dlg->NormalCl, Qt::Key_Space);
         QCOMPARE(Prompts.Shown.last().Kind, TScriptedPrompts::kColor);
 
-        for (TColorSwatch *s :
+        for (TColorField *s :
              {Dlg->NormalCl, Dlg->SystemCl, Dlg->BackCl, Dlg->VybranCl, Dlg->ActivCl})
             QVERIFY(!QAccessible::queryAccessibleInterface(s)->text(QAccessible::Name).isEmpty());
         QCOMPARE(QAccessible::queryAccessibleInterface(Dlg->VxKey1)->text(QAccessible::Name),

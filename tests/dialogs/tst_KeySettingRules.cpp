@@ -1,4 +1,5 @@
 #include "KeySettingRules.h"
+#include "SpecialKey.h"
 
 #include <QTest>
 
@@ -8,6 +9,38 @@ class TestKeySettingRules : public QObject {
     Q_OBJECT
 
 private slots:
+    // Which parts are open, by the key's kind and how many keys are edited together; the
+    // letters stand for the symbol page, the other page, text, special list, sound, table.
+    void pageState_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("open");
+        const int sound = SpecialCodeOf(TSpecialKey::Sound);
+        const int other = SpecialCodeOf(TSpecialKey::Other);
+        QTest::newRow("text key, nothing selected") << 0 << 0 << "P-T---";
+        QTest::newRow("text key alone") << 0 << 1 << "P-T---";
+        QTest::newRow("Enter alone") << SpecialCodeOf(TSpecialKey::Enter) << 1 << "P-TS--";
+        QTest::newRow("Talk alone") << SpecialCodeOf(TSpecialKey::Talk) << 1 << "P-TS--";
+        QTest::newRow("Sound alone") << sound << 1 << "POTSs-";
+        QTest::newRow("Other alone") << other << 1 << "POTS-t";
+        QTest::newRow("Enter among three") << SpecialCodeOf(TSpecialKey::Enter) << 3 << "------";
+        QTest::newRow("Sound among two") << sound << 2 << "----s-";
+        QTest::newRow("Other among two") << other << 2 << "-----t";
+    }
+    void pageState() {
+        QFETCH(int, code);
+        QFETCH(int, selected);
+        QFETCH(QString, open);
+        const TPageState s = PageState(code, selected);
+        const auto flag = [](bool on, char letter) {
+            return on ? QLatin1Char(letter) : QLatin1Char('-');
+        };
+        const QString shown = QString() + flag(s.SymbolPage, 'P') + flag(s.OtherPage, 'O') +
+                              flag(s.TextEnabled, 'T') + flag(s.SpecialEnabled, 'S') +
+                              flag(s.SoundEnabled, 's') + flag(s.TableEnabled, 't');
+        QCOMPARE(shown, open);
+    }
+
     void formatAspect_data() {
         QTest::addColumn<double>("aspect");
         QTest::addColumn<QString>("locale");
