@@ -1,24 +1,21 @@
 #include "DeviceChoice.h"
 
+#include "DialogParts.h"
 #include "DialogStrings.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QLabel>
 
 TDeviceChoice::TDeviceChoice(QWidget *parent)
     : QGroupBox(DialogStrings::OutputGroup, parent) {
     setObjectName(QStringLiteral("OutputGroup"));
     auto *form = new QFormLayout(this);
-    const auto row = [this, form](const char *name, const QString &label) {
+    const auto row = [this, form](const char *name, const QString &caption) {
         auto *combo = new QComboBox(this);
         combo->setObjectName(QLatin1String(name));
         combo->addItem(DialogStrings::DefaultDevice, QString());
-        combo->setAccessibleName(DialogStrings::Plain(label));
         connect(combo, &QComboBox::activated, this, &TDeviceChoice::Chosen);
-        auto *text = new QLabel(label, this);
-        text->setBuddy(combo);
-        form->addRow(text, combo);
+        DialogParts::AddRow(form, caption, combo);
         return combo;
     };
     SpeechDeviceCombo = row("SpeechDeviceCombo", DialogStrings::SpeechDevice);

@@ -1,5 +1,6 @@
 #include "ScanAccessPage.h"
 
+#include "DeviceChoice.h"
 #include "DialogParts.h"
 #include "DialogStrings.h"
 
@@ -66,14 +67,9 @@ TScanAccessPage::TScanAccessPage(QWidget *parent)
         AddSpinRow(prompt, DialogStrings::PromptPause, {0, TScanAccess::MaxTime, 50}, "PauseSEdit");
     connect(PromptChk, &QCheckBox::toggled, this, &TScanAccessPage::EnablePrompts);
 
-    QFormLayout *output = nullptr;
-    OutputGroup = FormGroup(DialogStrings::OutputGroup, "OutputGroup", this, &output);
-    SpeechDeviceCombo = Combo({DialogStrings::DefaultDevice}, "SpeechDeviceCombo", OutputGroup);
-    AddRow(output, DialogStrings::SpeechDevice, SpeechDeviceCombo);
-    PromptDeviceCombo = Combo({DialogStrings::DefaultDevice}, "PromptDeviceCombo", OutputGroup);
-    AddRow(output, DialogStrings::PromptDevice, PromptDeviceCombo);
-    for (QComboBox *combo : {SpeechDeviceCombo, PromptDeviceCombo})
-        combo->setItemData(0, QString());
+    OutputGroup = new TDeviceChoice(this);
+    SpeechDeviceCombo = OutputGroup->SpeechDeviceCombo;
+    PromptDeviceCombo = OutputGroup->PromptDeviceCombo;
 
     auto *left = new QVBoxLayout;
     left->addWidget(FilterGroup);
@@ -100,24 +96,7 @@ void TScanAccessPage::SetVoices(const QList<TVoiceToken> &voices) {
 }
 
 void TScanAccessPage::SetDevices(const QList<QPair<QString, QString>> &devices) {
-    for (QComboBox *combo : {SpeechDeviceCombo, PromptDeviceCombo}) {
-        const QString current = combo->currentData().toString();
-        combo->clear();
-        combo->addItem(DialogStrings::DefaultDevice, QString());
-        for (const auto &[id, name] : devices)
-            combo->addItem(name, id);
-        Choose(combo, current);
-    }
-}
-
-void TScanAccessPage::Choose(QComboBox *combo, const QString &id) {
-    int index = combo->findData(id);
-    if (index < 0) {
-        // An output unplugged now stays chosen, so that it is used again once it is back.
-        combo->addItem(id, id);
-        index = combo->count() - 1;
-    }
-    combo->setCurrentIndex(index);
+    OutputGroup->SetDevices(devices);
 }
 
 void TScanAccessPage::Fill(const TScanAccess &access) {
@@ -141,8 +120,7 @@ void TScanAccessPage::Fill(const TScanAccess &access) {
     RateSEdit->setValue(a.PromptRate);
     VolumeSEdit->setValue(a.PromptVolume);
     PauseSEdit->setValue(a.PromptPause);
-    Choose(SpeechDeviceCombo, a.SpeechDevice);
-    Choose(PromptDeviceCombo, a.PromptDevice);
+    OutputGroup->Fill(a.SpeechDevice, a.PromptDevice);
     EnablePrompts();
 }
 
@@ -161,8 +139,8 @@ TScanAccess TScanAccessPage::Value() const {
     a.PromptRate = RateSEdit->value();
     a.PromptVolume = VolumeSEdit->value();
     a.PromptPause = PauseSEdit->value();
-    a.SpeechDevice = SpeechDeviceCombo->currentData().toString();
-    a.PromptDevice = PromptDeviceCombo->currentData().toString();
+    a.SpeechDevice = OutputGroup->SpeechDevice();
+    a.PromptDevice = OutputGroup->PromptDevice();
     return a;
 }
 

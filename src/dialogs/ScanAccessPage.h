@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QSpinBox;
+class TDeviceChoice;
 
 // The grid dialog's page of switch access: switch filtering, the flow of the scan and the
 // spoken prompts with their voice. Shows a TScanAccess and gives one back; applies nothing.
@@ -26,7 +27,7 @@ public:
     QSpinBox *RoundsSEdit = nullptr;
     QCheckBox *StartOnPressChk = nullptr;
     QCheckBox *WaitSpeechChk = nullptr;
-    QGroupBox *OutputGroup = nullptr;
+    TDeviceChoice *OutputGroup = nullptr;
     QComboBox *SpeechDeviceCombo = nullptr;
     QComboBox *PromptDeviceCombo = nullptr;
     QSpinBox *FirstStepSEdit = nullptr;
@@ -49,5 +50,4 @@ public:
 
 private:
     void EnablePrompts();
-    static void Choose(QComboBox *combo, const QString &id);
 };
