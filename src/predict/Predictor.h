@@ -69,6 +69,8 @@ private:
     void AddNextWords(const QString &previous, QHash<QString, TCandidate> *pool,
                       qsizetype wanted) const;
     double UserScore(const TWordUse &use) const;
+    // What a word with a diacritic where a base letter was typed loses, for one who types them.
+    double Loose(const QString &typed, const QString &word) const;
     double Recency(const TWordUse &use) const;
     // The lexicon's frequency and spelling of a learned word, looked up once.
     struct TLexiconInfo {
@@ -90,6 +92,10 @@ private:
     QString FOfferTyped;
     QStringList FShown;
     QSet<QString> FOffered;
+
+    // Set once the user types a letter with a diacritic into a word: from then on a base letter
+    // typed is most likely meant as one.
+    bool FTypesDiacritics = false;
 
     // Learning: the text last observed and the words of it already counted, by their start.
     QString FLastText;
