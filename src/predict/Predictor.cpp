@@ -129,19 +129,22 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
     };
     std::priority_queue<TItem, std::vector<TItem>, decltype(cmp)> best(cmp);
     const QByteArray foldBytes = fold.toUtf8();
+    const QByteArray typedBytes = FTypesDiacritics ? typed.toUtf8() : QByteArray();
     const auto [first, last] = FLexicon.Range(foldBytes);
     for (qsizetype i = first; i < last; ++i) {
         const qsizetype size = FLexicon.FoldedSize(i);
         double score = LexiconScore(double(FLexicon.LogFrequency(i)), size - foldBytes.size());
         if (qsizetype(best.size()) == wanted && !cmp({score, i}, best.top()))
             continue;
-        if (size == foldBytes.size() || exact || FTypesDiacritics) {
+        // For one who types diacritics, a word spelt as typed needs no closer look.
+        const bool loose = FTypesDiacritics && !FLexicon.WordStartsWith(i, typedBytes);
+        if (size == foldBytes.size() || exact || loose) {
             // Equal folded forms and accented typing need the word itself. A word already typed
             // in full is no help, unless it corrects the case ("I").
             const QString word = FLexicon.Word(i);
             if (word == typed || (exact && !MatchesDiacritics(typed, word.toLower())))
                 continue;
-            if (FTypesDiacritics && !SameLetters(typed, word.toLower())) {
+            if (loose && !SameLetters(typed, word.toLower())) {
                 score += BaseLetterTyped;
                 if (qsizetype(best.size()) == wanted && !cmp({score, i}, best.top()))
                     continue;
