@@ -153,12 +153,20 @@ private slots:
     void FreeLayoutBySwitch() {
         MakeWindow(QByteArray(), false);
         const quint16 sw2 = Form().TimeGrid1->SwCode2();
+        TScanAccess access;
+        access.Prompts = true;
+        Form().SetScanAccess(access);
+        QStringList &log = F->Speech.PromptOutput.Log;
         const int slot = int(Form().SlotRow->Words().indexOf(QStringLiteral("děkuji")));
         QVERIFY(slot >= 0);
-        for (int i = 0; i < 20 && Form().SlotRow->CursorSlot() != slot; ++i)
+        for (int i = 0; i < 20 && Form().SlotRow->CursorSlot() != slot; ++i) {
             Press();
+            F->Speech.PromptOutput.Finish();
+        }
         QCOMPARE(Form().SlotRow->CursorSlot(), slot);
         QVERIFY(!Form().ActiveKey());
+        // The slot reached is said.
+        QVERIFY2(log.contains(QStringLiteral("say děkuji")), qPrintable(log.join(u'|')));
         Form().SwitchDown(sw2, 0);
         Form().SwitchUp(sw2, 100);
         QCOMPARE(Form().Display->toPlainText(), QStringLiteral("děkuji "));
