@@ -359,6 +359,7 @@ void TPredictor::Observe(const QString &text) {
 
 void TPredictor::ForgetAll() {
     FUser.ForgetAll();
+    FTypesDiacritics = false;
     FCounted.clear();
     FOffered.clear();
     FShown.clear();

@@ -52,7 +52,8 @@ public:
         FLastText = text;
         FCounted.clear();
     }
-    // Forgets everything learned, the words counted in the current text included.
+    // Forgets everything learned, the words counted in the current text and whether the user
+    // types diacritics included.
     void ForgetAll();
 
 private:
