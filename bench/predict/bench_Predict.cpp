@@ -171,8 +171,9 @@ public:
     QStringList Slots(const QString &text, bool capital) const {
         const qsizetype start = WordStart(text);
         const QString typed = text.mid(start).toLower();
-        // An empty prefix matches every word: the most frequent ones.
-        if (typed.isEmpty() && !text.isEmpty() && !text.back().isSpace())
+        // An empty prefix matches every word: the most frequent ones, after a space or
+        // punctuation as ours offers them (the typist's choice then writes the space before).
+        if (typed.isEmpty() && !text.isEmpty() && !text.back().isSpace() && !text.back().isPunct())
             return {};
         auto it = std::lower_bound(FWords.begin(), FWords.end(), std::pair{typed, 0u});
         QList<std::pair<quint32, QString>> found;

@@ -21,12 +21,12 @@ public:
     // The scan's pens: the row mark and the cell mark, as the grid draws them.
     void SetPens(const QColor &row, int rowWidth, const QColor &cell, int cellWidth);
     void SetOnChosen(std::function<void(int slot)> chosen) { FOnChosen = std::move(chosen); }
-    int CursorSlot() const { return FCursor; }
     QRect SlotRect(int slot) const;
 
     // TSlotCursor
     int SlotCount() const override { return int(FWords.size()); }
     void ShowSlotCursor(int slot, bool cellMarked) override;
+    int CursorSlot() const override { return FCursor; }
     void ClickSlot(int slot) override;
     void PointToSlot(int slot) override;
 

@@ -9,6 +9,7 @@
 #include "GridDlg.h"
 #include "PromptSpeech.h"
 #include "ScanPrompt.h"
+#include "SlotRow.h"
 #include "SpeechOutput.h"
 #include "SpeechVoice.h"
 #include "SwitchFilter.h"
@@ -32,7 +33,9 @@ public:
     int KeyCount() const override { return int(FForm.Keys().size()); }
     int ActiveIndex() const override { return int(FForm.Keys().indexOf(FForm.ActiveKey())); }
     bool KeyVisible(int index) const override { return FForm.Keys().at(index)->isVisible(); }
-    void SetActiveIndex(int index) override { FForm.SetActiveKey(FForm.Keys().at(index)); }
+    void SetActiveIndex(int index) override {
+        FForm.SetActiveKey(index < 0 ? nullptr : FForm.Keys().at(index));
+    }
     void PointToActive() override { SwitchMouse::PointToCorner(FForm.ActiveKey()); }
     void ClickActive() override { SwitchMouse::FeedLeftClickAtPointer(FForm.ActiveKey()); }
 
@@ -95,15 +98,22 @@ void TForm1::SwitchUp(int code, qint32 duration) {
     }
     // Held longer than the long-press time: switch 2.
     StepFreeKey(duration > TimeGrid1->SwTime() ? int(TimeGrid1->SwCode2()) : code);
-    // The key reached is said, unless the release clicked it.
-    if (FScanAccess.Prompts && FPrompts && FActiveKey && code == TimeGrid1->SwCode1() &&
-        duration <= TimeGrid1->SwTime())
-        Prompt(ScanPrompt::KeyPrompt(FActiveKey->SpecialKey(), FActiveKey->Text()));
+    // The key or slot reached is said, unless the release clicked it.
+    if (FScanAccess.Prompts && FPrompts && code == TimeGrid1->SwCode1() &&
+        duration <= TimeGrid1->SwTime()) {
+        if (FActiveKey)
+            Prompt(ScanPrompt::KeyPrompt(FActiveKey->SpecialKey(), FActiveKey->Text()));
+        else if (FSlotScan->Enabled() && SlotRow->CursorSlot() >= 0)
+            Prompt(ScanPrompt::SlotPrompt(SlotRow->Words(), SlotRow->CursorSlot(), false,
+                                          FScanAccess.RowPrompt));
+    }
 }
 
 void TForm1::StepFreeKey(int key) {
     TWindowKeys keys(*this);
-    ::StepFreeKey(keys, key, TimeGrid1->SwCode1(), TimeGrid1->SwCode2(), FEditMode);
+    // The slot row, when shown, comes first, as it does in the grid's scan.
+    TFreeKeysWithSlots withSlots(keys, SlotRow, FSlotScan && FSlotScan->Enabled());
+    ::StepFreeKey(withSlots, key, TimeGrid1->SwCode1(), TimeGrid1->SwCode2(), FEditMode);
 }
 
 void TForm1::ChangeSwitch(TTimeGrid *sender, quint16 oldCode, quint16 &newCode) {

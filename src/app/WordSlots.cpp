@@ -5,15 +5,33 @@
 #include <QSaveFile>
 #include <QSettings>
 
+namespace {
+
+QString TableKey(const QString &tableName) {
+    return QFileInfo(tableName).fileName().toLower();
+}
+
+} // namespace
+
+TSlotSettings TPredictionSettings::DefaultFor(const QString &tableName) {
+    // Made to cost the fewest switch presses a letter: words from the slots save more.
+    static const QStringList slotsOn = {QStringLiteral("pismena-frekvence.kbt"),
+                                        QStringLiteral("en-letters-frequency.kbt")};
+    TSlotSettings s;
+    s.On = slotsOn.contains(TableKey(tableName));
+    return s;
+}
+
 TSlotSettings TPredictionSettings::ForTable(const QString &tableName) const {
-    return FTables.value(QFileInfo(tableName).fileName().toLower());
+    const QString key = TableKey(tableName);
+    return FTables.value(key, DefaultFor(key));
 }
 
 void TPredictionSettings::SetForTable(const QString &tableName, const TSlotSettings &settings) {
-    const QString key = QFileInfo(tableName).fileName().toLower();
+    const QString key = TableKey(tableName);
     if (key.isEmpty())
         return;
-    if (settings == TSlotSettings())
+    if (settings == DefaultFor(key))
         FTables.remove(key);
     else if (FTables.contains(key) || FTables.size() < MaxTables)
         FTables.insert(key, settings);

@@ -17,11 +17,13 @@ struct TSlotSettings {
 };
 
 // The slot settings of every table that has any, by the table's file name; a table without
-// any has no slot row, as before prediction existed.
+// any has its default: no slot row, as before prediction existed, except for the shipped
+// keyboards ordered by letter frequency for scanning, which come with it on.
 class TPredictionSettings {
 public:
     // More tables than anyone keeps: a longer list in the file is not ours.
     static constexpr int MaxTables = 1000;
+    static TSlotSettings DefaultFor(const QString &tableName);
     TSlotSettings ForTable(const QString &tableName) const;
     void SetForTable(const QString &tableName, const TSlotSettings &settings);
     const QMap<QString, TSlotSettings> &Tables() const { return FTables; }

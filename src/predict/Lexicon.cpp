@@ -166,6 +166,12 @@ QString TLexicon::Word(qsizetype i) const {
     return QString::fromUtf8(FText + U32(e), e[4]);
 }
 
+bool TLexicon::WordStartsWith(qsizetype i, const QByteArray &prefix) const {
+    const uchar *e = Entry(i);
+    return e[4] >= prefix.size() &&
+           std::memcmp(FText + U32(e), prefix.constData(), prefix.size()) == 0;
+}
+
 QByteArray TLexicon::FoldedBytes(qsizetype i) const {
     const uchar *e = Entry(i);
     return QByteArray::fromRawData(FText + U32(e) + e[4], e[5]);

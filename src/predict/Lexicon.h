@@ -39,6 +39,8 @@ public:
     std::pair<qsizetype, qsizetype> Range(const QByteArray &foldedPrefix) const;
     QString Word(qsizetype i) const;
     QByteArray FoldedBytes(qsizetype i) const;
+    // True when the word as stored starts with the bytes of `prefix` (UTF-8), without decoding.
+    bool WordStartsWith(qsizetype i, const QByteArray &prefix) const;
     quint32 Frequency(qsizetype i) const;
     // ln(1 + frequency), kept from loading: ranking needs it for every word of a range.
     float LogFrequency(qsizetype i) const { return FLogFrequency[i]; }

@@ -22,6 +22,10 @@ constexpr double PairPerDoubling = 3.0;
 constexpr double RecencyBonus = 1.0;
 constexpr double RecencyHalfLife = 300.0; // words written
 constexpr double LengthWeight = 0.5;
+// Someone who types diacritics mostly means a base letter typed as one: a word with a diacritic
+// where a base letter was typed then counts a quarter as much (ln 4), still offered when it is
+// far more frequent ("pocit" still offers "počítač").
+constexpr double BaseLetterTyped = -1.386;
 // A candidate shown for earlier letters of the same word and not taken.
 constexpr double GiveWay = -1000.0;
 constexpr double RepeatedWord = -1000.0;
@@ -40,6 +44,11 @@ bool MatchesDiacritics(const QString &typed, const QString &word) {
             return false;
     }
     return true;
+}
+
+// True when `word` starts with the letters typed, diacritics and all; both lower case.
+bool SameLetters(const QString &typed, const QString &word) {
+    return word.startsWith(typed);
 }
 
 // True when the folded form of `word` starts with `fold`.
@@ -84,6 +93,10 @@ double LexiconScore(quint32 frequency, qsizetype lettersLeft) {
 
 } // namespace
 
+double TPredictor::Loose(const QString &typed, const QString &word) const {
+    return FTypesDiacritics && !SameLetters(typed, word) ? BaseLetterTyped : 0.0;
+}
+
 double TPredictor::Recency(const TWordUse &use) const {
     if (use.Count == 0)
         return 0;
@@ -116,19 +129,26 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
     };
     std::priority_queue<TItem, std::vector<TItem>, decltype(cmp)> best(cmp);
     const QByteArray foldBytes = fold.toUtf8();
+    const QByteArray typedBytes = FTypesDiacritics ? typed.toUtf8() : QByteArray();
     const auto [first, last] = FLexicon.Range(foldBytes);
     for (qsizetype i = first; i < last; ++i) {
         const qsizetype size = FLexicon.FoldedSize(i);
-        const double score =
-            LexiconScore(double(FLexicon.LogFrequency(i)), size - foldBytes.size());
+        double score = LexiconScore(double(FLexicon.LogFrequency(i)), size - foldBytes.size());
         if (qsizetype(best.size()) == wanted && !cmp({score, i}, best.top()))
             continue;
-        if (size == foldBytes.size() || exact) {
+        // For one who types diacritics, a word spelt as typed needs no closer look.
+        const bool loose = FTypesDiacritics && !FLexicon.WordStartsWith(i, typedBytes);
+        if (size == foldBytes.size() || exact || loose) {
             // Equal folded forms and accented typing need the word itself. A word already typed
             // in full is no help, unless it corrects the case ("I").
             const QString word = FLexicon.Word(i);
             if (word == typed || (exact && !MatchesDiacritics(typed, word.toLower())))
                 continue;
+            if (loose && !SameLetters(typed, word.toLower())) {
+                score += BaseLetterTyped;
+                if (qsizetype(best.size()) == wanted && !cmp({score, i}, best.top()))
+                    continue;
+            }
         }
         best.push({score, i});
         if (qsizetype(best.size()) > wanted)
@@ -161,7 +181,8 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
             return;
         if (prior < 0)
             prior = float(LexiconInfo(word).LogFrequency + UserScore(use) - Recency(use));
-        const double atMost = LexiconScore(double(prior), word.size() - typed.size());
+        const double atMost =
+            LexiconScore(double(prior), word.size() - typed.size()) + Loose(typed, word);
         if (qsizetype(learned.size()) == wanted && atMost + RecencyBonus <= learned.top().first)
             return;
         offer(atMost + Recency(use), &word);
@@ -174,7 +195,7 @@ void TPredictor::AddCompletions(const QString &typed, const QString &previous,
             (exact && !MatchesDiacritics(typed, word)))
             continue;
         offer(LexiconScore(double(LexiconInfo(word).LogFrequency), word.size() - typed.size()) +
-                  UserScore(FUser.Use(word)) + PairScore(*it),
+                  UserScore(FUser.Use(word)) + PairScore(*it) + Loose(typed, word),
               &word);
     }
     QList<TLearned> chosen;
@@ -243,6 +264,8 @@ QStringList TPredictor::Candidates(const QString &text, bool capital, int slotCo
     if (typed.isEmpty() && !text.isEmpty() && !text.back().isSpace() && !EndsInPunctuation(text))
         return {};
     const QString lower = typed.toLower();
+    if (!FTypesDiacritics && HasDiacritics(lower))
+        FTypesDiacritics = true;
 
     // Candidates shown for earlier letters of this same word and not taken give way.
     const QString context = text.left(start);
@@ -336,6 +359,7 @@ void TPredictor::Observe(const QString &text) {
 
 void TPredictor::ForgetAll() {
     FUser.ForgetAll();
+    FTypesDiacritics = false;
     FCounted.clear();
     FOffered.clear();
     FShown.clear();

@@ -52,7 +52,8 @@ public:
         FLastText = text;
         FCounted.clear();
     }
-    // Forgets everything learned, the words counted in the current text included.
+    // Forgets everything learned, the words counted in the current text and whether the user
+    // types diacritics included.
     void ForgetAll();
 
 private:
@@ -69,6 +70,8 @@ private:
     void AddNextWords(const QString &previous, QHash<QString, TCandidate> *pool,
                       qsizetype wanted) const;
     double UserScore(const TWordUse &use) const;
+    // What a word with a diacritic where a base letter was typed loses, for one who types them.
+    double Loose(const QString &typed, const QString &word) const;
     double Recency(const TWordUse &use) const;
     // The lexicon's frequency and spelling of a learned word, looked up once.
     struct TLexiconInfo {
@@ -90,6 +93,10 @@ private:
     QString FOfferTyped;
     QStringList FShown;
     QSet<QString> FOffered;
+
+    // Set once the user types a letter with a diacritic into a word: from then on a base letter
+    // typed is most likely meant as one.
+    bool FTypesDiacritics = false;
 
     // Learning: the text last observed and the words of it already counted, by their start.
     QString FLastText;

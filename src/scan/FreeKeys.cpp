@@ -1,5 +1,9 @@
 #include "FreeKeys.h"
 
+#include "SlotRowScan.h"
+
+#include <algorithm>
+
 namespace {
 
 // The first visible key after `from` in list order, round from the last to the first; -1 when
@@ -34,4 +38,58 @@ void StepFreeKey(TFreeKeys &keys, int key, int swCode1, int swCode2, bool editMo
     }
     if (key == swCode2)
         keys.ClickActive();
+}
+
+int TFreeKeysWithSlots::SlotCount() const {
+    return FSlots ? std::max(0, FSlots->SlotCount()) : 0;
+}
+
+int TFreeKeysWithSlots::ActiveSlot() const {
+    const int slot = FSlots ? FSlots->CursorSlot() : -1;
+    return slot < SlotCount() ? slot : -1;
+}
+
+int TFreeKeysWithSlots::KeyCount() const {
+    return SlotCount() + FKeys.KeyCount();
+}
+
+int TFreeKeysWithSlots::ActiveIndex() const {
+    const int slot = ActiveSlot();
+    if (slot >= 0)
+        return slot;
+    const int key = FKeys.ActiveIndex();
+    return key < 0 ? -1 : SlotCount() + key;
+}
+
+bool TFreeKeysWithSlots::KeyVisible(int index) const {
+    const int slots = SlotCount();
+    return index < slots || FKeys.KeyVisible(index - slots);
+}
+
+void TFreeKeysWithSlots::SetActiveIndex(int index) {
+    const int slots = SlotCount();
+    if (index >= 0 && index < slots) {
+        FKeys.SetActiveIndex(-1);
+        FSlots->ShowSlotCursor(index, true);
+        return;
+    }
+    if (slots > 0)
+        FSlots->ShowSlotCursor(-1, false);
+    FKeys.SetActiveIndex(index < 0 ? -1 : index - slots);
+}
+
+void TFreeKeysWithSlots::PointToActive() {
+    const int slot = ActiveSlot();
+    if (slot >= 0)
+        FSlots->PointToSlot(slot);
+    else
+        FKeys.PointToActive();
+}
+
+void TFreeKeysWithSlots::ClickActive() {
+    const int slot = ActiveSlot();
+    if (slot >= 0)
+        FSlots->ClickSlot(slot);
+    else
+        FKeys.ClickActive();
 }

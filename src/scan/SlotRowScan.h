@@ -12,6 +12,8 @@ public:
     // The cursor stands on the row (`slot` from 0) or has left it (-1); `cellMarked` tells
     // whether the slot itself is outlined or only the row as a whole.
     virtual void ShowSlotCursor(int slot, bool cellMarked) = 0;
+    // The slot the cursor stands on, -1 when it is not on the row.
+    virtual int CursorSlot() const = 0;
     virtual void ClickSlot(int slot) = 0;
     virtual void PointToSlot(int slot) = 0;
 };

@@ -32,8 +32,9 @@ class TestPrediction : public QObject {
 
     QString ModelFile() const { return Dirs().UserDataDir + QStringLiteral("LearnedWords.cs.txt"); }
 
-    // A window with a comma and a full stop key in a 2 x 1 grid and the slot row on.
-    void MakeWindow(const QByteArray &model = QByteArray()) {
+    // A window with a comma and a full stop key in a 2 x 1 grid (or freely placed) and the slot
+    // row on.
+    void MakeWindow(const QByteArray &model = QByteArray(), bool grid = true) {
         F = std::make_unique<TFormFixture>();
         QDir(F->Dir.path()).mkpath(QStringLiteral("Predict"));
         QFile lex(F->Dir.filePath(QStringLiteral("Predict/cs.lex")));
@@ -49,9 +50,11 @@ class TestPrediction : public QObject {
         }
         F->Make();
         Form().SetEditMode(true);
-        Form().SetScanning(true);
-        Form().TimeGrid1->SetnCol(2);
-        Form().TimeGrid1->SetnRow(1);
+        Form().SetScanning(grid);
+        if (grid) {
+            Form().TimeGrid1->SetnCol(2);
+            Form().TimeGrid1->SetnRow(1);
+        }
         F->AddKey(QStringLiteral(","));
         F->AddKey(QStringLiteral("."));
         QVERIFY(Form().SlotRow->isHidden());
@@ -144,6 +147,38 @@ private slots:
         Form().Menu.SlotsItem->trigger();
         QVERIFY(Form().SlotRow->isHidden());
         QCOMPARE(Form().SlotScan().ScanCursor().RowCount, 1);
+    }
+
+    // Freely placed keys: switch 1 steps through the slots before the keys, switch 2 chooses.
+    void FreeLayoutBySwitch() {
+        MakeWindow(QByteArray(), false);
+        const quint16 sw2 = Form().TimeGrid1->SwCode2();
+        TScanAccess access;
+        access.Prompts = true;
+        Form().SetScanAccess(access);
+        QStringList &log = F->Speech.PromptOutput.Log;
+        const int slot = int(Form().SlotRow->Words().indexOf(QStringLiteral("děkuji")));
+        QVERIFY(slot >= 0);
+        for (int i = 0; i < 20 && Form().SlotRow->CursorSlot() != slot; ++i) {
+            Press();
+            F->Speech.PromptOutput.Finish();
+        }
+        QCOMPARE(Form().SlotRow->CursorSlot(), slot);
+        QVERIFY(!Form().ActiveKey());
+        // The slot reached is said.
+        QVERIFY2(log.contains(QStringLiteral("say děkuji")), qPrintable(log.join(u'|')));
+        Form().SwitchDown(sw2, 0);
+        Form().SwitchUp(sw2, 100);
+        QCOMPARE(Form().Display->toPlainText(), QStringLiteral("děkuji "));
+        // On past the last slot to the keys, which are clicked as before.
+        for (int i = 0; i < 20 && !Form().ActiveKey(); ++i)
+            Press();
+        QCOMPARE(Form().SlotRow->CursorSlot(), -1);
+        QVERIFY(Form().ActiveKey());
+        const QString key = Form().ActiveKey()->Text();
+        Form().SwitchDown(sw2, 0);
+        Form().SwitchUp(sw2, 100);
+        QCOMPARE(Form().Display->toPlainText(), QStringLiteral("děkuji") + key);
     }
 
     // Auditory prompts say the word of the slot the cursor reaches.

@@ -110,23 +110,42 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("on");
         QTest::addColumn<int>("count");
-        QTest::newRow("no file") << QByteArray() << false << 5;
-        QTest::newRow("on") << QByteArray("[Tables]\nletters.kbt=on 6\n") << true << 6;
+        QTest::addColumn<QString>("table");
+        const QString letters = QStringLiteral("letters.kbt");
+        const QString frequency = QStringLiteral("pismena-frekvence.kbt");
+        const QString enFrequency = QStringLiteral("Tables/en-letters-frequency.kbt");
+        QTest::newRow("no file") << QByteArray() << false << 5 << letters;
+        QTest::newRow("on") << QByteArray("[Tables]\nletters.kbt=on 6\n") << true << 6 << letters;
         QTest::newRow("any case of the name")
-            << QByteArray("[Tables]\nLetters.KBT=on 4\n") << true << 4;
-        QTest::newRow("too many slots") << QByteArray("[Tables]\nletters.kbt=on 12\n") << true << 8;
-        QTest::newRow("too few slots") << QByteArray("[Tables]\nletters.kbt=on -3\n") << true << 3;
-        QTest::newRow("damaged value") << QByteArray("[Tables]\nletters.kbt=on\n") << false << 5;
-        QTest::newRow("not a number") << QByteArray("[Tables]\nletters.kbt=on x\n") << false << 5;
-        QTest::newRow("binary junk") << QByteArray("\0\xff\x01[\n=\n", 8) << false << 5;
+            << QByteArray("[Tables]\nLetters.KBT=on 4\n") << true << 4 << letters;
+        QTest::newRow("too many slots")
+            << QByteArray("[Tables]\nletters.kbt=on 12\n") << true << 8 << letters;
+        QTest::newRow("too few slots")
+            << QByteArray("[Tables]\nletters.kbt=on -3\n") << true << 3 << letters;
+        QTest::newRow("damaged value")
+            << QByteArray("[Tables]\nletters.kbt=on\n") << false << 5 << letters;
+        QTest::newRow("not a number")
+            << QByteArray("[Tables]\nletters.kbt=on x\n") << false << 5 << letters;
+        QTest::newRow("binary junk") << QByteArray("\0\xff\x01[\n=\n", 8) << false << 5 << letters;
         QTest::newRow("far too large") << QByteArray("[Tables]\nletters.kbt=on 6\n") +
                                               QByteArray(PredictionFile::MaxBytes, ';')
-                                       << false << 5;
+                                       << false << 5 << letters;
+        // The keyboards ordered for scan cost come with the row on, until the user says else.
+        QTest::newRow("frequency keyboard, no file") << QByteArray() << true << 5 << frequency;
+        QTest::newRow("English frequency keyboard, any folder")
+            << QByteArray() << true << 5 << enFrequency;
+        QTest::newRow("frequency keyboard turned off")
+            << QByteArray("[Tables]\npismena-frekvence.kbt=off 5\n") << false << 5 << frequency;
+        QTest::newRow("frequency keyboard, damaged value")
+            << QByteArray("[Tables]\npismena-frekvence.kbt=off\n") << true << 5 << frequency;
+        QTest::newRow("frequency keyboard, other tables set")
+            << QByteArray("[Tables]\nletters.kbt=on 6\n") << true << 5 << frequency;
     }
     void SettingsFile() {
         QFETCH(QByteArray, content);
         QFETCH(bool, on);
         QFETCH(int, count);
+        QFETCH(QString, table);
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("Prediction.ini"));
         if (!content.isEmpty()) {
@@ -134,7 +153,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
-        const TSlotSettings s = PredictionFile::Read(name).ForTable(QStringLiteral("letters.kbt"));
+        const TSlotSettings s = PredictionFile::Read(name).ForTable(table);
         QCOMPARE(s.On, on);
         QCOMPARE(s.Count, count);
     }
@@ -146,8 +165,11 @@ private slots:
         TPredictionSettings settings;
         settings.SetForTable(QStringLiteral("letters.kbt"), TSlotSettings{true, 7});
         settings.SetForTable(QStringLiteral("čísla 2.kbt"), TSlotSettings{false, 3});
+        // Off where the default is on must be kept, or the row would come back.
+        settings.SetForTable(QStringLiteral("pismena-frekvence.kbt"), TSlotSettings{false, 5});
         QVERIFY(PredictionFile::Write(name, settings));
         QCOMPARE(PredictionFile::Read(name), settings);
+        QVERIFY(!PredictionFile::Read(name).ForTable(QStringLiteral("pismena-frekvence.kbt")).On);
         const QString folder = dir.filePath(QStringLiteral("Folder.ini"));
         QVERIFY(QDir().mkdir(folder));
         QVERIFY(PredictionFile::Read(folder).Tables().isEmpty());

@@ -1,3 +1,4 @@
+#include "FreeKeys.h"
 #include "ScanActions.h"
 #include "ScanMachine.h"
 #include "SlotRowScan.h"
@@ -32,11 +33,28 @@ public:
 
     int SlotCount() const override { return Count; }
     void ShowSlotCursor(int slot, bool) override { Shown = slot; }
+    int CursorSlot() const override { return Shown; }
     void ClickSlot(int slot) override { *Log << QStringLiteral("S%1").arg(slot); }
     void PointToSlot(int) override {}
 };
 
+// The free layout's keys: 'v' a visible key, 'h' a hidden one; what was done to them is logged.
+class TFakeKeys : public TFreeKeys {
+public:
+    QString Visible = QStringLiteral("vhv");
+    int Active = -1;
+    QStringList *Log = nullptr;
+
+    int KeyCount() const override { return int(Visible.size()); }
+    int ActiveIndex() const override { return Active; }
+    bool KeyVisible(int index) const override { return Visible.at(index) == QLatin1Char('v'); }
+    void SetActiveIndex(int index) override { Active = index; }
+    void PointToActive() override {}
+    void ClickActive() override { *Log << QStringLiteral("K%1").arg(Active); }
+};
+
 constexpr quint16 Sw1 = 32;
+constexpr quint16 Sw2 = 13;
 
 } // namespace
 
@@ -102,6 +120,52 @@ private slots:
         // The grid shows no cursor of its own while the slots have it.
         QCOMPARE(grid.Cursor.Row == -1, scan.OnSlots());
         QCOMPARE(slotRow.Shown >= 0, scan.OnSlots());
+    }
+
+    // Switch stepping in the free layout with the slot row: the slots first, then the keys, round
+    // again. Script: 1 a release of switch 1 (next), 2 of switch 2 (click). The trace holds
+    // where the cursor is after each release, S a slot and K a key, and what was clicked.
+    void FreeLayoutSteps_data() {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("slotCount");
+        QTest::addColumn<int>("startKey");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("trace");
+        QTest::newRow("slots, then the visible keys, round again") << true << 2 << -1 << "11111"
+                                                                   << "S1 K0 K2 S0 S1";
+        QTest::newRow("a slot is clicked, the cursor stays on it") << true << 2 << -1 << "12"
+                                                                   << "S1 S1 S1";
+        QTest::newRow("from the active key on") << true << 2 << 2 << "112"
+                                                << "S0 S1 S1 S1";
+        QTest::newRow("a key is still clicked as a key") << true << 2 << 0 << "2"
+                                                         << "K0 K0";
+        QTest::newRow("off: the keys alone") << false << 2 << -1 << "111"
+                                             << "K2 K0 K2";
+        QTest::newRow("a row without slots: the keys alone") << true << 0 << -1 << "11"
+                                                             << "K2 K0";
+    }
+    void FreeLayoutSteps() {
+        QFETCH(bool, enabled);
+        QFETCH(int, slotCount);
+        QFETCH(int, startKey);
+        QFETCH(QString, script);
+        QFETCH(QString, trace);
+        QStringList log;
+        TFakeKeys keys;
+        keys.Log = &log;
+        keys.Active = startKey;
+        TFakeSlots slotRow;
+        slotRow.Count = slotCount;
+        slotRow.Log = &log;
+        for (const QChar step : script) {
+            TFreeKeysWithSlots stepped(keys, &slotRow, enabled);
+            StepFreeKey(stepped, step == QLatin1Char('1') ? Sw1 : Sw2, Sw1, Sw2, false);
+            log << (slotRow.Shown >= 0 ? QStringLiteral("S%1").arg(slotRow.Shown)
+                                       : QStringLiteral("K%1").arg(keys.Active));
+            // Never a key and a slot marked at once.
+            QVERIFY(slotRow.Shown < 0 || keys.Active < 0);
+        }
+        QCOMPARE(log.join(QLatin1Char(' ')), trace);
     }
 
     // Coming down from a slot further right than the grid has columns lands on its last one.
