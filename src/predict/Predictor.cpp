@@ -13,8 +13,10 @@ namespace {
 
 // Weights of the ranking. A word's frequency in the lexicon gives ln(1 + frequency), about 0 to
 // 16; the user's own use adds to it with every doubling of its count, and a little more while it
-// is recent; a pair the user wrote outweighs everything, since what someone writes repeats. Set
-// on the benchmark's texts: a larger bonus for recent or single uses cost more than it saved.
+// is recent; a pair the user wrote outweighs everything, since what someone writes repeats.
+// Chosen on the benchmark's texts, where a larger bonus for recent or single uses cost more than
+// it saved, and confirmed on texts it was not chosen on (the layout training texts: a second pass
+// saves 0.68 of the keystrokes in Czech and 0.66 in English, against 0.70 on the benchmark's).
 constexpr double UserBase = 1.0;
 constexpr double UserPerDoubling = 2.0;
 constexpr double PairBase = 20.0;
