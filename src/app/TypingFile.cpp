@@ -1,5 +1,6 @@
 #include "TypingFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
@@ -29,6 +30,9 @@ bool TypingFile::Write(const QString &fileName, bool typesOutside) {
         (Section + QLatin1Char('\n') + Key + QLatin1Char('=') +
          (typesOutside ? QStringLiteral("true") : QStringLiteral("false")) + QLatin1Char('\n'))
             .toUtf8();
+    // The configuration folder is made at the first end of the program; the mode may be
+    // switched on before that.
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
     QSaveFile out(fileName);
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }

@@ -20,7 +20,4 @@ public:
     // could not be taken (another application holds it), which is then left to it.
     virtual bool Take(const QList<int> &virtualKeys) = 0;
     virtual void Release() = 0;
-    // The key codes of the window system taken now: keystrokes the program sends itself must
-    // not use them.
-    virtual QList<int> TakenKeycodes() const = 0;
 };

@@ -93,7 +93,6 @@ public:
         return true;
     }
     void Release() override { Holding = false; }
-    QList<int> TakenKeycodes() const override { return {}; }
 };
 
 constexpr int kSpaceCode = 65;
@@ -285,6 +284,10 @@ private slots:
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("Typing.ini"));
         QVERIFY(!TypingFile::Read(name));
+        // The configuration folder need not exist yet.
+        const QString deeper = dir.filePath(QStringLiteral("Orvanta/Typing.ini"));
+        QVERIFY(TypingFile::Write(deeper, true));
+        QVERIFY(TypingFile::Read(deeper));
         QVERIFY(TypingFile::Write(name, true));
         QVERIFY(TypingFile::Read(name));
         QVERIFY(TypingFile::Write(name, false));

@@ -94,7 +94,6 @@ public:
     void SetOnKey(TOnKey onKey) override { FOnKey = std::move(onKey); }
     bool Take(const QList<int> &virtualKeys) override;
     void Release() override;
-    QList<int> TakenKeycodes() const override { return FTaken; }
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override;
 
