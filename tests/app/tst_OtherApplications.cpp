@@ -33,6 +33,7 @@ TKeyMap UsMap() {
     map.Set(23, {XKB_KEY_Tab, XKB_KEY_ISO_Left_Tab});
     map.Set(36, {XKB_KEY_Return});
     map.Set(50, {XKB_KEY_Shift_L});
+    map.Set(66, {XKB_KEY_Caps_Lock});
     map.Set(65, {XKB_KEY_space});
     map.Set(110, {XKB_KEY_Home});
     map.Set(113, {XKB_KEY_Left});
@@ -181,6 +182,35 @@ private slots:
                 composer.KeyText(text, textSh, TTextKeyKind::Text, AutoRead::None).Insert);
         else
             translator.PressKey(code);
+        QCOMPARE(sink.Strokes.join(QLatin1Char(' ')), expected);
+    }
+
+    // The user's own Caps Lock on the X server would turn the chosen case round: a text goes
+    // out with it off for the while, a keystroke key as it is.
+    void serverCapsLock_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("small letter")
+            << "a" << 0 << "Caps_Lockv Caps_Lock^ av a^ Caps_Lockv Caps_Lock^";
+        QTest::newRow("capital")
+            << "A" << 0 << "Caps_Lockv Caps_Lock^ Shift_Lv av a^ Shift_L^ Caps_Lockv Caps_Lock^";
+        QTest::newRow("Czech letter")
+            << "ž" << 0
+            << "Caps_Lockv Caps_Lock^ 255:=zcaron zcaronv zcaron^ Caps_Lockv Caps_Lock^";
+        QTest::newRow("arrow") << QString() << 37 << "Leftv Left^";
+    }
+    void serverCapsLock() {
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        QFETCH(QString, expected);
+        TRecordingSink sink(UsMap());
+        TKeystrokeTranslator translator(UsMap(), sink);
+        translator.SetCapsLocked(true);
+        if (code)
+            translator.PressKey(code);
+        else
+            translator.TypeText(text);
         QCOMPARE(sink.Strokes.join(QLatin1Char(' ')), expected);
     }
 

@@ -160,11 +160,28 @@ int TKeystrokeTranslator::VirtualKeyOfKeysym(uint32_t keysym) {
 }
 
 void TKeystrokeTranslator::TypeText(const QString &text) {
+    const int capsLock = FCapsLocked ? KeycodeOf(XKB_KEY_Caps_Lock) : 0;
+    const auto toggle = [this, capsLock] {
+        FSink.Send({TKeystroke::Down, capsLock});
+        FSink.Send({TKeystroke::Up, capsLock});
+    };
+    if (capsLock)
+        toggle();
     for (const char32_t ch : text.toUcs4()) {
         if (const uint32_t keysym = KeysymOfChar(ch))
             Press(keysym, false);
     }
+    if (capsLock)
+        toggle();
     FSink.Flush();
+}
+
+int TKeystrokeTranslator::KeycodeOf(uint32_t keysym) const {
+    for (int code = TKeyMap::MinCode; code <= TKeyMap::MaxCode; ++code) {
+        if (Usable(code) && FMap.Keysym(code, 0) == keysym)
+            return code;
+    }
+    return 0;
 }
 
 void TKeystrokeTranslator::PressKey(int virtualKey, bool withShift) {
@@ -174,11 +191,7 @@ void TKeystrokeTranslator::PressKey(int virtualKey, bool withShift) {
 }
 
 void TKeystrokeTranslator::Press(uint32_t keysym, bool withShift) {
-    int shiftCode = 0;
-    for (int code = TKeyMap::MinCode; code <= TKeyMap::MaxCode && !shiftCode; ++code) {
-        if (Usable(code) && FMap.Keysym(code, 0) == XKB_KEY_Shift_L)
-            shiftCode = code;
-    }
+    const int shiftCode = KeycodeOf(XKB_KEY_Shift_L);
     // The lowest key that has the keysym on the level wanted; on another level only for a
     // character (a keystroke key asked with Shift wants its own key).
     int keycode = 0;

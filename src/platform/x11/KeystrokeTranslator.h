@@ -62,6 +62,9 @@ public:
     ~TKeystrokeTranslator() override;
 
     void SetReserved(const QList<int> &keycodes) { FReserved = keycodes; }
+    // The X server's Caps Lock is on: the case is already chosen, so a text is typed with it
+    // switched off for the while.
+    void SetCapsLocked(bool on) { FCapsLocked = on; }
     void SetMap(TKeyMap map) { FMap = std::move(map); }
 
     void TypeText(const QString &text) override;
@@ -78,6 +81,7 @@ public:
 
 private:
     void Press(uint32_t keysym, bool withShift);
+    int KeycodeOf(uint32_t keysym) const;
     int Borrowed(uint32_t keysym);
     bool Usable(int keycode) const { return !FReserved.contains(keycode); }
 
@@ -88,6 +92,7 @@ private:
     TKeyMap FMap;
     TKeystrokeSink &FSink;
     QList<int> FReserved;
+    bool FCapsLocked = false;
     // Borrowed codes, the least recently used first.
     QList<TLoan> FLoans;
 };

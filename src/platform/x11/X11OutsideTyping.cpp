@@ -15,6 +15,10 @@
 #include <memory>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
+// The XKB header names a field "explicit".
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
 
 namespace {
 
@@ -136,6 +140,15 @@ private:
     void Refresh() {
         FMap = ReadKeyMap(FConnection);
         FTranslator.SetMap(FMap);
+        FTranslator.SetCapsLocked(CapsLocked());
+    }
+    // The core keyboard's Caps Lock, as the user left it with the physical key.
+    bool CapsLocked() const {
+        TReply<xcb_xkb_get_state_reply_t> state(
+            xcb_xkb_get_state_reply(
+                FConnection, xcb_xkb_get_state(FConnection, XCB_XKB_ID_USE_CORE_KBD), nullptr),
+            &std::free);
+        return state && (state->lockedMods & XCB_MOD_MASK_LOCK);
     }
 
     xcb_connection_t *FConnection;
