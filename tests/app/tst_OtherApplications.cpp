@@ -199,18 +199,57 @@ private slots:
             << "ž" << 0
             << "Caps_Lockv Caps_Lock^ 255:=zcaron zcaronv zcaron^ Caps_Lockv Caps_Lock^";
         QTest::newRow("arrow") << QString() << 37 << "Leftv Left^";
+        QTest::newRow("Caps Lock key switching layouts")
+            << "a" << -1
+            << "Shift_Lv ISO_Next_Groupv ISO_Next_Group^ Shift_L^ av a^ Shift_Lv ISO_Next_Groupv "
+               "ISO_Next_Group^ Shift_L^";
     }
     void serverCapsLock() {
         QFETCH(QString, text);
         QFETCH(int, code);
         QFETCH(QString, expected);
-        TRecordingSink sink(UsMap());
-        TKeystrokeTranslator translator(UsMap(), sink);
+        TKeyMap map = UsMap();
+        if (code < 0) // grp:caps_toggle: the key switches layouts, with Shift it locks
+            map.Set(66, {XKB_KEY_ISO_Next_Group, XKB_KEY_Caps_Lock});
+        TRecordingSink sink(map);
+        TKeystrokeTranslator translator(map, sink);
         translator.SetCapsLocked(true);
-        if (code)
+        if (code > 0)
             translator.PressKey(code);
         else
             translator.TypeText(text);
+        QCOMPARE(sink.Strokes.join(QLatin1Char(' ')), expected);
+    }
+
+    // Two layouts, English and a QWERTZ one, as the core map lists them: the key of a letter
+    // is looked up in the group in use. A key printed by the recorder under its first group's
+    // name: with the second group, "y" is the key that types "z".
+    void keyboardGroups_data() {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first group") << 0 << "z"
+                                     << "zv z^";
+        QTest::newRow("second group") << 1 << "z"
+                                      << "yv y^";
+        QTest::newRow("second group, capital") << 1 << "Y"
+                                               << "Shift_Lv zv z^ Shift_L^";
+        QTest::newRow("a key with one group") << 1 << "d"
+                                              << "dv d^";
+        QTest::newRow("a group the map does not show") << 2 << "z"
+                                                       << "255:=z zv z^";
+    }
+    void keyboardGroups() {
+        QFETCH(int, group);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        TKeyMap map = UsMap();
+        map.Set(29, {XKB_KEY_y, XKB_KEY_Y, XKB_KEY_z, XKB_KEY_Z});
+        map.Set(52, {XKB_KEY_z, XKB_KEY_Z, XKB_KEY_y, XKB_KEY_Y});
+        TRecordingSink sink(map);
+        TKeystrokeTranslator translator(map, sink);
+        translator.SetGroup(group);
+        translator.TypeText(text);
         QCOMPARE(sink.Strokes.join(QLatin1Char(' ')), expected);
     }
 

@@ -79,6 +79,12 @@ uint32_t TKeyMap::Keysym(int keycode, int level) const {
     return FKeysyms[keycode][level];
 }
 
+uint32_t TKeyMap::KeysymInGroup(int keycode, int group, int level) const {
+    if (group == 1 && (Keysym(keycode, 2) != kNoSymbol || Keysym(keycode, 3) != kNoSymbol))
+        return Keysym(keycode, 2 + level);
+    return Keysym(keycode, level);
+}
+
 bool TKeyMap::IsFree(int keycode) const {
     if (keycode < MinCode || keycode > MaxCode)
         return false;
@@ -160,10 +166,23 @@ int TKeystrokeTranslator::VirtualKeyOfKeysym(uint32_t keysym) {
 }
 
 void TKeystrokeTranslator::TypeText(const QString &text) {
-    const int capsLock = FCapsLocked ? KeycodeOf(XKB_KEY_Caps_Lock) : 0;
-    const auto toggle = [this, capsLock] {
+    // Where Caps Lock switches layouts, Shift with it is the lock.
+    int capsLock = FCapsLocked ? KeycodeOf(XKB_KEY_Caps_Lock) : 0;
+    const bool capsShifted = FCapsLocked && !capsLock;
+    const int shift = capsShifted ? KeycodeOf(XKB_KEY_Shift_L) : 0;
+    if (capsShifted && shift) {
+        for (int code = TKeyMap::MinCode; code <= TKeyMap::MaxCode && !capsLock; ++code) {
+            if (Usable(code) && FMap.KeysymInGroup(code, FGroup, 1) == XKB_KEY_Caps_Lock)
+                capsLock = code;
+        }
+    }
+    const auto toggle = [this, capsLock, capsShifted, shift] {
+        if (capsShifted)
+            FSink.Send({TKeystroke::Down, shift});
         FSink.Send({TKeystroke::Down, capsLock});
         FSink.Send({TKeystroke::Up, capsLock});
+        if (capsShifted)
+            FSink.Send({TKeystroke::Up, shift});
     };
     if (capsLock)
         toggle();
@@ -178,7 +197,7 @@ void TKeystrokeTranslator::TypeText(const QString &text) {
 
 int TKeystrokeTranslator::KeycodeOf(uint32_t keysym) const {
     for (int code = TKeyMap::MinCode; code <= TKeyMap::MaxCode; ++code) {
-        if (Usable(code) && FMap.Keysym(code, 0) == keysym)
+        if (Usable(code) && FMap.KeysymInGroup(code, FGroup, 0) == keysym)
             return code;
     }
     return 0;
@@ -200,7 +219,7 @@ void TKeystrokeTranslator::Press(uint32_t keysym, bool withShift) {
         if (level == 1 && (withShift || !shiftCode))
             break;
         for (int code = TKeyMap::MinCode; code <= TKeyMap::MaxCode; ++code) {
-            if (Usable(code) && FMap.Keysym(code, level) == keysym) {
+            if (Usable(code) && FGroup <= 1 && FMap.KeysymInGroup(code, FGroup, level) == keysym) {
                 keycode = code;
                 shifted = withShift || level == 1;
                 break;

@@ -20,6 +20,9 @@ public:
     void Set(int keycode, QList<uint32_t> keysyms);
     // NoSymbol (0) where the code or the level has none.
     uint32_t Keysym(int keycode, int level) const;
+    // The keysym of a level (0 or 1) in a keyboard group as the core map lists it (the second
+    // group in the third and fourth columns); a key without that group types its first one's.
+    uint32_t KeysymInGroup(int keycode, int group, int level) const;
     // A code without any keysym: free to lend to a character the map lacks.
     bool IsFree(int keycode) const;
     // The virtual-key code the switch filter gives a press of the key: a key typing a Latin
@@ -65,6 +68,9 @@ public:
     // The X server's Caps Lock is on: the case is already chosen, so a text is typed with it
     // switched off for the while.
     void SetCapsLocked(bool on) { FCapsLocked = on; }
+    // The keyboard group (layout) in use: 0 or 1, which the core map shows; a higher one leaves
+    // every character to a borrowed code.
+    void SetGroup(int group) { FGroup = group; }
     void SetMap(TKeyMap map) { FMap = std::move(map); }
 
     void TypeText(const QString &text) override;
@@ -93,6 +99,7 @@ private:
     TKeystrokeSink &FSink;
     QList<int> FReserved;
     bool FCapsLocked = false;
+    int FGroup = 0;
     // Borrowed codes, the least recently used first.
     QList<TLoan> FLoans;
 };
