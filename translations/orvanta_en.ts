@@ -227,6 +227,26 @@
         <source>Tiskárna není k dispozici a text nelze uložit do souboru </source>
         <translation>No printer is available, and the text could not be saved to the file </translation>
     </message>
+    <message>
+        <source>Jiné aplikace</source>
+        <translation>Other applications</translation>
+    </message>
+    <message>
+        <source>Klávesy píší do aplikace, která má vstup z klávesnice</source>
+        <translation>The keys type into the application that has the keyboard focus</translation>
+    </message>
+    <message>
+        <source>V relaci Wayland nelze psát do jiných aplikací: Wayland aplikacím nedovoluje posílat klávesy jiným oknům ani sledovat spínače mimo své okno.</source>
+        <translation>A Wayland session does not allow typing into other applications: Wayland lets no application send keys to other windows or watch the switches outside its own window.</translation>
+    </message>
+    <message>
+        <source>Psát do jiných aplikací lze jen v relaci X11.</source>
+        <translation>Typing into other applications works only in an X11 session.</translation>
+    </message>
+    <message>
+        <source>X server nemá rozšíření XTest, bez kterého nelze psát do jiných aplikací.</source>
+        <translation>The X server lacks the XTest extension, without which the keys cannot type into other applications.</translation>
+    </message>
 </context>
 <context>
     <name>BoardFiles</name>
@@ -980,6 +1000,10 @@
     <message>
         <source>&amp;Zapomenout naučená slova</source>
         <translation>&amp;Forget learned words</translation>
+    </message>
+    <message>
+        <source>Psát do jiných aplikací</source>
+        <translation>Type into other applications</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,18 @@ inline const QString XmlButton = QStringLiteral("XML");
 inline const QString SelectedDesign = QStringLiteral("selected:");
 inline const QString SelectedPrefix = QStringLiteral("Selected: ");
 inline constexpr auto F8Hint = TText("AppStrings", "F8 - Nastavení/Start");
+// In the control strip while the keys type into other applications.
+inline constexpr auto OutsideLabel = TText("AppStrings", "Jiné aplikace");
+inline constexpr auto OutsideHint =
+    TText("AppStrings", "Klávesy píší do aplikace, která má vstup z klávesnice");
+// The tips of the menu item while the window system does not allow it.
+inline constexpr auto OutsideWayland = TText(
+    "AppStrings", "V relaci Wayland nelze psát do jiných aplikací: Wayland aplikacím "
+                  "nedovoluje posílat klávesy jiným oknům ani sledovat spínače mimo své okno.");
+inline constexpr auto OutsideNoX11 =
+    TText("AppStrings", "Psát do jiných aplikací lze jen v relaci X11.");
+inline constexpr auto OutsideNoXTest = TText(
+    "AppStrings", "X server nemá rozšíření XTest, bez kterého nelze psát do jiných aplikací.");
 
 } // namespace AppStrings
 
@@ -126,6 +138,8 @@ inline const QString HelpGuide = QStringLiteral("Guide.html");
 namespace AppStrings {
 
 inline const QString ScanAccessFileName = QStringLiteral("ScanAccess.ini");
+// Whether the keys type into other applications, beside the configuration.
+inline const QString TypingFileName = QStringLiteral("Typing.ini");
 // A row announced by its number, counted from 1.
 inline QString RowPrompt(int row) {
     return QStringLiteral("řádek %1").arg(row);

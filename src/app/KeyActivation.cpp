@@ -104,6 +104,7 @@ void TForm1::TextKey(int code, const QString &text, const QString &textSh, TVxKe
         cursor.insertText(out.Insert);
         cursor.endEditBlock();
         Display->setTextCursor(cursor);
+        TypeOutside(replaced, out.Insert);
     }
     SetCapsLock(FComposer.CapsLock());
     SetShift(FComposer.Shift());
@@ -145,6 +146,11 @@ void TForm1::SpecialAction(int code, TVxKey *key) {
         Tisk1Click();
         break;
     case kCodeClearLn:
+        // The other application selects its line the way the display does.
+        if (FTypesOutside && FKeyOutput) {
+            FKeyOutput->PressKey(VirtualKeys::VK_HOME);
+            FKeyOutput->PressKey(VirtualKeys::VK_END, true);
+        }
         SelectLineText(0);
         PressKey(VirtualKeys::VK_DELETE);
         break;
@@ -185,6 +191,10 @@ void TForm1::SpecialAction(int code, TVxKey *key) {
 
 void TForm1::PressKey(int virtualKey) {
     TSendingKeys sending;
+    // Caps Lock is the keyboard's own state, applied to the texts it sends: the other
+    // application's Caps Lock would apply it a second time.
+    if (virtualKey != VirtualKeys::VK_CAPITAL && FTypesOutside && FKeyOutput)
+        FKeyOutput->PressKey(virtualKey);
     if (virtualKey == VirtualKeys::VK_INSERT) {
         // Insert toggles overwriting, which the text control only knows as a property.
         Display->setOverwriteMode(!Display->overwriteMode());

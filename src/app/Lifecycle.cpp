@@ -52,6 +52,7 @@ void TForm1::FormCreate(const QStringList &arguments) {
     }
     // Before the scan first starts: it may wait for a press.
     LoadScanAccess();
+    LoadOutsideTyping();
     SetEditMode(false);
     HookKey->SetSwitchKeys(TimeGrid1->SwCode1(), TimeGrid1->SwCode2());
     if (Menu.ScanItem->isChecked() != FScanning)
@@ -100,6 +101,12 @@ void TForm1::FormDestroy() {
     FDestroyed = true;
     qApp->removeEventFilter(this);
     SetKeyHook(false);
+    // The switch keys go back to the other applications and borrowed key codes to the map.
+    HookKey->SetOnChange(nullptr);
+    if (FDisplayKeys)
+        FDisplayKeys->Release();
+    if (FKeyOutput)
+        FKeyOutput->Restore();
     Timer1->stop();
     Timer2->stop();
     const bool saved =

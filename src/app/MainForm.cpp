@@ -262,7 +262,13 @@ QWidget *TForm1::BuildCtrPanel() {
     SoundLabel = StateLabel(AppStrings::NoSoundLabel, kRed, panel);
     SoundLabel->setEnabled(true);
     SoundLabel->setVisible(false);
-    for (QLabel *l : {CapsLockLabel, ShiftLabel, EditLabel, ScanningLabel, SoundLabel})
+    OutsideLabel = StateLabel(AppStrings::OutsideLabel, kLime, panel);
+    OutsideLabel->setObjectName(QStringLiteral("OutsideLabel"));
+    OutsideLabel->setEnabled(true);
+    OutsideLabel->setToolTip(AppStrings::OutsideHint);
+    OutsideLabel->setVisible(false);
+    for (QLabel *l :
+         {CapsLockLabel, ShiftLabel, EditLabel, ScanningLabel, SoundLabel, OutsideLabel})
         row->addWidget(l);
 
     Panel1 = new QWidget(panel);
@@ -340,6 +346,7 @@ void TForm1::BuildMenu() {
     wire(Menu.LoadKey1, &TForm1::LoadKey1Click);
     wire(Menu.SaveKey1, &TForm1::SaveKey1Click);
     wire(Menu.ScanItem, &TForm1::ScanItemClick);
+    wire(Menu.OutsideItem, &TForm1::OutsideItemClick);
     wire(Menu.GridItem, &TForm1::GridItemClick);
     wire(Menu.VoiceItem, &TForm1::VoiceItemClick);
     wire(Menu.TextItem, &TForm1::TextItemClick);

@@ -2,6 +2,7 @@
 
 #include "ConfigFormat.h"
 #include "MainMenu.h"
+#include "OutsideTyping.h"
 #include "ScanAccess.h"
 #include "ScanPacer.h"
 #include "SlotRowScan.h"
@@ -71,7 +72,8 @@ public:
     QLabel *ShiftLabel = nullptr;
     QLabel *EditLabel = nullptr;
     QLabel *ScanningLabel = nullptr;
-    QLabel *SoundLabel = nullptr; // shown while sound cannot be played
+    QLabel *SoundLabel = nullptr;   // shown while sound cannot be played
+    QLabel *OutsideLabel = nullptr; // shown while the keys type into other applications
     QWidget *Panel1 = nullptr;
     QLabel *DiacrLabel = nullptr;
     QPushButton *EditButton = nullptr;
@@ -112,6 +114,16 @@ public:
     std::function<int(QDialog &)> ShowModal;
     // The switch keys' filter: installed in work mode, it reports to this window.
     TSwitchFilter *HookKey = nullptr;
+
+    // Typing into other applications: the keys' output goes to the focused window of another
+    // application as keystrokes (and into the display as ever), the window never takes the
+    // focus and stays on top, and the switch keys are taken from the whole display in work
+    // mode. Off where the window system does not allow it.
+    bool TypesOutside() const { return FTypesOutside; }
+    void SetTypesOutside(bool on);
+    // The keystroke output and the display's switch keys to use, and why there are none;
+    // made from the window system at the start, tests put their own.
+    void SetOutsideTyping(OutsideTyping::TParts parts, OutsideTyping::TUnavailable why);
 
     // The window's state.
     bool EditMode() const { return FEditMode; }
@@ -349,8 +361,16 @@ private:
 
     void TextKey(int code, const QString &text, const QString &textSh, TVxKey *key);
     void SpecialAction(int code, TVxKey *key);
-    // One keystroke of `virtualKey` into the display: a press and a release.
+    // One keystroke of `virtualKey` into the display: a press and a release; while the keys
+    // type into other applications, into the focused one as well.
     void PressKey(int virtualKey);
+    // The same change of text for the other application: `removed` characters before the
+    // caret go, `text` comes.
+    void TypeOutside(qsizetype removed, const QString &text);
+    void OutsideItemClick();
+    void LoadOutsideTyping();
+    // The switch keys taken from the display exactly while the hook is on in this mode.
+    void UpdateDisplayKeys();
     void SpeakText(const QString &text);
     // Speaks where the cursor is now if that changed since the last prompt (or `force`);
     // true when a prompt started.
@@ -413,4 +433,9 @@ private:
     QTimer *ModelTimer = nullptr;
     QString FTableDialogDir;
     QString FPictureDialogDir;
+    // The keys use the output, so they are declared after it and go first.
+    std::unique_ptr<TKeyOutput> FKeyOutput;
+    std::unique_ptr<TGlobalKeys> FDisplayKeys;
+    OutsideTyping::TUnavailable FOutsideUnavailable = OutsideTyping::TUnavailable::NoX11;
+    bool FTypesOutside = false;
 };

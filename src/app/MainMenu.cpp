@@ -56,6 +56,10 @@ void TMainMenu::Build(QMenuBar *bar) {
     ScanItem->setChecked(true);
     EchoItem = Item(Special1, TText("MainMenu", "&Echo"), "EchoItem");
     EchoItem->setCheckable(true);
+    OutsideItem = Item(Special1, TText("MainMenu", "Psát do jiných aplikací"), "OutsideItem");
+    OutsideItem->setCheckable(true);
+    // Its tip tells why it is disabled where the window system does not allow it.
+    Special1->setToolTipsVisible(true);
     AutomaticRead = SubMenu(Special1, TText("MainMenu", "&Automatické čtení"), "AutomaticRead");
     Special1->addMenu(AutomaticRead);
     ReadGroup = new QActionGroup(AutomaticRead);

@@ -31,6 +31,7 @@ struct TMainMenu {
     QMenu *Special1 = nullptr; // "&Nastavení"
     QAction *ScanItem = nullptr;
     QAction *EchoItem = nullptr;
+    QAction *OutsideItem = nullptr; // "Psát do jiných aplikací"
     QMenu *AutomaticRead = nullptr;
     QActionGroup *ReadGroup = nullptr;
     QAction *NoItem = nullptr;

@@ -179,6 +179,7 @@ void TForm1::ChooseSlot(int slot) {
     cursor.insertText(r.Insert);
     cursor.endEditBlock();
     Display->setTextCursor(cursor);
+    TypeOutside(r.Remove, r.Insert);
     FChoosing = false;
     // Shift is spent on the word, as on a key's text.
     SetShift(false);

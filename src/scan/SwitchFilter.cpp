@@ -38,6 +38,16 @@ void TSwitchFilter::SetKeyHook(bool on) {
     else
         app->removeEventFilter(this);
     FHooked = on;
+    if (FOnChange)
+        FOnChange();
+}
+
+void TSwitchFilter::SetSwitchKeys(const TWatchedKeys &keys) {
+    if (keys == FWatchedKeys)
+        return;
+    FWatchedKeys = keys;
+    if (FOnChange)
+        FOnChange();
 }
 
 void TSwitchFilter::SetSwitchKeys(int code1, int code2) {
@@ -80,6 +90,18 @@ bool TSwitchFilter::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
+    return Filter(event);
+}
+
+bool TSwitchFilter::TakeKeyEvent(QKeyEvent &event) {
+    const QEvent::Type type = event.type();
+    if (!FHooked || (type != QEvent::KeyPress && type != QEvent::KeyRelease))
+        return false;
+    return Filter(&event);
+}
+
+bool TSwitchFilter::Filter(QEvent *event) {
+    const QEvent::Type type = event->type();
     if (SendingKeys)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);

@@ -49,7 +49,15 @@ public:
 
     // {13, 32} until set.
     const TWatchedKeys &WatchedKeys() const { return FWatchedKeys; }
-    void SetSwitchKeys(const TWatchedKeys &keys) { FWatchedKeys = keys; }
+    void SetSwitchKeys(const TWatchedKeys &keys);
+    // Called whenever the hook goes on or off or the switch keys change, for whoever takes
+    // the same keys elsewhere.
+    void SetOnChange(std::function<void()> onChange) { FOnChange = std::move(onChange); }
+
+    // A key event that came another way than to the program's windows (the switch keys taken
+    // from the whole display): handled as the hook handles its own while it is installed.
+    // True when it was swallowed.
+    bool TakeKeyEvent(QKeyEvent &event);
     // {code1, code2}; throws TError, changing nothing, when a code is 256 or more.
     void SetSwitchKeys(int code1, int code2);
 
@@ -71,6 +79,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool Filter(QEvent *event);
     int SwitchCodeOf(const QKeyEvent &event, bool freshPress) const;
     void Press(int code, quint32 scanCode, quint64 stamp);
     void Release(int code, quint64 stamp);
@@ -79,6 +88,7 @@ private:
     TSwitchReceiver *FReceiver = nullptr;
     TClock FClock;
     TPassTest FPassTest;
+    std::function<void()> FOnChange;
     bool FHooked = false;
     TWatchedKeys FWatchedKeys = TWatchedKeys::FromCodes(13, 32);
     // Switches down whose release is still to come, when they went down, and their physical keys.

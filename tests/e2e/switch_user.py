@@ -10,8 +10,10 @@ panel's pixels are watched to count the steps; a switch goes down a little after
 brought the cursor to its place, well before the next one.
 
     switch_user.py WINDOW one|two|stop TEXT
+    switch_user.py WINDOW outside TEXT
 
-prints what the display holds at the end.
+prints what the display holds at the end. With "outside" the program types into another
+application, which has the focus; the user has two switches, and nothing is printed.
 """
 import ctypes
 import hashlib
@@ -22,6 +24,8 @@ import time
 # The letter keyboard: the key of each character, (column, row).
 ROWS = ["aábcčdeéěf", "ghiíjklmno", "pqrřsštuúů", "vwxyýzž.,?"]
 KEYS = {ch: (c, r) for r, row in enumerate(ROWS) for c, ch in enumerate(row)}
+SHIFT = "shift"
+KEYS.update({" ": (0, 4), SHIFT: (3, 4)})  # "Mezera" and "Shift"
 COLS, ROW_COUNT = 10, 6
 SHORT, LONG = 0.12, 0.9  # seconds; the long-press time is 0.5 s
 STEP_TIMEOUT = 4.0
@@ -117,6 +121,9 @@ class User:
         self.panel.settle()
 
     def choose(self, ch):
+        if ch != SHIFT and ch.isupper():
+            self.choose(SHIFT)
+            ch = ch.lower()
         col, row = KEYS[ch]
         if self.cells and self.row != row:
             self.toggle()
@@ -217,6 +224,21 @@ def display_text(window):
 
 def main():
     window, switches, text = sys.argv[1], sys.argv[2], sys.argv[3]
+    if switches == "outside":
+        # The keyboard types into the application that has the focus and never takes it: the
+        # window is given the focus only for F8 twice, which starts the scan afresh.
+        field = run("xdotool", "getwindowfocus").strip()
+        run("xdotool", "windowfocus", "--sync", window)
+        run("xdotool", "key", "F8")
+        time.sleep(0.3)
+        run("xdotool", "key", "F8")
+        run("xdotool", "windowfocus", "--sync", field)
+        panel = Panel(window)
+        panel.settle()
+        user = User(panel, "two")
+        for ch in text:
+            user.choose(ch)
+        return
     run("xdotool", "windowfocus", "--sync", window)
     # Into edit mode and back: the scan starts afresh, in the cell sweep on the first key.
     run("xdotool", "key", "F8")
