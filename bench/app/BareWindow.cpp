@@ -11,7 +11,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     const QStringList args = QCoreApplication::arguments();
-    window.resize(args.size() > 2 ? args.at(1).toInt() : 640, args.size() > 2 ? args.at(2).toInt() : 480);
+    window.resize(args.size() > 2 ? args.at(1).toInt() : 640,
+                  args.size() > 2 ? args.at(2).toInt() : 480);
     window.setWindowTitle(QStringLiteral("bare"));
     window.show();
     return QApplication::exec();

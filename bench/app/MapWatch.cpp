@@ -48,9 +48,9 @@ int main(int argc, char *argv[]) {
                             !reinterpret_cast<xcb_map_notify_event_t *>(event)->override_redirect;
         std::free(event);
         if (mapped) {
-            const double ms = std::chrono::duration<double, std::milli>(
-                                  std::chrono::steady_clock::now() - start)
-                                  .count();
+            const double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             std::printf("%.1f %d\n", ms, int(pid));
             xcb_disconnect(connection);
             return 0;

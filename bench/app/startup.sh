@@ -53,7 +53,7 @@ kib() { awk -v k="$2" '$1 == k":" {print $2}' /proc/"$1"/smaps_rollup; }
 libraries() { awk '$6 ~ /\.so/ {print $6}' /proc/"$1"/maps | sort -u; }
 main_window() {
   xdotool search --onlyvisible --pid "$1" --name '^Klávesnice pro alternativní komunikaci$' \
-    2>/dev/null | head -n 1
+    2>/dev/null | head -n 1 || true
 }
 
 # One start of a command on a fresh server: "ms rss_kib dirty_kib libs [rss2 dirty2]".
