@@ -164,11 +164,20 @@ def read():
         rest = rest[whole:]
         stamps.append((now, len(samples)))
 threading.Thread(target=read, daemon=True).start()
-time.sleep(1.0)
-def when(index):  # when sample `index` reached the recorder, from the read that brought it
-    for now, count in stamps:
-        if count > index:
-            return now - (count - 1 - index) / RATE
+# The monitor streams once the recording is connected.
+for _ in range(100):
+    if samples:
+        break
+    time.sleep(0.05)
+time.sleep(0.5)
+def first_sound_after(moment):  # when the first loud sample after `moment` reached the recorder
+    done = 0
+    for now, count in list(stamps):
+        for i in range(done, count):
+            t = now - (count - 1 - i) / RATE
+            if t >= moment and abs(samples[i]) > 300:
+                return t
+        done = count
     return None
 figures = []
 for _ in range(20):
@@ -176,13 +185,10 @@ for _ in range(20):
     time.sleep(0.05)
     subprocess.run(["xdotool", "keyup", "space"])
     released = time.monotonic()
-    begin = len(samples)
-    time.sleep(1.5)
-    first = next((i for i in range(begin, len(samples)) if abs(samples[i]) > 300), None)
-    if first is not None:
-        t = when(first)
-        if t is not None:
-            figures.append((t - released) * 1000)
+    time.sleep(2.0)
+    t = first_sound_after(released)
+    if t is not None:
+        figures.append((t - released) * 1000)
 rec.kill()
 if figures:
     print(f"switch release to first audible sample: median {statistics.median(figures):.1f} ms of "
