@@ -4,6 +4,7 @@
 #include "DBusAutomation.h"
 #include "DesktopShell.h"
 #include "Directories.h"
+#include "DrawnIcons.h"
 #include "EngineLoader.h"
 #include "KeyRepeat.h"
 #include "LateEngines.h"
@@ -74,6 +75,7 @@ int main(int argc, char *argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    QApplication::setStyle(new TDrawnIconStyle);
     UseDetectableKeyRepeat();
     // The command line has checked the word already.
     InstallTranslation(app, ChooseLanguage(ParseLanguage(commandLine.Lang()), SystemLanguages()));
@@ -93,7 +95,6 @@ int main(int argc, char *argv[]) {
         prompts.Message(AppStrings::AlreadyRunning);
         return TCommandLine::ExitFailure;
     }
-    QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
 
     // The speech engines; the system engine itself is made by the main window.
     TDBusAutomation automation;
@@ -161,7 +162,11 @@ int main(int argc, char *argv[]) {
             }
         };
         // Loading starts once the first frame is on the screen.
-        form.SetOnFirstFrame([&loader, arrived] { loader.Start(arrived); });
+        // So does the program's icon: the drawing is a vector one, drawn through a plug-in.
+        form.SetOnFirstFrame([&loader, arrived] {
+            loader.Start(arrived);
+            QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
+        });
         // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
         // so the text and the settings are kept.
         TQuitSignals quitSignals;
