@@ -133,10 +133,12 @@ for k in d["keys"]:
 d.pop("nCol", None); d.pop("nRow", None)
 json.dump(d, sys.stdout)' >"$tmp/free.json"
 QT_QPA_PLATFORM=offscreen "$build/tools/orvanta-kbt" build "$tmp/free.json" -o "$tmp/work/free.kbt" >/dev/null
+# A configuration of its own: that of a first start, with spoken prompts.
+export XDG_CONFIG_HOME=$tmp/config-prompts
 mkdir -p "$XDG_CONFIG_HOME/Orvanta"
 printf '[Prompts]\nEnabled=true\n' >"$XDG_CONFIG_HOME/Orvanta/ScanAccess.ini"
 start_x
-(cd "$tmp/work" && exec "$build/orvanta" --lang cs free.kbt) >/dev/null 2>&1 &
+(cd "$tmp/work" && exec "$build/orvanta" --lang cs "$tmp/work/free.kbt") >/dev/null 2>&1 &
 pid=$!
 window=""
 for _ in $(seq 100); do window=$(main_window $pid); [ -n "$window" ] && break; sleep 0.1; done
@@ -195,7 +197,8 @@ if figures:
           f"{len(figures)} (min {min(figures):.1f}, max {max(figures):.1f}), the recorder's "
           f"30 ms fragments included")
 else:
-    print("switch release to first audible sample: nothing heard")
+    print(f"switch release to first audible sample: nothing heard ({len(samples)} samples recorded, "
+          f"loudest {max(map(abs, samples), default=0)})")
 PY
 echo "sound server: PulseAudio null sink, latency ${sink_latency} ms as the server reports it"
 kill $pid; wait $pid 2>/dev/null || true
