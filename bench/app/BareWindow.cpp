@@ -1,6 +1,6 @@
 // A bare Qt window of a given size, the yardstick of the program's start-up and memory.
 //
-//   bench_bare_window WIDTH HEIGHT
+//   startup_bare_window WIDTH HEIGHT
 #include <QApplication>
 #include <QWidget>
 

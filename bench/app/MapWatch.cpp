@@ -2,7 +2,7 @@
 // the root window's structure events are watched from before the program is started, so the
 // figure holds no polling delay.
 //
-//   bench_mapwatch PROGRAM [ARGS...]   prints "<milliseconds> <pid>" and leaves the program running
+//   startup_mapwatch PROGRAM [ARGS...]   prints "<milliseconds> <pid>" and leaves the program running
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -12,13 +12,13 @@
 
 int main(int argc, char *argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_mapwatch PROGRAM [ARGS...]\n");
+        std::fprintf(stderr, "usage: startup_mapwatch PROGRAM [ARGS...]\n");
         return 2;
     }
     int screenNumber = 0;
     xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(connection)) {
-        std::fprintf(stderr, "bench_mapwatch: no X display\n");
+        std::fprintf(stderr, "startup_mapwatch: no X display\n");
         return 1;
     }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
@@ -30,7 +30,7 @@ int main(int argc, char *argv[]) {
         xcb_change_window_attributes_checked(connection, root, XCB_CW_EVENT_MASK, &mask);
     if (xcb_generic_error_t *error = xcb_request_check(connection, cookie)) {
         std::free(error);
-        std::fprintf(stderr, "bench_mapwatch: cannot watch the root window\n");
+        std::fprintf(stderr, "startup_mapwatch: cannot watch the root window\n");
         return 1;
     }
 
@@ -56,6 +56,6 @@ int main(int argc, char *argv[]) {
             return 0;
         }
     }
-    std::fprintf(stderr, "bench_mapwatch: the display went away\n");
+    std::fprintf(stderr, "startup_mapwatch: the display went away\n");
     return 1;
 }

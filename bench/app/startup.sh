@@ -14,8 +14,8 @@ runs=${2:-5}
 for tool in Xvfb xdotool pulseaudio pactl parec python3; do
   command -v $tool >/dev/null || { echo "startup.sh: $tool missing, skipped"; exit 0; }
 done
-watch=$build/bench/app/bench_mapwatch
-bare=$build/bench/app/bench_bare_window
+watch=$build/bench/app/startup_mapwatch
+bare=$build/bench/app/startup_bare_window
 
 tmp=$(mktemp -d)
 export XDG_RUNTIME_DIR=$tmp/runtime XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
