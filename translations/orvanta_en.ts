@@ -807,6 +807,21 @@
     </message>
 </context>
 <context>
+    <name>EngineLoader</name>
+    <message>
+        <source>Řeč a zvuky chybí: soubor %1 nebyl nalezen.</source>
+        <translation>Speech and sounds are missing: the file %1 was not found.</translation>
+    </message>
+    <message>
+        <source>Řeč a zvuky nelze spustit: %1</source>
+        <translation>Speech and sounds cannot be started: %1</translation>
+    </message>
+    <message>
+        <source>Řeč a zvuky nelze spustit.</source>
+        <translation>Speech and sounds cannot be started.</translation>
+    </message>
+</context>
+<context>
     <name>GraphicsStrings</name>
     <message>
         <source>Data obrázku jsou neúplná.</source>
@@ -1055,6 +1070,10 @@
     <message>
         <source>Balík nelze vytvořit.</source>
         <translation>The package cannot be created.</translation>
+    </message>
+    <message>
+        <source>Balíky ZIP nelze číst ani psát: %1</source>
+        <translation>ZIP packages can be neither read nor written: %1</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,7 @@ for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; slee
 
 # A private copy: the configuration file lives beside the program.
 mkdir "$tmp/prog"
-cp "$build/orvanta" "$tmp/prog/"
+cp "$build/orvanta" "$build"/orvanta-*.so "$tmp/prog/"
 cp -r "$build/Tables" "$build/Sounds" "$tmp/prog/"
 [ -d "$build/Help" ] && cp -r "$build/Help" "$tmp/prog/"
 "$build/tools/orvanta-cfg" default "$tmp/prog/Orvanta.cfg" --table index.kbt --interval 50

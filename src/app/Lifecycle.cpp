@@ -28,6 +28,7 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 
 void TForm1::FormCreate(const QStringList &arguments) {
@@ -138,8 +139,32 @@ void TForm1::FormActivate() {
         HookKeyEvents(key);
 }
 
+void TForm1::SetOnFirstFrame(std::function<void()> onFirstFrame) {
+    FOnFirstFrame = std::move(onFirstFrame);
+    if (FFirstFrameShown && FOnFirstFrame)
+        QTimer::singleShot(0, this, std::exchange(FOnFirstFrame, {}));
+}
+
+void TForm1::AfterFirstFrame(std::function<void()> what) {
+    if (FFirstFrameShown)
+        QTimer::singleShot(0, this, std::move(what));
+    else
+        FAfterFirstFrame.append(std::move(what));
+}
+
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     switch (event->type()) {
+    case QEvent::Expose:
+        // The window is painted as it is exposed; what waited starts after that.
+        if (!FFirstFrameShown && watched == windowHandle() && windowHandle()->isExposed()) {
+            FFirstFrameShown = true;
+            if (FOnFirstFrame)
+                QTimer::singleShot(0, this, std::exchange(FOnFirstFrame, {}));
+            for (std::function<void()> &what : FAfterFirstFrame)
+                QTimer::singleShot(0, this, std::move(what));
+            FAfterFirstFrame.clear();
+        }
+        break;
     case QEvent::KeyPress: {
         // A key event goes first to the focus widget (the window itself when none has focus)
         // and then, while ignored, up to its parents; the window looks at it once, at the first

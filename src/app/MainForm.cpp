@@ -5,6 +5,7 @@
 #include "ConfirmDlg.h"
 #include "DirDialog.h"
 #include "DragRect.h"
+#include "DrawnIcons.h"
 #include "GridDlg.h"
 #include "KeySettingDlg.h"
 #include "SlotRow.h"
@@ -292,7 +293,9 @@ QWidget *TForm1::BuildCtrPanel() {
     row->addWidget(EditButton);
 
     BitBtn1 = new QToolButton(panel);
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    // Drawn, at the size it is shown: the style's own picture is a file whose format is found
+    // by asking every image plug-in, which maps them all.
+    BitBtn1->setIcon(StopIcon(BitBtn1->iconSize(), devicePixelRatioF()));
     BitBtn1->setToolTip(AppStrings::StopSpeechHint);
     BitBtn1->setAccessibleName(AppStrings::StopSpeechHint);
     BitBtn1->setFocusPolicy(Qt::NoFocus);

@@ -302,6 +302,10 @@ public:
     bool LoadConfig(const QString &fileName);
     bool SaveConfig(const QString &fileName);
 
+    // Told once, from the event loop, after the window's first frame is on the screen: what the
+    // first frame does not need starts then.
+    void SetOnFirstFrame(std::function<void()> onFirstFrame);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -426,6 +430,11 @@ private:
     TSlotSettings FNoTableSlots;
     bool FPredictionReady = false;
     bool FPredictionPending = false;
+    bool FFirstFrameShown = false;
+    std::function<void()> FOnFirstFrame;
+    // Runs `what` from the event loop once the first frame is on the screen.
+    void AfterFirstFrame(std::function<void()> what);
+    QList<std::function<void()>> FAfterFirstFrame;
     bool FChoosing = false;
     bool FModelChanged = false;
     // What the slots were last filled for, so the several signals of one edit cost one query.

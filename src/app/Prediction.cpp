@@ -83,7 +83,7 @@ void TForm1::ApplySlotSettings() {
     if (s.On && !FPredictionReady && !FPredictionPending) {
         // After the window shows: start-up costs what it did without prediction.
         FPredictionPending = true;
-        QTimer::singleShot(0, this, &TForm1::LoadPrediction);
+        AfterFirstFrame([this] { LoadPrediction(); });
     }
     RefreshSlots();
 }

@@ -1,22 +1,19 @@
 #include "AboutBox.h"
 #include "AppStrings.h"
-#include "AudioOutput.h"
 #include "CommandLine.h"
 #include "DBusAutomation.h"
 #include "DesktopShell.h"
 #include "Directories.h"
+#include "DrawnIcons.h"
+#include "EngineLoader.h"
 #include "KeyRepeat.h"
+#include "LateEngines.h"
 #include "LocalSocketDde.h"
 #include "MainForm.h"
-#include "PulseRouting.h"
 #include "QtPrompts.h"
-#include "QtSoundPlayer.h"
 #include "QuitSignals.h"
 #include "SingleInstance.h"
 #include "SoundNotice.h"
-#include "SpVoice.h"
-#include "SpdVoice.h"
-#include "SystemVoice.h"
 #include "Translation.h"
 #include "Voice.h"
 #include "VoiceOutput.h"
@@ -26,8 +23,6 @@
 #include <QFileInfo>
 #include <QSessionManager>
 #include <QStandardPaths>
-#include <cstdio>
-
 #include <cstdio>
 
 namespace {
@@ -80,6 +75,7 @@ int main(int argc, char *argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    QApplication::setStyle(new TDrawnIconStyle);
     UseDetectableKeyRepeat();
     // The command line has checked the word already.
     InstallTranslation(app, ChooseLanguage(ParseLanguage(commandLine.Lang()), SystemLanguages()));
@@ -99,31 +95,33 @@ int main(int argc, char *argv[]) {
         prompts.Message(AppStrings::AlreadyRunning);
         return TCommandLine::ExitFailure;
     }
-    QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
 
     // The speech engines; the system engine itself is made by the main window.
     TDBusAutomation automation;
     TLocalSocketDde dde;
-    // Speech, the scan's prompts and sounds each have an output of their own, which outlives the
-    // engines using it; the prompts may play on another device (the user's headphones).
-    const auto speechOut = std::make_shared<TAudioOutput>(TSpVoice::QueueMs);
-    const auto promptOut = std::make_shared<TAudioOutput>(TSpVoice::QueueMs);
-    const auto soundOut = std::make_shared<TAudioOutput>(TQtSoundPlayer::QueueMs);
-    // The bundled click stands for any sound that cannot be found.
-    TQtSoundPlayer sounds(Dirs().ProgramDir + AppStrings::EchoSound, soundOut);
     TDesktopShell shell;
     // Until the user chooses a voice, one of the interface's language speaks.
     const QString speechLanguage =
         InterfaceLanguage() == TLanguage::English ? QStringLiteral("en") : QStringLiteral("cs");
-    // The embedded engine, joined by the voices of the desktop's speech service when it runs.
-    TVoice voice({[speechOut, promptOut, speechLanguage] {
-                      return std::make_unique<TSystemVoice>(
-                          std::make_unique<TSpVoice>(speechOut, speechLanguage, promptOut),
-                          std::make_unique<TSpdVoice>());
+    // eSpeak NG, the desktop's speech service, the sounds and the sound server come in a module
+    // loaded once the window is on the screen; until then these stand in for them. The bundled
+    // click stands for any sound that cannot be found.
+    const QString defaultSound = Dirs().ProgramDir + AppStrings::EchoSound;
+    TLateSounds sounds(defaultSound);
+    TLateRouting routing;
+    // The system engine the main window makes (and frees when it goes).
+    TLateVoice *systemVoice = nullptr;
+    TVoice voice({[&systemVoice]() -> std::unique_ptr<TSpeechVoice> {
+                      auto late = std::make_unique<TLateVoice>();
+                      systemVoice = late.get();
+                      return late;
                   },
                   &automation, &dde, &sounds, &shell});
-    TPulseRouting routing(speechOut, promptOut, soundOut);
     TVoiceOutput speech(voice, &routing);
+    std::unique_ptr<TEngineSet> engines;
+    TEngineLoader loader(TEngineLoader::Candidates(QCoreApplication::applicationDirPath(),
+                                                   QStringLiteral(ORVANTA_MODULE_DIR)),
+                         {speechLanguage, defaultSound});
 
     QStringList arguments;
     if (!commandLine.TableFile().isEmpty())
@@ -133,17 +131,42 @@ int main(int argc, char *argv[]) {
         TForm1 form(arguments, &speech);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);
-        // A failing output is shown in the window, told from the audio threads.
-        const auto watch = [&form](TAudioOutput &out, TSoundNotice::TOutput which) {
-            out.SetOnHealth([&form, which](const QString &error) {
+        // The engines, once they have come: what was asked of them meanwhile is handed on.
+        const auto arrived = [&](std::unique_ptr<TEngineSet> set, const QString &error) {
+            if (!set) {
+                std::fprintf(stderr, "orvanta: %s\n", qPrintable(error));
+                sounds.Fail();
+                if (systemVoice && voice.SapiVoice() == systemVoice)
+                    systemVoice->Fail();
+                form.SetSoundProblem(TSoundNotice::Speech, error);
+                return;
+            }
+            engines = std::move(set);
+            // A failing output is shown in the window, told from the audio threads.
+            engines->SetOnHealth([&form](TEngineSet::TOutput output, const QString &error) {
+                const TSoundNotice::TOutput which =
+                    output == TEngineSet::TOutput::Speech    ? TSoundNotice::Speech
+                    : output == TEngineSet::TOutput::Prompts ? TSoundNotice::Prompts
+                                                             : TSoundNotice::Sounds;
                 QMetaObject::invokeMethod(
                     &form, [&form, which, error] { form.SetSoundProblem(which, error); },
                     Qt::QueuedConnection);
             });
+            routing.Attach(&engines->Routing());
+            sounds.Attach(&engines->Sounds());
+            std::unique_ptr<TSpeechVoice> real = engines->TakeVoice();
+            if (systemVoice && voice.SapiVoice() == systemVoice) {
+                systemVoice->Attach(std::move(real));
+                voice.SapiVoiceReady();
+                systemVoice->Flush();
+            }
         };
-        watch(*speechOut, TSoundNotice::Speech);
-        watch(*soundOut, TSoundNotice::Sounds);
-        watch(*promptOut, TSoundNotice::Prompts);
+        // Loading starts once the first frame is on the screen.
+        // So does the program's icon: the drawing is a vector one, drawn through a plug-in.
+        form.SetOnFirstFrame([&loader, arrived] {
+            loader.Start(arrived);
+            QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
+        });
         // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
         // so the text and the settings are kept.
         TQuitSignals quitSignals;
@@ -153,12 +176,13 @@ int main(int argc, char *argv[]) {
                          [&form](QSessionManager &) { form.EndFromOutside(); });
         form.show();
         status = QApplication::exec();
-        speechOut->SetOnHealth({});
-        soundOut->SetOnHealth({});
-        promptOut->SetOnHealth({});
+        if (engines)
+            engines->SetOnHealth({});
         prompts.SetParent(nullptr);
     }
     voice.CloseVoice();
+    routing.Attach(nullptr);
+    sounds.Attach(nullptr);
     SetPrompts(nullptr);
     return status;
 }

@@ -7,23 +7,10 @@
 
 namespace {
 
-// Anything larger is not a key's sound.
-constexpr qint64 kMaxSoundBytes = 64 * 1024 * 1024;
 // Sounds up to this size are kept decoded for the next time.
 constexpr qint64 kCachedBytes = 256 * 1024;
 // Samples are read in pieces of this many milliseconds.
 constexpr int kPieceMs = 50;
-
-const char *const kKnownSounds[] = {".Default",          "SystemDefault", "SystemAsterisk",
-                                    "SystemExclamation", "SystemHand",    "SystemQuestion",
-                                    "SystemStart",       "SystemExit",    "SystemNotification"};
-
-bool IsKnownSound(const QString &name) {
-    for (const char *known : kKnownSounds)
-        if (name.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -47,18 +34,12 @@ TQtSoundPlayer::~TQtSoundPlayer() {
 }
 
 bool TQtSoundPlayer::Play(const QString &name) {
-    const QString file =
-        !IsKnownSound(name) && !name.isEmpty() && QFileInfo(name).isFile() ? name : FDefaultSound;
-    const QFileInfo info(file);
-    QFile in(file);
-    if (!info.isFile() || info.size() > kMaxSoundBytes || !in.open(QIODevice::ReadOnly))
-        return false;
-    const auto layout = ReadWaveLayout(in);
-    if (!layout)
+    const auto sound = FindPlayableSound(name, FDefaultSound);
+    if (!sound)
         return false;
     {
         std::lock_guard lock(FMutex);
-        FPending = TRequest{file, *layout, ++FGeneration};
+        FPending = TRequest{sound->File, sound->Layout, ++FGeneration};
     }
     // A new sound cuts off the old one at once (and frees the thread if it waits on the output).
     FSink->Purge();

@@ -11,6 +11,9 @@
 class TSpeechVoice {
 public:
     virtual ~TSpeechVoice() = default;
+    // False while the engine is still coming up: its voices are not known yet, and settings
+    // that name a voice by its place in the list wait until it is.
+    virtual bool Ready() const { return true; }
     virtual QList<TVoiceToken> GetVoices() = 0;
     virtual TVoiceToken Voice() = 0;
     // The voice the configuration file keeps: the current one unless it lives elsewhere.

@@ -28,6 +28,17 @@ TVoice::~TVoice() {
         CloseVoice();
 }
 
+void TVoice::SapiVoiceReady() {
+    LoadVoiceList();
+    if (const std::optional<TVoiceSettings> waiting = std::exchange(FWaitingSettings, {});
+        waiting && FSettingsKind == vkSapi5 && FSapiVoice && FSapiVoice->Ready() &&
+        waiting->VoiceIndex >= 0 && waiting->VoiceIndex < VoiceTokens().size()) {
+        const TVoiceToken token = VoiceTokens().at(waiting->VoiceIndex);
+        if (FSapiVoice->SetVoice(token) && FSapiVoice->SetVolume(waiting->Volume))
+            FSapiVoice->SetRate(waiting->Rate);
+    }
+}
+
 void TVoice::CreateSapiVoice() {
     if (!FSapiVoice && FServices.MakeSapiVoice)
         FSapiVoice = FServices.MakeSapiVoice();
@@ -220,6 +231,12 @@ QString TVoice::CutCommand(const QString &command) {
 }
 
 TVoiceSettings TVoice::GetVoiceSettings() {
+    // Until the engine is up, what was applied is what it will get.
+    if (FWaitingSettings && FSettingsKind == vkSapi5 && FSapiVoice && !FSapiVoice->Ready()) {
+        TVoiceSettings settings = *FWaitingSettings;
+        settings.Kind = FSettingsKind;
+        return settings;
+    }
     TVoiceSettings settings;
     settings.Kind = FSettingsKind;
     if (FSettingsKind == vkSapi5 && FSapiVoice) {
@@ -233,6 +250,11 @@ TVoiceSettings TVoice::GetVoiceSettings() {
 
 bool TVoice::ApplyVoiceSettings(const TVoiceSettings &settings) {
     const bool started = StartVoice(settings.Kind);
+    FWaitingSettings.reset();
+    if (FSettingsKind == vkSapi5 && FSapiVoice && !FSapiVoice->Ready()) {
+        FWaitingSettings = settings;
+        return started;
+    }
     // Volume and rate belong to the recorded voice; without a valid index the engine keeps its
     // own. The index is checked first so that a start without one never waits for the list.
     if (FSettingsKind == vkSapi5 && FSapiVoice && settings.VoiceIndex >= 0 &&

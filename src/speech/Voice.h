@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TAutomationObject;
 class TDdeConversation;
@@ -57,6 +58,9 @@ public:
     // freed when it goes; without it the system engine cannot be started.
     void CreateSapiVoice();
     void FreeSapiVoice();
+    // The system engine has come up (see TSpeechVoice::Ready): its voice list is fetched anew
+    // and the voice settings applied while it was coming up are given to it.
+    void SapiVoiceReady();
 
     // True when an engine of `kind` runs afterwards. Only vkNone releases the engine in use; a
     // failed start leaves it running.
@@ -101,4 +105,6 @@ private:
     bool FComHeld = false;
     std::int32_t FSynthLaunch = 0;
     std::unique_ptr<TSpeechVoice> FSapiVoice;
+    // Settings applied before the system engine was up, for it to get once it is.
+    std::optional<TVoiceSettings> FWaitingSettings;
 };

@@ -1,6 +1,8 @@
 #include "WaveFile.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -17,6 +19,20 @@ quint16 U16(const char *p) {
 
 bool ReadExactly(QIODevice &in, char *to, qint64 size) {
     return in.read(to, size) == size;
+}
+
+// Anything larger is not a key's sound.
+constexpr qint64 kMaxSoundBytes = 64 * 1024 * 1024;
+
+const char *const kKnownSounds[] = {".Default",          "SystemDefault", "SystemAsterisk",
+                                    "SystemExclamation", "SystemHand",    "SystemQuestion",
+                                    "SystemStart",       "SystemExit",    "SystemNotification"};
+
+bool IsKnownSound(const QString &name) {
+    for (const char *known : kKnownSounds)
+        if (name.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -86,4 +102,17 @@ std::optional<TWaveSound> ReadWaveFile(const QByteArray &bytes) {
     DecodeWaveSamples(*layout, QByteArrayView(bytes).sliced(layout->DataOffset, layout->DataSize),
                       sound.Samples);
     return sound;
+}
+
+std::optional<TPlayableSound> FindPlayableSound(const QString &name, const QString &defaultSound) {
+    const QString file =
+        !IsKnownSound(name) && !name.isEmpty() && QFileInfo(name).isFile() ? name : defaultSound;
+    const QFileInfo info(file);
+    QFile in(file);
+    if (!info.isFile() || info.size() > kMaxSoundBytes || !in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const auto layout = ReadWaveLayout(in);
+    if (!layout)
+        return std::nullopt;
+    return TPlayableSound{file, *layout};
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QString>
 #include <optional>
 
 class QIODevice;
@@ -32,3 +33,12 @@ std::optional<TWaveLayout> ReadWaveLayout(QIODevice &in);
 void DecodeWaveSamples(const TWaveLayout &layout, QByteArrayView bytes, QList<qint16> &out);
 // A whole file in memory, decoded.
 std::optional<TWaveSound> ReadWaveFile(const QByteArray &bytes);
+
+// What a sound name plays: a known sound's name ("SystemDefault", "SystemAsterisk", ...) and any
+// name that is not an existing file play `defaultSound`. Nothing when that file is no sound we
+// can play (larger than a key's sound, unreadable, no wave); only the headers are read.
+struct TPlayableSound {
+    QString File;
+    TWaveLayout Layout;
+};
+std::optional<TPlayableSound> FindPlayableSound(const QString &name, const QString &defaultSound);

@@ -1,0 +1,74 @@
+// The program's archive code: the zip module's, loaded on the first package opened or saved.
+#include "Error.h"
+#include "ObfArchive.h"
+#include "ObfLimits.h"
+#include "ObfZip.h"
+#include "TText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace {
+
+struct TZipModule {
+    TZipRead Read = nullptr;
+    TZipWrite Write = nullptr;
+    QString Error;
+};
+
+// Loaded once, on the user-interface thread, and kept to the end of the program.
+const TZipModule &Module() {
+    static const TZipModule module = [] {
+        TZipModule m;
+        const QString name = QStringLiteral("orvanta-zip.so");
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        QString file = programDir.filePath(name);
+        if (!QFileInfo(file).isFile())
+            file =
+                QDir::cleanPath(programDir.filePath(QStringLiteral(ORVANTA_MODULE_DIR "/") + name));
+        QLibrary library(file);
+        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        m.Read = reinterpret_cast<TZipRead>(library.resolve(ZipReadSymbol));
+        m.Write = reinterpret_cast<TZipWrite>(library.resolve(ZipWriteSymbol));
+        if (!m.Read || !m.Write)
+            m.Error = library.errorString();
+        return m;
+    }();
+    return module;
+}
+
+[[noreturn]] void Unavailable() {
+    throw TError(TText("ObfArchive", "Balíky ZIP nelze číst ani psát: %1").arg(Module().Error));
+}
+
+} // namespace
+
+TObfArchive TObfArchive::Read(const QByteArray &zip) {
+    // Refused before the module is even loaded.
+    if (zip.size() > ObfLimits::MaxPackageBytes)
+        throw TError(
+            TText("ObfArchive", "Balík je větší než %1 MB.").arg(ObfLimits::MaxPackageBytes >> 20));
+    if (!Module().Read)
+        Unavailable();
+    QHash<QString, QByteArray> files;
+    QString error;
+    if (!Module().Read(&zip, &files, &error))
+        throw TError(error);
+    return FromFiles(std::move(files));
+}
+
+void TObfArchiveWriter::Add(const QString &path, const QByteArray &bytes) {
+    FFiles.append({path, bytes});
+}
+
+QByteArray TObfArchiveWriter::Finish() {
+    if (!Module().Write)
+        Unavailable();
+    QByteArray zip;
+    QString error;
+    if (!Module().Write(&FFiles, &zip, &error))
+        throw TError(error);
+    return zip;
+}
