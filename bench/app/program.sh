@@ -23,14 +23,7 @@ sleep 1
 # The free layout: the letter keyboard's keys with their own positions.
 mkdir "$tmp/Tables"
 "$build/tools/orvanta-kbt" dump "$build/Tables/index.kbt" |
-  python3 -c '
-import json, sys
-d = json.load(sys.stdin)
-d["layout"] = 0
-for k in d["keys"]:
-    k.pop("col", None); k.pop("row", None)
-d.pop("nCol", None); d.pop("nRow", None)
-json.dump(d, sys.stdout)' >"$tmp/free.json"
+  python3 "$(dirname "$0")/free_layout.py" >"$tmp/free.json"
 "$build/tools/orvanta-kbt" build "$tmp/free.json" -o "$tmp/Tables/free.kbt"
 
 # CPU time in nanoseconds and voluntary context switches (wake-ups), summed over the threads.

@@ -126,14 +126,7 @@ PY
 # positions of their own, where switch 1 (Space) steps to the next key and the key reached is
 # said as a prompt.
 QT_QPA_PLATFORM=offscreen "$build/tools/orvanta-kbt" dump "$build/Tables/index.kbt" |
-  python3 -c '
-import json, sys
-d = json.load(sys.stdin)
-d["layout"] = 0
-for k in d["keys"]:
-    k.pop("col", None); k.pop("row", None)
-d.pop("nCol", None); d.pop("nRow", None)
-json.dump(d, sys.stdout)' >"$tmp/free.json"
+  python3 "$(dirname "$0")/free_layout.py" >"$tmp/free.json"
 QT_QPA_PLATFORM=offscreen "$build/tools/orvanta-kbt" build "$tmp/free.json" -o "$tmp/work/free.kbt" >/dev/null
 # A configuration of its own: that of a first start, with spoken prompts.
 export XDG_CONFIG_HOME=$tmp/config-prompts
