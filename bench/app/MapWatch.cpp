@@ -2,7 +2,8 @@
 // the root window's structure events are watched from before the program is started, so the
 // figure holds no polling delay.
 //
-//   startup_mapwatch PROGRAM [ARGS...]   prints "<milliseconds> <pid>" and leaves the program running
+//   startup_mapwatch PROGRAM [ARGS...]   prints "<milliseconds> <pid>" and leaves the program
+//   running
 #include <xcb/xcb.h>
 
 #include <chrono>
