@@ -1,5 +1,6 @@
 #include "TextJournal.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -65,6 +66,9 @@ std::optional<TJournalText> TTextJournal::Read(const QString &path, QString *err
 bool TTextJournal::Write(const TJournalText &text) {
     if (FPath.isEmpty())
         return false;
+    // On a first start the configuration folder is made only when the settings are saved; the
+    // text is kept from the first change.
+    QDir().mkpath(QFileInfo(FPath).absolutePath());
     QSaveFile out(FPath);
     const QByteArray bytes = Encode(text);
     if (bytes.size() > MaxFileBytes || !out.open(QIODevice::WriteOnly) ||

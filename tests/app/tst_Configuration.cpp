@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QMenu>
 #include <QSplitter>
@@ -84,6 +85,17 @@ private slots:
         QCOMPARE(again.Display->toPlainText(), QStringLiteral("Dobrý den,\npotřebuji pomoc"));
         QCOMPARE(again.Display->textCursor().position(), 5);
         QVERIFY(F->Prompts.Shown.isEmpty());
+    }
+
+    // On a first start there is no configuration folder yet: the journal makes it rather than
+    // failing, and trying again, for as long as the program runs.
+    void journalOnAFirstStart() {
+        TForm1 &form = F->Make();
+        QVERIFY(!QFileInfo::exists(Dirs().ConfigDir));
+        form.Display->setPlainText(QStringLiteral("Dobrý den"));
+        form.WriteJournal();
+        QVERIFY(!form.Journal().Pending());
+        QVERIFY(QFile::exists(Dirs().ConfigDir + AppStrings::JournalFileName));
     }
 
     void journalFiles_data() {
