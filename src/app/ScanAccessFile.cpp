@@ -1,10 +1,9 @@
 #include "ScanAccessFile.h"
 
-#include <QFile>
+#include "IniFile.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -49,9 +48,7 @@ void WriteValues(QSettings &file, const TScanAccess &access) {
 
 TScanAccess ScanAccessFile::Read(const QString &fileName) {
     TScanAccess a;
-    // Only a regular file: a pipe in its place would block the start forever.
-    const QFileInfo info(fileName);
-    if (!info.isFile() || info.size() > MaxFileSize)
+    if (!IniFile::Readable(fileName, MaxFileSize))
         return a;
     const QSettings file(fileName, QSettings::IniFormat);
     a.AcceptTime = Number(file, QStringLiteral("Switches/AcceptTime"), a.AcceptTime);
@@ -77,24 +74,5 @@ TScanAccess ScanAccessFile::Read(const QString &fileName) {
 bool ScanAccessFile::Write(const QString &fileName, const TScanAccess &access) {
     if (access == TScanAccess() && !QFileInfo::exists(fileName))
         return true;
-    // Written afresh beside nothing, then put in place whole: the old file is never parsed, so a
-    // damaged or bloated one can neither make the write look failed nor be carried over.
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return false;
-    const QString fresh = scratch.filePath(QStringLiteral("ScanAccess.ini"));
-    QByteArray bytes;
-    {
-        QSettings file(fresh, QSettings::IniFormat);
-        WriteValues(file, access);
-        file.sync();
-        if (file.status() != QSettings::NoError)
-            return false;
-        QFile written(fresh);
-        if (!written.open(QIODevice::ReadOnly))
-            return false;
-        bytes = written.readAll();
-    }
-    QSaveFile out(fileName);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+    return IniFile::Write(fileName, [&access](QSettings &file) { WriteValues(file, access); });
 }

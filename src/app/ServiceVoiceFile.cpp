@@ -1,5 +1,7 @@
 #include "ServiceVoiceFile.h"
 
+#include "IniFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -13,8 +15,7 @@ const QString kKey = QStringLiteral("Service/Voice");
 } // namespace
 
 QString ServiceVoiceFile::Read(const QString &path) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxBytes)
+    if (!IniFile::Readable(path, kMaxBytes))
         return {};
     const QSettings file(path, QSettings::IniFormat);
     const QString id = file.value(kKey).toString();
@@ -24,8 +25,5 @@ QString ServiceVoiceFile::Read(const QString &path) {
 bool ServiceVoiceFile::Write(const QString &path, const QString &voiceId) {
     if (voiceId.isEmpty())
         return !QFileInfo::exists(path) || QFile::remove(path);
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(kKey, voiceId);
-    file.sync();
-    return file.status() == QSettings::NoError;
+    return IniFile::Write(path, [&voiceId](QSettings &file) { file.setValue(kKey, voiceId); });
 }

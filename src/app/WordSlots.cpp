@@ -1,8 +1,8 @@
 #include "WordSlots.h"
 
-#include <QFile>
+#include "IniFile.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 
 namespace {
@@ -43,9 +43,7 @@ const QString TablesGroup = QStringLiteral("Tables");
 
 TPredictionSettings PredictionFile::Read(const QString &fileName) {
     TPredictionSettings settings;
-    const QFileInfo info(fileName);
-    // A folder, a device or a pipe in its place, or a file far larger than ours, is not read.
-    if (!info.isFile() || info.size() > MaxBytes)
+    if (!IniFile::Readable(fileName, MaxBytes))
         return settings;
     QSettings file(fileName, QSettings::IniFormat);
     if (file.status() != QSettings::NoError)
@@ -73,32 +71,14 @@ TPredictionSettings PredictionFile::Read(const QString &fileName) {
 bool PredictionFile::Write(const QString &fileName, const TPredictionSettings &settings) {
     if (settings.Tables().isEmpty() && !QFileInfo::exists(fileName))
         return true;
-    // Made beside the file first, so a failed write leaves the old one whole.
-    const QString temporary = fileName + QStringLiteral(".new");
-    QFile::remove(temporary);
-    {
-        QSettings file(temporary, QSettings::IniFormat);
+    return IniFile::Write(fileName, [&settings](QSettings &file) {
         file.beginGroup(TablesGroup);
         for (auto it = settings.Tables().cbegin(); it != settings.Tables().cend(); ++it)
             file.setValue(it.key(), QStringLiteral("%1 %2")
                                         .arg(it->On ? QStringLiteral("on") : QStringLiteral("off"))
                                         .arg(it->Count));
         file.endGroup();
-        file.sync();
-        if (file.status() != QSettings::NoError) {
-            QFile::remove(temporary);
-            return false;
-        }
-    }
-    // QSettings cannot replace a file atomically: its bytes go through a save file.
-    QFile made(temporary);
-    const bool read = made.open(QIODevice::ReadOnly);
-    const QByteArray bytes = read ? made.readAll() : QByteArray();
-    made.close();
-    QFile::remove(temporary);
-    QSaveFile out(fileName);
-    return read && out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
-           out.commit();
+    });
 }
 
 QStringList TWordChoice::SlotWords(TPredictor &predictor, const QString &textBeforeCaret,
