@@ -247,6 +247,10 @@
         <source>X server nemá rozšíření XTest, bez kterého nelze psát do jiných aplikací.</source>
         <translation>The X server lacks the XTest extension, without which the keys cannot type into other applications.</translation>
     </message>
+    <message>
+        <source>Tisk nelze spustit: </source>
+        <translation>Printing cannot start: </translation>
+    </message>
 </context>
 <context>
     <name>BoardFiles</name>

@@ -122,6 +122,7 @@ inline constexpr auto PrintedToFile =
     TText("AppStrings", "Tiskárna není k dispozici. Text byl uložen do souboru ");
 inline constexpr auto NotPrintedToFile =
     TText("AppStrings", "Tiskárna není k dispozici a text nelze uložit do souboru ");
+inline constexpr auto PrintingUnavailable = TText("AppStrings", "Tisk nelze spustit: ");
 } // namespace AppStrings
 
 namespace AppStrings {

@@ -10,6 +10,7 @@
 #include "Error.h"
 #include "LineSelection.h"
 #include "PrintOutput.h"
+#include "Printer.h"
 #include "Prompts.h"
 #include "SendingKeys.h"
 #include "SpecialKey.h"
@@ -24,8 +25,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -129,9 +128,9 @@ void TForm1::SpecialAction(int code, TVxKey *key) {
         const bool wasRunning = Timer2->isActive();
         Timer2->stop();
         SendingKeys = false;
-        ConfirmDlg->SetSwitchCode1(TimeGrid1->SwCode1());
-        ConfirmDlg->SetSwitchCode2(TimeGrid1->SwCode2());
-        if (ConfirmDlg->Ask(DialogStrings::ClearQuestion) == TConfirmChoice::kResultYes)
+        ConfirmDlg()->SetSwitchCode1(TimeGrid1->SwCode1());
+        ConfirmDlg()->SetSwitchCode2(TimeGrid1->SwCode2());
+        if (ConfirmDlg()->Ask(DialogStrings::ClearQuestion) == TConfirmChoice::kResultYes)
             Display->clear();
         if (wasRunning)
             Timer2->start();
@@ -234,41 +233,46 @@ QString TForm1::SelectLineText(int position) {
     return cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
-QPrinter &TForm1::Printer() {
+TPrinter *TForm1::Printer() {
     if (!FPrinter) {
-        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        FPrinter->setDocName(AppStrings::PrintJobName);
         // Without any printer the text goes to a PDF file the user can print later.
-        if (QPrinterInfo::availablePrinters().isEmpty()) {
-            FPdfName = QDir(PdfFolder).filePath(QStringLiteral("Orvanta.pdf"));
-            FPrinter->setOutputFormat(QPrinter::PdfFormat);
-            FPrinter->setOutputFileName(FPdfName);
+        const QString pdf = QDir(PdfFolder).filePath(QStringLiteral("Orvanta.pdf"));
+        QString error;
+        FPrinter = NewPrinter(pdf, &error);
+        if (!FPrinter) {
+            Prompts().Error(AppStrings::PrintingUnavailable + error);
+            return nullptr;
         }
+        FPrinter->SetDocName(AppStrings::PrintJobName);
+        if (FPrinter->OutputFile() == pdf)
+            FPdfName = pdf;
     }
-    return *FPrinter;
+    return FPrinter.get();
 }
 
 void TForm1::Tisk1Click() {
-    QPrinter &printer = Printer();
-    printer.setDocName(AppStrings::PrintJobName);
-    const bool toFile =
-        printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    TPrinter *printer = Printer();
+    if (!printer)
+        return;
+    printer->SetDocName(AppStrings::PrintJobName);
+    const bool toFile = !printer->OutputFile().isEmpty();
     // The PDF made for want of a printer: a new file each time, never over an earlier one.
-    if (toFile && !FPdfName.isEmpty() && printer.outputFileName() == FPdfName) {
+    if (toFile && !FPdfName.isEmpty() && printer->OutputFile() == FPdfName) {
         if (!QFileInfo(PdfFolder).isDir()) {
             Prompts().Error(AppStrings::NotPrintedToFile + FPdfName);
             return;
         }
         FPdfName = PrintOutput::FreePdfName(
             PdfFolder, [](const QString &name) { return QFileInfo::exists(name); });
-        printer.setOutputFileName(FPdfName);
+        printer->SetOutputFile(FPdfName);
     }
-    PrintOutput::PaperCopy(*Display->document(), Display->logicalDpiY())->print(&printer);
+    printer->Print(*PrintOutput::PaperCopy(*Display->document(), Display->logicalDpiY()));
     if (!toFile)
         return;
-    const QFileInfo written(printer.outputFileName());
+    const QString file = printer->OutputFile();
+    const QFileInfo written(file);
     if (written.isFile() && written.size() > 0)
-        Prompts().Message(AppStrings::PrintedToFile + printer.outputFileName());
+        Prompts().Message(AppStrings::PrintedToFile + file);
     else
-        Prompts().Error(AppStrings::NotPrintedToFile + printer.outputFileName());
+        Prompts().Error(AppStrings::NotPrintedToFile + file);
 }

@@ -186,8 +186,9 @@ void TForm1::UnselectAll() {
 
 void TForm1::SelectionChange() {
     // From now on the key settings dialog applies its changes to the selected keys.
-    if (KeySettingDlg)
-        KeySettingDlg->SetSelection(&FSelection);
+    FSelectionTold = true;
+    if (FKeySettingDlg)
+        FKeySettingDlg->SetSelection(&FSelection);
 }
 
 void TForm1::ShowKeyMenu(TVxKey *key, const QPoint &globalPos) {

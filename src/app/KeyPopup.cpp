@@ -94,33 +94,33 @@ void TForm1::PasteItemClick() {
 }
 
 void TForm1::ShowKeyDialog(TVxKey *key, std::function<void()> accepted) {
-    if (!key || KeySettingDlg->isVisible())
+    if (!key || KeySettingDlg()->isVisible())
         return;
-    if (KeySettingDlg->KeybdDialogDir.isEmpty())
-        KeySettingDlg->KeybdDialogDir = Dirs().TablesDir;
-    if (KeySettingDlg->SoundDialogDir.isEmpty())
-        KeySettingDlg->SoundDialogDir = Dirs().SoundsDir;
-    if (KeySettingDlg->ImageDialogDir.isEmpty())
-        KeySettingDlg->ImageDialogDir = Dirs().PicturesDir;
-    KeySettingDlg->FillFromKey(key);
+    if (KeySettingDlg()->KeybdDialogDir.isEmpty())
+        KeySettingDlg()->KeybdDialogDir = Dirs().TablesDir;
+    if (KeySettingDlg()->SoundDialogDir.isEmpty())
+        KeySettingDlg()->SoundDialogDir = Dirs().SoundsDir;
+    if (KeySettingDlg()->ImageDialogDir.isEmpty())
+        KeySettingDlg()->ImageDialogDir = Dirs().PicturesDir;
+    KeySettingDlg()->FillFromKey(key);
     // Modal to the window, but without a nested event loop: the answer arrives by signal.
     connect(
-        KeySettingDlg, &QDialog::finished, this,
+        KeySettingDlg(), &QDialog::finished, this,
         [accepted = std::move(accepted)](int result) {
             if (result != QDialog::Rejected)
                 accepted();
         },
         Qt::SingleShotConnection);
-    KeySettingDlg->open();
+    KeySettingDlg()->open();
     // Straight to the keyboard: a switch or keyboard user must not have to click into it.
-    KeySettingDlg->activateWindow();
+    KeySettingDlg()->activateWindow();
 }
 
 void TForm1::UpravitClick() {
     const QPointer<TVxKey> key = FPopupKey;
     ShowKeyDialog(key, [this, key] {
         if (key)
-            key->AssignKey(KeySettingDlg->WorkingKey());
+            key->AssignKey(KeySettingDlg()->WorkingKey());
         SetTableName(QString());
     });
 }
@@ -131,7 +131,7 @@ void TForm1::Edit1Click() {
         return;
     }
     ShowKeyDialog(FSelection.constFirst(), [this] {
-        KeySettingDlg->ApplyBtnClick();
+        KeySettingDlg()->ApplyBtnClick();
         SetTableName(QString());
     });
 }

@@ -8,6 +8,7 @@
 #include "DrawnIcons.h"
 #include "GridDlg.h"
 #include "KeySettingDlg.h"
+#include "Printer.h"
 #include "SlotRow.h"
 #include "SpeechOutput.h"
 #include "SwitchFilter.h"
@@ -24,7 +25,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -198,13 +198,6 @@ void TForm1::BuildControls() {
     BuildStatusBar();
     BuildMenu();
     BuildTablePopup();
-    ConfirmDlg = new TConfirmDlg(this);
-    GridDialog = new TGridDialog(this);
-    KeySettingDlg = new TKeySettingDlg(FSpeech, this);
-    // Applied changes stay whatever button closes the dialog, so the table is changed now.
-    connect(KeySettingDlg, &TKeySettingDlg::Applied, this, [this] { SetTableName(QString()); });
-    DirDialog = new TDirDialog(this);
-    AboutBox = new TAboutBox(this);
     ShowModal = [](QDialog &dialog) { return dialog.exec(); };
     connect(Splitter1, &QSplitter::splitterMoved, this, &TForm1::Splitter1Moved);
 
@@ -214,7 +207,7 @@ void TForm1::BuildControls() {
     // it: a switch user is never left in front of a box they cannot close.
     HookKey->SetPassTest([this] {
         QWidget *modal = QApplication::activeModalWidget();
-        return modal && modal != ConfirmDlg;
+        return modal && modal != FConfirmDlg;
     });
     TimeGrid1->SetSwitchFilter(HookKey);
     const auto changeSwitch = [this](TTimeGrid *grid, quint16 oldCode, quint16 &newCode) {
@@ -231,9 +224,48 @@ void TForm1::BuildControls() {
     Timer2 = new QTimer(this);
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
-    GridDialog->SetScanTimer(Timer2);
     BuildScanFlow();
     BuildPrediction();
+}
+
+TConfirmDlg *TForm1::ConfirmDlg() {
+    if (!FConfirmDlg)
+        FConfirmDlg = new TConfirmDlg(this);
+    return FConfirmDlg;
+}
+
+TGridDialog *TForm1::GridDialog() {
+    if (!FGridDialog) {
+        FGridDialog = new TGridDialog(this);
+        FGridDialog->SetScanTimer(Timer2);
+        FGridDialog->SetOnAccessApplied(
+            [this](const TScanAccess &access) { SetScanAccess(access); });
+    }
+    return FGridDialog;
+}
+
+TKeySettingDlg *TForm1::KeySettingDlg() {
+    if (!FKeySettingDlg) {
+        FKeySettingDlg = new TKeySettingDlg(FSpeech, this);
+        if (FSelectionTold)
+            FKeySettingDlg->SetSelection(&FSelection);
+        // Applied changes stay whatever button closes the dialog, so the table is changed now.
+        connect(FKeySettingDlg, &TKeySettingDlg::Applied, this,
+                [this] { SetTableName(QString()); });
+    }
+    return FKeySettingDlg;
+}
+
+TDirDialog *TForm1::DirDialog() {
+    if (!FDirDialog)
+        FDirDialog = new TDirDialog(this);
+    return FDirDialog;
+}
+
+TAboutBox *TForm1::AboutBox() {
+    if (!FAboutBox)
+        FAboutBox = new TAboutBox(this);
+    return FAboutBox;
 }
 
 void TForm1::SetSoundProblem(TSoundNotice::TOutput output, const QString &error) {

@@ -25,7 +25,7 @@ class QAction;
 class QDialog;
 class QLabel;
 class QMenu;
-class QPrinter;
+class TPrinter;
 class QPushButton;
 class QSplitter;
 class QStatusBar;
@@ -99,14 +99,15 @@ public:
     QAction *CopyItem = nullptr;    // "Kopírovat symbol"
     QAction *PasteItem = nullptr;   // "Vložit"
     QAction *UpravitItem = nullptr; // "Upravit ..."
-    TConfirmDlg *ConfirmDlg = nullptr;
-    TGridDialog *GridDialog = nullptr;
-    TKeySettingDlg *KeySettingDlg = nullptr;
+    // The window's dialogs, each made the first time it is wanted, so none costs the start.
+    TConfirmDlg *ConfirmDlg();
+    TGridDialog *GridDialog();
+    TKeySettingDlg *KeySettingDlg();
+    TDirDialog *DirDialog();
+    TAboutBox *AboutBox();
     // The speech output's dialogs; none without a real speech output.
     TDlgVoice *DlgVoice = nullptr;
     TDlgSAPI5 *DlgSAPI5 = nullptr;
-    TDirDialog *DirDialog = nullptr;
-    TAboutBox *AboutBox = nullptr;
     // The help pages' own viewer, made when no browser could show them.
     THelpViewer *HelpViewer = nullptr;
     // Shows a dialog of the window modally and returns its result; tests replace it so that no
@@ -137,8 +138,9 @@ public:
     TVxKey *ActiveKey() const { return FActiveKey; }
     int SelectedCount() const { return int(FSelection.size()); }
     const TTextComposer &Composer() const { return FComposer; }
-    // The printer the display is printed on.
-    QPrinter &Printer();
+    // The printer the display is printed on, made on first use, made on first use; null when
+    // printing cannot be loaded (the reason is in the message shown).
+    TPrinter *Printer();
     // Where the display is printed to a PDF while the machine has no printer.
     QString PdfFolder;
 
@@ -405,7 +407,14 @@ private:
     TTextComposer FComposer;
     TSpeechOutput *FSpeech = nullptr;
     std::unique_ptr<TSpeechOutput> FNoSpeech;
-    std::unique_ptr<QPrinter> FPrinter;
+    std::unique_ptr<TPrinter> FPrinter;
+    TConfirmDlg *FConfirmDlg = nullptr;
+    TGridDialog *FGridDialog = nullptr;
+    TKeySettingDlg *FKeySettingDlg = nullptr;
+    TDirDialog *FDirDialog = nullptr;
+    TAboutBox *FAboutBox = nullptr;
+    // Set once the selection has changed: from then on the key dialog works on the selection.
+    bool FSelectionTold = false;
     QString FPdfName; // the last PDF made for want of a printer
     // The display's entries as designed and as last read: what the text control does not carry
     // (system colours, the charset, the alignment) is written back from here.

@@ -9,13 +9,13 @@
 #include "DirectoryChoice.h"
 #include "HelpViewer.h"
 #include "OpenDocument.h"
+#include "Printer.h"
 #include "Prompts.h"
 #include "Translation.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFontInfo>
-#include <QPrinter>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -47,13 +47,13 @@ bool SameChoice(const QFont &a, const QFont &b) {
 } // namespace
 
 void TForm1::ChooseDirectory(const QString &caption, QString &directory) {
-    DirDialog->setWindowTitle(caption);
-    DirDialog->SetDirectory(
+    DirDialog()->setWindowTitle(caption);
+    DirDialog()->SetDirectory(
         DirectoryToShow(directory, QDir::toNativeSeparators(QDir::currentPath()), DirExists));
-    if (ShowModal(*DirDialog) != QDialog::Accepted)
+    if (ShowModal(*DirDialog()) != QDialog::Accepted)
         return;
     // The directory may have gone while the chooser was open.
-    const TDirectoryChoice choice = AcceptDirectory(DirDialog->Directory(), DirExists);
+    const TDirectoryChoice choice = AcceptDirectory(DirDialog()->Directory(), DirExists);
     if (choice.Exists)
         directory = choice.Directory;
     else
@@ -78,8 +78,8 @@ void TForm1::Obrzky1Click() {
 void TForm1::Tiskrna1Click() {
     // The same printer object serves "&Tisk...", so the choice made here is kept; a PDF named
     // there is the user's own and is written where they said.
-    QPrinter &printer = Printer();
-    if (Prompts().SetupPrinter(printer) && printer.outputFileName() != FPdfName)
+    TPrinter *printer = Printer();
+    if (printer && Prompts().SetupPrinter(*printer) && printer->OutputFile() != FPdfName)
         FPdfName.clear();
 }
 
@@ -127,7 +127,7 @@ void TForm1::Prvodce1Click() {
 }
 
 void TForm1::Oaplikaci1Click() {
-    ShowModal(*AboutBox);
+    ShowModal(*AboutBox());
 }
 
 void TForm1::Splitter1Moved() {

@@ -38,7 +38,6 @@ void TForm1::BuildScanFlow() {
         FPacer.SpeechEnded();
         PaceScan();
     });
-    GridDialog->SetOnAccessApplied([this](const TScanAccess &access) { SetScanAccess(access); });
 }
 
 void TForm1::LoadScanAccess() {

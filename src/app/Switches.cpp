@@ -61,12 +61,12 @@ void TForm1::SwitchDown(int code, qint32 time) {
     FPacer.SpeechEnded();
     // The grid stands still while a switch is down. A press meant for the question is not its,
     // and neither is F8, whose release is never passed on.
-    if (FScanning && !ConfirmDlg->isVisible())
+    if (FScanning && !(FConfirmDlg && FConfirmDlg->isVisible()))
         TimeGrid1->SwitchDown(code, time);
 }
 
 void TForm1::SwitchCancel(int code) {
-    if (FScanning && code != VirtualKeys::VK_F8 && !ConfirmDlg->isVisible())
+    if (FScanning && code != VirtualKeys::VK_F8 && !(FConfirmDlg && FConfirmDlg->isVisible()))
         TimeGrid1->SwitchCancel(code);
 }
 
@@ -76,8 +76,8 @@ void TForm1::SwitchUp(int code, qint32 duration) {
         return;
     if (Menu.EchoItem->isChecked())
         Echo();
-    if (ConfirmDlg->isVisible()) {
-        ConfirmDlg->SwitchReleased(code, duration, TimeGrid1->SwTime());
+    if (FConfirmDlg && FConfirmDlg->isVisible()) {
+        FConfirmDlg->SwitchReleased(code, duration, TimeGrid1->SwTime());
         return;
     }
     if (FScanning) {
@@ -127,8 +127,8 @@ void TForm1::GridItemClick() {
     if (TVoice *unit = FSpeech->Voice())
         if (TSpeechVoice *engine = unit->SapiVoice())
             voices = engine->GetVoices();
-    GridDialog->SetPromptVoices(voices);
-    GridDialog->SetAudioDevices(AudioDevices());
-    GridDialog->SetScanAccess(FScanAccess);
-    GridDialog->Open(TimeGrid1);
+    GridDialog()->SetPromptVoices(voices);
+    GridDialog()->SetAudioDevices(AudioDevices());
+    GridDialog()->SetScanAccess(FScanAccess);
+    GridDialog()->Open(TimeGrid1);
 }

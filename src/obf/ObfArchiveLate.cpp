@@ -1,13 +1,11 @@
 // The program's archive code: the zip module's, loaded on the first package opened or saved.
 #include "Error.h"
+#include "Modules.h"
 #include "ObfArchive.h"
 #include "ObfLimits.h"
 #include "ObfZip.h"
 #include "TText.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibrary>
 
 namespace {
@@ -22,13 +20,7 @@ struct TZipModule {
 const TZipModule &Module() {
     static const TZipModule module = [] {
         TZipModule m;
-        const QString name = QStringLiteral("orvanta-zip.so");
-        const QDir programDir(QCoreApplication::applicationDirPath());
-        QString file = programDir.filePath(name);
-        if (!QFileInfo(file).isFile())
-            file =
-                QDir::cleanPath(programDir.filePath(QStringLiteral(ORVANTA_MODULE_DIR "/") + name));
-        QLibrary library(file);
+        QLibrary library(ModuleFile(QStringLiteral("orvanta-zip.so")));
         library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         m.Read = reinterpret_cast<TZipRead>(library.resolve(ZipReadSymbol));
         m.Write = reinterpret_cast<TZipWrite>(library.resolve(ZipWriteSymbol));

@@ -19,7 +19,7 @@ public:
     }
     std::optional<QColor> ChooseColor(const QColor &) override { return std::nullopt; }
     std::optional<QFont> ChooseFont(const QFont &) override { return std::nullopt; }
-    bool SetupPrinter(QPrinter &) override { return false; }
+    bool SetupPrinter(TPrinter &) override { return false; }
 
 private:
     static void Print(const QString &text) {

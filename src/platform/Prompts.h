@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-class QPrinter;
+class TPrinter;
 
 // Every message box, question and common dialog of the program goes through this seam, so that
 // tests can script the answers and read exactly what the user would have seen.
@@ -35,7 +35,7 @@ public:
     virtual std::optional<QColor> ChooseColor(const QColor &initial) = 0;
     virtual std::optional<QFont> ChooseFont(const QFont &initial) = 0;
     // Lets the user pick and set up a printer; false when cancelled.
-    virtual bool SetupPrinter(QPrinter &printer) = 0;
+    virtual bool SetupPrinter(TPrinter &printer) = 0;
 };
 
 // The program-wide prompts. Until one is installed, a widget-free fallback writes to stderr and

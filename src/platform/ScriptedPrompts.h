@@ -52,7 +52,7 @@ public:
             return std::nullopt;
         return Fonts.takeFirst();
     }
-    bool SetupPrinter(QPrinter &) override {
+    bool SetupPrinter(TPrinter &) override {
         Shown.append(TShown{kPrinter, {}, {}});
         return PrinterAnswers.isEmpty() ? false : PrinterAnswers.takeFirst();
     }

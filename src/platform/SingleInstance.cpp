@@ -14,8 +14,7 @@ TSingleInstance::TSingleInstance(const QString &name, const QString &directory)
 }
 
 TSingleInstance::~TSingleInstance() {
-    if (FServer)
-        FServer->close();
+    FServer.Close();
     if (FLock)
         FLock->unlock();
 }
@@ -40,9 +39,7 @@ bool TSingleInstance::Acquire() {
     // A lock whose owner process is gone is stale and taken over; a live one never expires.
     if (!FLock->tryLock(0))
         return false;
-    FServer = std::make_unique<QLocalServer>();
-    QLocalServer::removeServer(SocketName());
-    FServer->listen(SocketName());
+    FServer.Listen(SocketName());
     FPrimary = true;
     return true;
 }

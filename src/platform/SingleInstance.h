@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLocalServer>
+#include "LocalSocket.h"
+
 #include <QLockFile>
 #include <QString>
 #include <memory>
@@ -28,6 +29,6 @@ private:
     QString FName;
     QString FDirectory;
     std::unique_ptr<QLockFile> FLock;
-    std::unique_ptr<QLocalServer> FServer;
+    TLocalListener FServer;
     bool FPrimary = false;
 };

@@ -114,11 +114,11 @@ private slots:
         const QHash<QString, QWidget *> windows = {
             {QStringLiteral("main window"), &form},
             {QStringLiteral("main window in edit mode"), &form},
-            {QStringLiteral("grid settings"), form.GridDialog},
-            {QStringLiteral("key settings"), form.KeySettingDlg},
-            {QStringLiteral("directories"), form.DirDialog},
-            {QStringLiteral("about"), form.AboutBox},
-            {QStringLiteral("question"), form.ConfirmDlg},
+            {QStringLiteral("grid settings"), form.GridDialog()},
+            {QStringLiteral("key settings"), form.KeySettingDlg()},
+            {QStringLiteral("directories"), form.DirDialog()},
+            {QStringLiteral("about"), form.AboutBox()},
+            {QStringLiteral("question"), form.ConfirmDlg()},
             {QStringLiteral("voice output"), &output},
             {QStringLiteral("voices"), &voices},
         };

@@ -1,12 +1,12 @@
 #include "ConfirmChoice.h"
 #include "ConfirmDlg.h"
 #include "FormFixture.h"
+#include "Printer.h"
 #include "SendingKeys.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
-#include <QPrinter>
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
@@ -143,7 +143,7 @@ private slots:
         QFETCH(bool, yes);
         F->Form->Display->setPlainText(QStringLiteral("text"));
         TVxKey *clear = F->AddKey(QStringLiteral("Smazat"), TSpecialKey::Clear);
-        TConfirmDlg *dlg = F->Form->ConfirmDlg;
+        TConfirmDlg *dlg = F->Form->ConfirmDlg();
         // Answer with the switches once the question is up: switch 1 moves to "&Ano".
         QTimer::singleShot(0, dlg, [dlg, yes] {
             QVERIFY(dlg->isVisible());
@@ -197,12 +197,11 @@ private slots:
 
     void printGoesToThePrinter() {
         QTemporaryDir out;
-        F->Form->Printer().setOutputFormat(QPrinter::PdfFormat);
-        F->Form->Printer().setOutputFileName(out.filePath(QStringLiteral("o.pdf")));
+        F->Form->Printer()->SetOutputFile(out.filePath(QStringLiteral("o.pdf")));
         F->Form->Display->setPlainText(QStringLiteral("Tisk"));
         TFormFixture::Click(F->AddKey(QStringLiteral("Tisk"), TSpecialKey::Print));
         QVERIFY(QFileInfo(out.filePath(QStringLiteral("o.pdf"))).size() > 0);
-        QCOMPARE(F->Form->Printer().docName(), QStringLiteral("Orvanta"));
+        QCOMPARE(F->Form->Printer()->DocName(), QStringLiteral("Orvanta"));
     }
 
     void editModeKeysDoNothing() {

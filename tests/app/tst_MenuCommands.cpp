@@ -5,11 +5,11 @@
 #include "HelpViewer.h"
 #include "OpenDocument.h"
 #include "PrintOutput.h"
+#include "Printer.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSplitter>
@@ -182,8 +182,7 @@ private slots:
         TForm1 &form = *F->Form;
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("job.pdf"));
-        form.Printer().setOutputFormat(QPrinter::PdfFormat);
-        form.Printer().setOutputFileName(pdf);
+        form.Printer()->SetOutputFile(pdf);
         form.Display->setPlainText(QStringLiteral("Dobrý den, mám hlad."));
         form.Menu.Tisk1->trigger();
         QFile file(pdf);
@@ -276,12 +275,12 @@ private slots:
 
     void printerSetupKeepsTheChosenPrinter() {
         TForm1 &form = *F->Form;
-        QPrinter *before = &form.Printer();
+        TPrinter *before = form.Printer();
         F->Prompts.PrinterAnswers = {true};
         form.Menu.Tiskrna1->trigger();
         QCOMPARE(F->Prompts.Shown.size(), 1);
         QCOMPARE(F->Prompts.Shown.constFirst().Kind, TScriptedPrompts::kPrinter);
-        QCOMPARE(&form.Printer(), before);
+        QCOMPARE(form.Printer(), before);
     }
 
     void helpItemsOpenTheirPages_data() {

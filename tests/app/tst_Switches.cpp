@@ -219,15 +219,15 @@ private slots:
         Form().SetEditMode(false);
         Form().Display->setPlainText(QStringLiteral("Dobrý den."));
         bool asked = false;
-        QTimer::singleShot(0, Form().ConfirmDlg, [&] {
-            asked = Form().ConfirmDlg->isVisible();
+        QTimer::singleShot(0, Form().ConfirmDlg(), [&] {
+            asked = Form().ConfirmDlg()->isVisible();
             Play(answer);
-            if (Form().ConfirmDlg->isVisible())
-                Form().ConfirmDlg->reject();
+            if (Form().ConfirmDlg()->isVisible())
+                Form().ConfirmDlg()->reject();
         });
         Play(QStringLiteral("s")); // one cell: the release clicks it
         QVERIFY(asked);
-        QVERIFY(!Form().ConfirmDlg->isVisible());
+        QVERIFY(!Form().ConfirmDlg()->isVisible());
         QTEST(Form().Display->toPlainText().isEmpty(), "cleared");
     }
 
@@ -255,7 +255,7 @@ private slots:
         Form().SetEditMode(true);
         QVERIFY(Form().Menu.GridItem->isEnabled());
         Form().Menu.GridItem->trigger();
-        TGridDialog *dlg = Form().GridDialog;
+        TGridDialog *dlg = Form().GridDialog();
         QVERIFY(dlg->isVisible());
         QCOMPARE(dlg->ScanModeCombo->currentIndex(), 3);
         dlg->ScanModeCombo->setCurrentIndex(0);

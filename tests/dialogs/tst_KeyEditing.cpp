@@ -18,7 +18,7 @@ class TestKeyEditing : public QObject {
 
     std::unique_ptr<TFormFixture> F;
 
-    TKeySettingDlg *Dlg() const { return F->Form->KeySettingDlg; }
+    TKeySettingDlg *Dlg() const { return F->Form->KeySettingDlg(); }
     void OpenFromPopup(TVxKey *key) {
         F->Form->TablePopupPopup(key);
         QVERIFY(F->Form->UpravitItem->isEnabled());

@@ -1,5 +1,8 @@
 #include "SingleInstance.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +50,25 @@ private slots:
 
         TSingleInstance instance(QStringLiteral("orvanta"), dir.path());
         QVERIFY(instance.Acquire());
+    }
+
+    void theRunningCopyListensUntilItEnds() {
+        QTemporaryDir dir;
+        QString socketFile;
+        {
+            TSingleInstance instance(QStringLiteral("orvanta"), dir.path());
+            socketFile = LocalSocket::PathOf(instance.SocketName());
+            // What a crashed copy left there is no server, and is taken over.
+            QFile stale(socketFile);
+            QVERIFY(stale.open(QIODevice::WriteOnly));
+            stale.close();
+            QVERIFY(!LocalSocket::Send(instance.SocketName(), "hello", 1000));
+            QVERIFY(instance.Acquire());
+            QVERIFY(LocalSocket::Send(instance.SocketName(), "hello", 1000));
+        }
+        QVERIFY(!QFileInfo::exists(socketFile));
+        // A name longer than a socket address holds is refused at once.
+        QVERIFY(!LocalSocket::Send(dir.filePath(QString(200, QLatin1Char('a'))), "x", 1000));
     }
 };
 

@@ -1,12 +1,12 @@
 #include "QtPrompts.h"
 
+#include "Printer.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 
 namespace {
@@ -78,7 +78,6 @@ std::optional<QFont> TQtPrompts::ChooseFont(const QFont &initial) {
     return f;
 }
 
-bool TQtPrompts::SetupPrinter(QPrinter &printer) {
-    QPrintDialog dialog(&printer, FParent);
-    return dialog.exec() == QDialog::Accepted;
+bool TQtPrompts::SetupPrinter(TPrinter &printer) {
+    return printer.Setup(FParent);
 }

@@ -22,7 +22,7 @@ public:
                          const QString &defaultSuffix) override;
     std::optional<QColor> ChooseColor(const QColor &initial) override;
     std::optional<QFont> ChooseFont(const QFont &initial) override;
-    bool SetupPrinter(QPrinter &printer) override;
+    bool SetupPrinter(TPrinter &printer) override;
 
 private:
     QWidget *FParent;
