@@ -32,6 +32,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -257,13 +258,24 @@ bool TForm1::LoadConfig(const QString &fileName) {
     if (!complete)
         Prompts().Error(AppStrings::ConfigUnreadable + fileName);
 
-    if (FileExists(FTableName)) {
+    // A table named on the command line comes first; one that cannot be read is told, and the
+    // start goes on as without it.
+    bool loaded = false;
+    if (!FCommandLineTable.isEmpty()) {
+        try {
+            LoadTable(std::exchange(FCommandLineTable, QString()));
+            loaded = true;
+        } catch (const TError &e) {
+            Prompts().Error(e.Message());
+        }
+    }
+    if (!loaded && FileExists(FTableName)) {
         try {
             LoadTable(FTableName);
         } catch (const TError &) {
             SetEditMode(true);
         }
-    } else {
+    } else if (!loaded) {
         Prompts().Error(AppStrings::DefaultTableMissing + FTableName + QLatin1Char('\r') +
                         AppStrings::FindTable);
         SetEditMode(true);

@@ -45,10 +45,17 @@ void TForm1::FormCreate(const QStringList &arguments) {
 
     if (!arguments.isEmpty()) {
         FTableFromCommandLine = true;
-        try {
-            LoadTable(ResolvePath(arguments.constFirst(), Dirs().TablesDir));
-        } catch (const TError &e) {
-            Prompts().Error(e.Message());
+        const QString table = ResolvePath(arguments.constFirst(), Dirs().TablesDir);
+        // With a configuration the table is loaded after it, as on any start, and only then:
+        // its keys take the configuration's colours.
+        if (!Dirs().ConfigDir.isEmpty()) {
+            FCommandLineTable = table;
+        } else {
+            try {
+                LoadTable(table);
+            } catch (const TError &e) {
+                Prompts().Error(e.Message());
+            }
         }
     }
     // Before the scan first starts: it may wait for a press.
@@ -76,19 +83,19 @@ void TForm1::FormCreate(const QStringList &arguments) {
         FSpeech->Voice()->SapiVoice()->SetServiceVoiceId(
             ServiceVoiceFile::Read(Dirs().ConfigDir + AppStrings::ServiceVoiceFileName));
     StartJournal();
+}
 
-    // The speech output's dialogs live as long as the window, made once the output runs.
-    if (TVoice *unit = FSpeech->Voice()) {
+void TForm1::VoiceItemClick() {
+    // The speech output's dialogs live as long as the window, made when first opened.
+    if (!DlgVoice) {
+        TVoice *unit = FSpeech->Voice();
+        if (!unit)
+            return;
         DlgSAPI5 = new TDlgSAPI5(*unit, this);
         DlgVoice = new TDlgVoice(*unit, DlgSAPI5, this);
         connect(DlgVoice, &TDlgVoice::DevicesChosen, this, &TForm1::SetAudioDevices);
     }
-}
-
-void TForm1::VoiceItemClick() {
     // Modal without a nested event loop; the window ignores the dialog's result.
-    if (!DlgVoice)
-        return;
     DlgVoice->SetDevices(AudioDevices(), FScanAccess.SpeechDevice, FScanAccess.PromptDevice);
     DlgVoice->setWindowModality(Qt::ApplicationModal);
     DlgVoice->show();

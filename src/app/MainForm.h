@@ -105,7 +105,7 @@ public:
     TKeySettingDlg *KeySettingDlg();
     TDirDialog *DirDialog();
     TAboutBox *AboutBox();
-    // The speech output's dialogs; none without a real speech output.
+    // The speech output's dialogs, made when first opened; none without a real speech output.
     TDlgVoice *DlgVoice = nullptr;
     TDlgSAPI5 *DlgSAPI5 = nullptr;
     // The help pages' own viewer, made when no browser could show them.
@@ -420,6 +420,8 @@ private:
     // (system colours, the charset, the alignment) is written back from here.
     TDisplayRecord FDisplayRecord = ConfigFormat::DesignConfiguration().Display;
     bool FTableFromCommandLine = false;
+    // The table named on the command line, until the configuration read at start loads it.
+    QString FCommandLineTable;
     TScanAccess FScanAccess;
     TScanPacer FPacer;
     TPromptSpeech *FPrompts = nullptr;

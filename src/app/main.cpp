@@ -6,6 +6,7 @@
 #include "Directories.h"
 #include "DrawnIcons.h"
 #include "EngineLoader.h"
+#include "FontWarmup.h"
 #include "KeyRepeat.h"
 #include "LateEngines.h"
 #include "LocalSocketDde.h"
@@ -74,6 +75,8 @@ int main(int argc, char *argv[]) {
     // program twice more on every scan step; the cursor's small repaints go cheaper by socket.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Meanwhile the font configuration is read, which the window's first text needs.
+    TFontWarmup fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(new TDrawnIconStyle);
     UseDetectableKeyRepeat();
@@ -128,6 +131,7 @@ int main(int argc, char *argv[]) {
         arguments.append(commandLine.TableFile());
     int status = 0;
     {
+        fonts.Wait();
         TForm1 form(arguments, &speech);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);

@@ -220,6 +220,17 @@ private slots:
         QCOMPARE(form.Menu.EchoItem->isChecked(), false);
     }
 
+    // A damaged table named on the command line is read once, after the configuration, and told
+    // once.
+    void damagedTableFromTheCommandLineIsToldOnce() {
+        WriteFile(UserFile(), ConfigFormat::Write(ShippedConfiguration()));
+        WriteFile(F->TablePath(QStringLiteral("vadna.kbt")), QByteArray("not a table at all"));
+        F->Make({QStringLiteral("vadna.kbt")});
+        const QStringList texts = F->Prompts.Texts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.constFirst().startsWith(AppStrings::CannotOpenTable), qPrintable(texts[0]));
+    }
+
     void noConfigurationAndNoTable() {
         QFile::remove(F->TablePath(QStringLiteral("index.kbt")));
         TForm1 &form = F->Make();
