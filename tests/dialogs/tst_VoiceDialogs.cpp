@@ -477,7 +477,8 @@ private slots:
         QCOMPARE(sapi.tbRate->value(), -4);
     }
 
-    // The main window makes both dialogs once and opens the output choice from its menu.
+    // The main window makes both dialogs when the output choice is first opened from its menu,
+    // and keeps them.
     void mainWindowOpensTheDialog() {
         QTemporaryDir dir;
         Dirs() = DeriveDirectories(dir.path(), dir.filePath(QStringLiteral("orvanta")),
@@ -485,16 +486,21 @@ private slots:
         TVoiceRig rig(TVoiceRig::ThreeVoices());
         TVoiceOutput output(*rig.Voice);
         TForm1 form({}, &output);
-        QVERIFY(form.DlgVoice && form.DlgSAPI5);
-        QCOMPARE(form.DlgVoice->parentWidget(), &form);
+        QVERIFY(!form.DlgVoice && !form.DlgSAPI5);
         QVERIFY(form.Menu.VoiceItem->isEnabled());
         form.Menu.VoiceItem->trigger();
+        QVERIFY(form.DlgVoice && form.DlgSAPI5);
+        QCOMPARE(form.DlgVoice->parentWidget(), &form);
         QVERIFY(form.DlgVoice->isVisible());
         QVERIFY(form.DlgVoice->isModal());
         QCOMPARE(form.DlgVoice->TTSSelectCb->currentIndex(),
                  OutputItemOfEngine(rig.Voice->ActiveEngine()));
         form.DlgVoice->BitBtn1->click();
         QVERIFY(!form.DlgVoice->isVisible());
+        TDlgVoice *const first = form.DlgVoice;
+        form.Menu.VoiceItem->trigger();
+        QCOMPARE(form.DlgVoice, first);
+        first->BitBtn1->click();
     }
 
     // The output dialog chooses where the voice and the prompts play, at once and for the
