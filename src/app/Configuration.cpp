@@ -3,6 +3,7 @@
 #include "MainForm.h"
 
 #include "AppStrings.h"
+#include "BoundedRead.h"
 #include "ColorMap.h"
 #include "ConfigFormat.h"
 #include "Directories.h"
@@ -249,7 +250,7 @@ bool TForm1::LoadConfig(const QString &fileName) {
         QFile file(fileName);
         if (QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly) &&
             file.size() <= ConfigFormat::MaxFileSize) {
-            const QByteArray bytes = file.read(ConfigFormat::MaxFileSize + 1);
+            const QByteArray bytes = ReadAtMost(file, ConfigFormat::MaxFileSize);
             complete = ApplyConfiguration(ConfigFormat::Read(bytes), voice);
         }
     } catch (const TError &) {

@@ -1,5 +1,7 @@
 #include "TextJournal.h"
 
+#include "BoundedRead.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,7 +62,7 @@ std::optional<TJournalText> TTextJournal::Read(const QString &path, QString *err
             *error = in.errorString();
         return std::nullopt;
     }
-    return Decode(in.read(MaxFileBytes + 1), error);
+    return Decode(ReadAtMost(in, MaxFileBytes), error);
 }
 
 bool TTextJournal::Write(const TJournalText &text) {

@@ -5,6 +5,7 @@
 //                                             output and, when given, the table to open and the
 //                                             scan step
 //   orvanta-cfg dump FILE                     lists what a configuration file holds
+#include "BoundedRead.h"
 #include "ConfigFormat.h"
 #include "Error.h"
 #include "Version.h"
@@ -65,7 +66,7 @@ int Dump(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
-    const TConfigReadResult r = ConfigFormat::Read(file.read(ConfigFormat::MaxFileSize + 1));
+    const TConfigReadResult r = ConfigFormat::Read(ReadAtMost(file, ConfigFormat::MaxFileSize));
     const TConfiguration &c = r.Config;
     QTextStream out(stdout);
     out << "version " << r.Version << "\n";
