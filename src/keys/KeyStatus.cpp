@@ -1,5 +1,7 @@
 #include "KeyStatus.h"
 
+#include "Names.h"
+
 #include <array>
 
 namespace {
@@ -31,7 +33,7 @@ std::optional<TVxKeyStatus> StatusFromNames(const QList<QByteArray> &names) {
     for (const QByteArray &name : names) {
         bool known = false;
         for (const TStatusName &entry : Names) {
-            if (name.compare(QByteArrayView(entry.Name), Qt::CaseInsensitive) == 0) {
+            if (SameName(name, entry.Name)) {
                 status |= entry.Option;
                 known = true;
                 break;

@@ -1,11 +1,12 @@
 #include "SpecialKey.h"
 
+#include "Names.h"
+
 #include <QByteArray>
 
 std::optional<TSpecialKey> SpecialKeyFromIdent(QByteArrayView ident) {
     for (int i = 0; i < SpecialKeyCount; ++i) {
-        if (ident.compare(QByteArrayView(SpecialKeyIdents[std::size_t(i)]), Qt::CaseInsensitive) ==
-            0)
+        if (SameName(ident, SpecialKeyIdents[std::size_t(i)]))
             return TSpecialKey(i);
     }
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include "ComponentWriter.h"
 #include "KeyStrings.h"
 #include "Limits.h"
+#include "Names.h"
 #include "StreamError.h"
 
 #include <QMenu>
@@ -40,7 +41,7 @@ constexpr std::array<TIdent, 2> HelpTypeNames = {{
 template <std::size_t N>
 std::optional<int> FindIdent(const std::array<TIdent, N> &names, const QByteArray &name) {
     for (const TIdent &entry : names) {
-        if (name.compare(QByteArrayView(entry.Name), Qt::CaseInsensitive) == 0)
+        if (SameName(name, entry.Name))
             return entry.Value;
     }
     return std::nullopt;
@@ -105,10 +106,7 @@ std::unique_ptr<TVxKey> TVxKey::CreateFromStream(QWidget *parent, QIODevice *dev
 
 void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
                           const TMenuResolver &resolveMenu) {
-    // Property names are matched without regard to letter case, as the writer's toolkit did.
-    const auto is = [&](const char *property) {
-        return name.compare(QByteArrayView(property), Qt::CaseInsensitive) == 0;
-    };
+    const auto is = [&](const char *property) { return SameName(name, property); };
     if (is("Tag")) {
         SetTag(reader.ReadInteger());
     } else if (is("Left")) {

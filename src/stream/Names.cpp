@@ -88,12 +88,6 @@ constexpr std::array<TNamed<std::int32_t>, 18> kCharsets = {{
     {255, "OEM_CHARSET"},
 }};
 
-// Names compare case-insensitively, as identifiers do in the records' home language.
-bool SameName(const QByteArray &name, const char *known) {
-    return name.compare(QByteArrayView(known, qsizetype(std::strlen(known))),
-                        Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 std::optional<QByteArray> ColorName(std::uint32_t color) {

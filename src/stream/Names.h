@@ -4,6 +4,12 @@
 #include <cstdint>
 #include <optional>
 
+// Identifiers and property names compare without regard to letter case, as in the records'
+// home language; names of another length are passed over without comparing their letters.
+inline bool SameName(QByteArrayView name, QByteArrayView known) {
+    return name.size() == known.size() && name.compare(known, Qt::CaseInsensitive) == 0;
+}
+
 // The colour names (clBlack, ..., clBtnShadow, ..., clNone, clDefault) and charset names
 // (ANSI_CHARSET, ..., EASTEUROPE_CHARSET, ...) of component records.
 std::optional<QByteArray> ColorName(std::uint32_t color);
