@@ -331,6 +331,21 @@ QString QuotationText(const QStringList &lines) {
     return text.remove(reference) + QLatin1Char('\n');
 }
 
+// Words no pair of the shipped lists may hold: the slots should not offer vulgar words
+// unprompted, though someone who writes them is offered them from the user's own pairs.
+bool Vulgar(const QString &word) {
+    static const QSet<QString> words = [] {
+        QSet<QString> s;
+        for (const char *w :
+             {"ass",     "arse",  "piss",  "shit",     "fuck",  "fucking", "cunt",  "bitch",
+              "bastard", "crap",  "dick",  "whore",    "kurva", "prdel",   "hovno", "sračka",
+              "píča",    "čurák", "debil", "zkurvený", "sex",   "sexy"})
+            s.insert(QString::fromUtf8(w));
+        return s;
+    }();
+    return words.contains(word);
+}
+
 // The pairs of a text, the way TPredictor::Observe learns them: a word ended by a space or
 // punctuation, lower case, after the word before it or after a sentence start ("").
 void CountPairs(const QString &text, QHash<std::pair<QString, QString>, quint32> *pairs) {
@@ -392,7 +407,7 @@ int MakePairs(const QStringList &args) {
     };
     QList<TKept> kept;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (*it >= minCount)
+        if (*it >= minCount && !Vulgar(it.key().first) && !Vulgar(it.key().second))
             kept.append({it.key().first, it.key().second, *it});
     }
     auto byCount = [](const TKept &a, const TKept &b) {
