@@ -20,10 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             return 0;
         TPredictor predictor;
         predictor.SetLexicon(lexicon);
-        for (const char *text : {"", "a", "po", "Dob", "děk", "x y "})
+        // Also after words a list's pairs may start with, and at a sentence start.
+        for (const char *text : {"", "a", "po", "Dob", "děk", "x y ", "pes ", "pes p", "Ahoj. "})
             predictor.Candidates(QString::fromUtf8(text), false, 5);
-        for (qsizetype i = 0; i < lexicon.Size(); ++i)
+        for (qsizetype i = 0; i < lexicon.Size(); ++i) {
             lexicon.FrequencyOf(lexicon.Word(i));
+            const auto pairs = lexicon.Pairs(quint32(i));
+            for (qsizetype p = pairs.first; p < pairs.second; ++p)
+                lexicon.Word(lexicon.PairSecond(p));
+        }
         return 0;
     }
     TUserModel model;

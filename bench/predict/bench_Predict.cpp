@@ -137,8 +137,12 @@ struct TTypist {
     bool Chosen = false;
 };
 
+// The benchmark's texts, or those of the folder named on the command line (to choose weights on
+// other texts than the ones reported).
+QString TextsDir = QString::fromUtf8(ORVANTA_BENCH_TEXTS);
+
 QString ReadText(const char *name) {
-    QFile f(QString::fromUtf8(ORVANTA_BENCH_TEXTS) + QString::fromUtf8(name));
+    QFile f(TextsDir + QString::fromUtf8(name));
     if (!f.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "bench_predict: cannot read %s\n", name);
         std::exit(1);
@@ -254,7 +258,9 @@ double NaiveKsr(const TNaive &naive, const QString &text, bool baseLetters) {
 
 } // namespace
 
-int main() {
+int main(int argc, char **argv) {
+    if (argc > 1)
+        TextsDir = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
     const QString cs = ReadText("cs.txt");
     const QString en = ReadText("en.txt");
 

@@ -4,10 +4,13 @@
 #include "PredictText.h"
 
 #include <QFile>
+#include <QHash>
+#include <QMap>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -29,7 +32,8 @@ int CompareBytes(const char *a, qsizetype na, const char *b, qsizetype nb) {
 
 } // namespace
 
-QByteArray TLexicon::Build(const QList<std::pair<QString, quint32>> &words) {
+QByteArray TLexicon::Build(const QList<std::pair<QString, quint32>> &words,
+                           const QList<TPair> &pairs) {
     struct TItem {
         QByteArray Word;
         QByteArray Fold;
@@ -48,6 +52,21 @@ QByteArray TLexicon::Build(const QList<std::pair<QString, quint32>> &words) {
             CompareBytes(a.Fold.constData(), a.Fold.size(), b.Fold.constData(), b.Fold.size());
         return c != 0 ? c < 0 : a.Frequency > b.Frequency;
     });
+    // Pairs name their words by entry; a word as the text has it finds the most frequent entry
+    // of its letters (sorted first among equal folded forms).
+    QHash<QString, quint32> entryOf;
+    for (qsizetype i = items.size() - 1; i >= 0; --i)
+        entryOf.insert(QString::fromUtf8(items[i].Word).toLower(), quint32(i));
+    QMap<std::pair<quint32, quint32>, quint64> pairCounts;
+    for (const TPair &pair : pairs) {
+        const auto first =
+            pair.First.isEmpty() ? std::optional<quint32>(SentenceStart) : std::optional<quint32>();
+        const auto f = entryOf.constFind(pair.First.toLower());
+        const auto s = entryOf.constFind(pair.Second.toLower());
+        if ((!first && f == entryOf.cend()) || s == entryOf.cend() || pair.Count == 0)
+            continue;
+        pairCounts[{first ? *first : *f, *s}] += pair.Count;
+    }
     QByteArray text;
     QByteArray entries;
     entries.reserve(items.size() * EntrySize);
@@ -62,13 +81,22 @@ QByteArray TLexicon::Build(const QList<std::pair<QString, quint32>> &words) {
         text += item.Fold;
     }
     QByteArray out(Magic, 4);
-    uchar header[12];
+    uchar header[HeaderSize - 4];
     qToLittleEndian<quint32>(Version, header);
     qToLittleEndian<quint32>(quint32(items.size()), header + 4);
     qToLittleEndian<quint32>(quint32(text.size()), header + 8);
-    out.append(reinterpret_cast<const char *>(header), 12);
+    qToLittleEndian<quint32>(quint32(pairCounts.size()), header + 12);
+    out.append(reinterpret_cast<const char *>(header), sizeof header);
     out += entries;
     out += text;
+    // QMap orders by first entry, then second; SentenceStart sorts last.
+    for (auto it = pairCounts.cbegin(); it != pairCounts.cend(); ++it) {
+        uchar e[PairSize];
+        qToLittleEndian<quint32>(it.key().first, e);
+        qToLittleEndian<quint32>(it.key().second, e + 4);
+        qToLittleEndian<quint32>(quint32(std::min<quint64>(*it, 0xffffffffu)), e + 8);
+        out.append(reinterpret_cast<const char *>(e), PairSize);
+    }
     return out;
 }
 
@@ -80,21 +108,44 @@ bool TLexicon::Read(const QByteArray &bytes, QString *error) {
         return false;
     };
     const qint64 size = bytes.size();
-    if (size < HeaderSize || std::memcmp(bytes.constData(), Magic, 4) != 0)
+    // Version 1 has the shorter header: the same without the pair count.
+    constexpr qsizetype HeaderSize1 = 16;
+    if (size < HeaderSize1 || std::memcmp(bytes.constData(), Magic, 4) != 0)
         return fail(PredictStrings::NotALexicon());
     const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
     const quint32 version = U32(p + 4);
-    if (version != Version)
+    if (version != 1 && version != Version)
         return fail(PredictStrings::LexiconVersion().arg(version));
+    const qsizetype headerSize = version == 1 ? HeaderSize1 : HeaderSize;
+    if (size < headerSize)
+        return fail(PredictStrings::LexiconSize().arg(size));
     const quint32 count = U32(p + 8);
     const quint32 textSize = U32(p + 12);
+    const quint32 pairCount = version == 1 ? 0 : U32(p + 16);
     if (count > MaxWords)
         return fail(PredictStrings::TooManyWords().arg(count).arg(MaxWords));
-    // 64-bit arithmetic: neither field can overflow the sum.
-    if (qint64(HeaderSize) + qint64(count) * EntrySize + qint64(textSize) != size)
+    if (pairCount > MaxPairs)
+        return fail(PredictStrings::TooManyPairs().arg(pairCount).arg(MaxPairs));
+    // 64-bit arithmetic: no field can overflow the sum.
+    if (qint64(headerSize) + qint64(count) * EntrySize + qint64(textSize) +
+            qint64(pairCount) * PairSize !=
+        size)
         return fail(PredictStrings::LexiconSize().arg(size));
-    const uchar *entries = p + HeaderSize;
-    const char *text = bytes.constData() + HeaderSize + qint64(count) * EntrySize;
+    const uchar *entries = p + headerSize;
+    const char *text = bytes.constData() + headerSize + qint64(count) * EntrySize;
+    const uchar *pairs = p + headerSize + qint64(count) * EntrySize + textSize;
+    // Lookup relies on the pairs' order and on their words being entries.
+    for (quint32 i = 0; i < pairCount; ++i) {
+        const uchar *e = pairs + qint64(i) * PairSize;
+        const quint32 first = U32(e), second = U32(e + 4);
+        if ((first >= count && first != SentenceStart) || second >= count || U32(e + 8) == 0)
+            return fail(PredictStrings::PairOutside().arg(i + 1));
+        if (i > 0) {
+            const quint32 pf = U32(e - PairSize), ps = U32(e - PairSize + 4);
+            if (pf > first || (pf == first && ps >= second))
+                return fail(PredictStrings::PairOutOfOrder().arg(i + 1));
+        }
+    }
     const char *prevFold = nullptr;
     qsizetype prevFoldSize = 0;
     for (quint32 i = 0; i < count; ++i) {
@@ -112,9 +163,11 @@ bool TLexicon::Read(const QByteArray &bytes, QString *error) {
         prevFoldSize = foldSize;
     }
     FBytes = bytes;
-    FEntries = reinterpret_cast<const uchar *>(FBytes.constData()) + HeaderSize;
-    FText = FBytes.constData() + HeaderSize + qint64(count) * EntrySize;
+    FEntries = reinterpret_cast<const uchar *>(FBytes.constData()) + headerSize;
+    FText = FBytes.constData() + headerSize + qint64(count) * EntrySize;
     FCount = count;
+    FPairs = FEntries + qint64(count) * EntrySize + textSize;
+    FPairCount = pairCount;
 
     QList<qsizetype> order;
     order.reserve(FCount);
@@ -207,6 +260,52 @@ std::pair<qsizetype, qsizetype> TLexicon::Range(const QByteArray &prefix) const 
             hi = mid;
     }
     return {first, lo};
+}
+
+qsizetype TLexicon::IndexOf(const QString &word) const {
+    const QByteArray fold = PredictText::Fold(word).toUtf8();
+    auto [i, end] = Range(fold);
+    for (; i < end; ++i) {
+        if (Entry(i)[5] != fold.size())
+            break; // longer folded forms follow the equal ones
+        if (Word(i).toLower() == word)
+            return i;
+    }
+    return -1;
+}
+
+std::pair<qsizetype, qsizetype> TLexicon::Pairs(quint32 first) const {
+    auto firstOf = [this](qsizetype p) { return U32At(FPairs + p * PairSize); };
+    qsizetype lo = 0, hi = FPairCount;
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (firstOf(mid) < first)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const qsizetype begin = lo;
+    hi = FPairCount;
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (firstOf(mid) <= first)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return {begin, lo};
+}
+
+quint32 TLexicon::PairCountOf(std::pair<qsizetype, qsizetype> range, qsizetype second) const {
+    qsizetype lo = range.first, hi = range.second;
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (PairSecond(mid) < second)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo < range.second && PairSecond(lo) == second ? PairCount(lo) : 0;
 }
 
 quint32 TLexicon::FrequencyOf(const QString &word, QString *shown) const {

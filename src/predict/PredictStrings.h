@@ -24,6 +24,15 @@ inline QString WordOutside() {
 inline QString WordOutOfOrder() {
     return QStringLiteral("word %1 is out of order");
 }
+inline QString TooManyPairs() {
+    return QStringLiteral("%1 word pairs are more than the %2 allowed");
+}
+inline QString PairOutside() {
+    return QStringLiteral("word pair %1 names a word outside the list");
+}
+inline QString PairOutOfOrder() {
+    return QStringLiteral("word pair %1 is out of order");
+}
 inline QString LexiconTooLarge() {
     return QStringLiteral("%1: the file is too large for a word list");
 }

@@ -81,6 +81,9 @@ private:
     };
     const TLexiconInfo &LexiconInfo(const QString &word) const;
     double PairScore(const TWordUse &use) const;
+    double ShippedScore(quint32 count) const;
+    // The shipped pairs that start with `previous` ("" for a sentence start).
+    std::pair<qsizetype, qsizetype> ShippedFollowers(const QString &previous) const;
 
     TLexicon FLexicon;
     TUserModel FUser;

@@ -150,6 +150,55 @@ private slots:
         QCOMPARE(got.front(), first);
     }
 
+    // The shipped pairs lift their word after the right word only, and the user's own use still
+    // wins over them.
+    void ShippedPairs_data() {
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("capital");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("next word after its word")
+            << QStringList{} << u"dobrý "_s << false << u"den"_s;
+        QTest::newRow("next word across a comma")
+            << QStringList{} << u"Dobrý, "_s << false << u"den"_s;
+        QTest::newRow("a completion after its word")
+            << QStringList{} << u"to do"_s << false << u"dost"_s;
+        QTest::newRow("a completion typed without diacritics")
+            << QStringList{} << u"Ahoj. Dek"_s << true << u"Děkuji"_s;
+        QTest::newRow("a sentence start") << QStringList{} << QString() << true << u"Děkuji"_s;
+        QTest::newRow("another word before: as without pairs")
+            << QStringList{} << u"ten do"_s << false << u"dobře"_s;
+        QTest::newRow("a word the lexicon lacks before: as without pairs")
+            << QStringList{} << u"xyz "_s << false << u"to"_s;
+        QTest::newRow("the user's pair wins while typing")
+            << QStringList{u"to dole "_s, u""_s} << u"to do"_s << false << u"dole"_s;
+        QTest::newRow("the user's pair wins after a space")
+            << QStringList{u"dobrý tady "_s, u""_s} << u"dobrý "_s << false << u"tady"_s;
+        QTest::newRow("the user's sentence start wins")
+            << QStringList{u"Domů. "_s, u""_s} << u"Ahoj. "_s << true << u"Domů"_s;
+    }
+    void ShippedPairs() {
+        QFETCH(QStringList, written);
+        QFETCH(QString, text);
+        QFETCH(bool, capital);
+        QFETCH(QString, first);
+        QList<std::pair<QString, quint32>> words;
+        for (qsizetype i = 0; i < SmallLexicon().Size(); ++i)
+            words.append({SmallLexicon().Word(i), SmallLexicon().Frequency(i)});
+        TLexicon lexicon;
+        QVERIFY(lexicon.Read(TLexicon::Build(words, {{u"dobrý"_s, u"den"_s, 5},
+                                                     {u"to"_s, u"dost"_s, 4},
+                                                     {QString(), u"děkuji"_s, 3},
+                                                     {u"to"_s, u"nic"_s, 9}}),
+                             nullptr));
+        QCOMPARE(lexicon.PairsSize(), 3); // "nic" is no word of the list
+        FPredictor.SetLexicon(lexicon);
+        ObserveAll(written);
+        const QStringList got = FPredictor.Candidates(text, capital, 5);
+        QVERIFY(!got.isEmpty());
+        QCOMPARE(got.front(), first);
+    }
+
     // Offered and not taken for earlier letters of the same word: others come first.
     void GiveWay_data() {
         QTest::addColumn<QStringList>("texts");

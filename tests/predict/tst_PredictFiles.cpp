@@ -11,8 +11,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Entries in folded order: dům, pecka, pes; pairs (dům, pes), (pes, dům), (start, pes).
 QByteArray SmallList() {
-    return TLexicon::Build({{u"pes"_s, 10}, {u"pecka"_s, 5}, {u"dům"_s, 7}});
+    return TLexicon::Build(
+        {{u"pes"_s, 10}, {u"pecka"_s, 5}, {u"dům"_s, 7}},
+        {{u"pes"_s, u"dům"_s, 2}, {u"dům"_s, u"pes"_s, 3}, {QString(), u"pes"_s, 4}});
 }
 
 QByteArray Patched(QByteArray bytes, qsizetype at, quint32 value) {
@@ -42,7 +45,7 @@ private slots:
         const qsizetype entries = TLexicon::HeaderSize;
         QTest::newRow("empty") << QByteArray() << u"not a word list"_s;
         QTest::newRow("other magic") << PatchedByte(good, 0, 'X') << u"not a word list"_s;
-        QTest::newRow("version") << Patched(good, 4, 2) << u"version 2"_s;
+        QTest::newRow("version") << Patched(good, 4, 3) << u"version 3"_s;
         QTest::newRow("count beyond the limit") << Patched(good, 8, 0xffffffffu) << u"allowed"_s;
         QTest::newRow("count beyond the bytes") << Patched(good, 8, 1000) << u"header says"_s;
         QTest::newRow("text beyond the bytes")
@@ -59,6 +62,20 @@ private slots:
         swapped.replace(entries, TLexicon::EntrySize, good.mid(entries + TLexicon::EntrySize, 12));
         swapped.replace(entries + TLexicon::EntrySize, 12, good.mid(entries, 12));
         QTest::newRow("out of order") << swapped << u"out of order"_s;
+        const qsizetype pairs = good.size() - 3 * TLexicon::PairSize;
+        QTest::newRow("pairs beyond the limit")
+            << Patched(good, 16, 0xffffffffu) << u"word pairs are more"_s;
+        QTest::newRow("pairs beyond the bytes") << Patched(good, 16, 4) << u"header says"_s;
+        QTest::newRow("pair of no word") << Patched(good, pairs, 3) << u"outside the list"_s;
+        QTest::newRow("pair following no word")
+            << Patched(good, pairs + 4, 0xffffffffu) << u"outside the list"_s;
+        QTest::newRow("pair of count zero") << Patched(good, pairs + 8, 0) << u"outside"_s;
+        QTest::newRow("pairs out of order")
+            << Patched(good, pairs + TLexicon::PairSize, 0) << u"pair 2 is out of order"_s;
+        // Version 1: the header without the pair count, no pairs.
+        QByteArray first = Patched(good.left(pairs), 4, 1);
+        first.remove(16, 4);
+        QTest::newRow("version 1, without pairs") << first << QString();
         QTest::newRow("sound") << good << QString();
     }
     void HostileLexicon() {
@@ -70,6 +87,15 @@ private slots:
         if (error.isEmpty()) {
             QCOMPARE(lexicon.Size(), 3);
             QCOMPARE(lexicon.FrequencyOf(u"DŮM"_s), 7u);
+            if (lexicon.PairsSize() == 0)
+                return;
+            QCOMPARE(lexicon.PairsSize(), 3);
+            const auto start = lexicon.Pairs(TLexicon::SentenceStart);
+            QCOMPARE(start.second - start.first, 1);
+            QCOMPARE(lexicon.PairCountOf(start, lexicon.IndexOf(u"pes"_s)), 4u);
+            QCOMPARE(lexicon.PairCountOf(lexicon.Pairs(quint32(lexicon.IndexOf(u"dům"_s))),
+                                         lexicon.IndexOf(u"pes"_s)),
+                     3u);
             return;
         }
         QVERIFY2(why.contains(error), qPrintable(why));

@@ -116,6 +116,48 @@ private slots:
         QVERIFY2(QString::fromUtf8(errors).contains(error), errors.constData());
     }
 
+    // orvanta-predictdata pairs on a few quotations: the pairs as prediction learns them, in the
+    // language asked for, the author's line left out, rare pairs and those over the cap dropped.
+    void PairList_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("min");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<QByteArray>("quotations");
+        QTest::addColumn<QByteArray>("pairs");
+        const QByteArray czech = "Dobr\xc3\xbd den, pane.\n\t\t-- Autor\n%\n"
+                                 "Dobr\xc3\xbd den. Dobr\xc3\xbd\nden (str. 8)\n%\n"
+                                 "Dobr\xc3\xbd de\xc5\x88, ako sa m\xc3\xa1\xc5\xa1\n%\n"
+                                 "Hello there\n";
+        QTest::newRow("Czech, seen twice")
+            << u"cs"_s << u"2"_s << u"100"_s << czech
+            << QByteArray("<s> dobr\xc3\xbd 3\ndobr\xc3\xbd den 3\n");
+        QTest::newRow("Czech, at most one")
+            << u"cs"_s << u"1"_s << u"1"_s << czech << QByteArray("<s> dobr\xc3\xbd 3\n");
+        QTest::newRow("English, another language left out")
+            << u"en"_s << u"1"_s << u"100"_s << czech << QByteArray("<s> hello 1\nhello there 1\n");
+    }
+    void PairList() {
+        QFETCH(QString, lang);
+        QFETCH(QString, min);
+        QFETCH(QString, max);
+        QFETCH(QByteArray, quotations);
+        QFETCH(QByteArray, pairs);
+        const QString in = FDir.filePath(u"quotations.u8"_s);
+        const QString out = FDir.filePath(u"pairs.txt"_s);
+        {
+            QFile f(in);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(quotations);
+        }
+        QProcess p;
+        p.start(QStringLiteral(ORVANTA_PREDICTDATA), {u"pairs"_s, lang, min, max, out, in});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 0);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), pairs);
+    }
+
     void LearnFile() {
         const QString model = FDir.filePath(u"words.txt"_s);
         int code = -1;

@@ -1,12 +1,15 @@
 // orvanta-predictdata: the compact word lists of prediction, made from the frequency lists at
-// build time.
-//   orvanta-predictdata cs CS_LIST EN_LIST OUT   (the English list tells foreign words apart)
-//   orvanta-predictdata en EN_LIST OUT
+// build time, and the lists of word pairs, made once from texts (see data/wordpairs/README.md).
+//   orvanta-predictdata cs CS_LIST EN_LIST [--pairs PAIRS] OUT
+//       (the English list tells foreign words apart)
+//   orvanta-predictdata en EN_LIST [--pairs PAIRS] OUT
+//   orvanta-predictdata pairs cs|en MIN_COUNT MAX_PAIRS OUT FORTUNE_FILE...
 #include "Lexicon.h"
 #include "PredictText.h"
 
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <cstdio>
@@ -237,9 +240,30 @@ TList English(const TList &en) {
     return kept;
 }
 
-int Write(const QString &path, const TList &words) {
+// How a pair list writes the start of a sentence: no word, since '<' is no letter.
+const QString StartToken = QStringLiteral("<s>");
+// Followers kept for one word at most: the best, which are what the slots can show.
+constexpr qsizetype MaxFollowers = 48;
+
+bool ReadPairs(const QString &path, QList<TLexicon::TPair> *out) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "orvanta-predictdata: %s: %s\n", qPrintable(path),
+                     qPrintable(f.errorString()));
+        return false;
+    }
+    while (!f.atEnd()) {
+        const QStringList parts = QString::fromUtf8(f.readLine()).trimmed().split(u' ');
+        bool ok = false;
+        const quint32 count = parts.size() == 3 ? parts[2].toUInt(&ok) : 0;
+        if (ok && count > 0)
+            out->append({parts[0] == StartToken ? QString() : parts[0], parts[1], count});
+    }
+    return true;
+}
+
+int WriteBytes(const QString &path, const QByteArray &bytes) {
     QSaveFile out(path);
-    const QByteArray bytes = TLexicon::Build(words);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         std::fprintf(stderr, "orvanta-predictdata: %s: %s\n", qPrintable(path),
                      qPrintable(out.errorString()));
@@ -248,25 +272,193 @@ int Write(const QString &path, const TList &words) {
     return 0;
 }
 
+int Write(const QString &path, const TList &words, const QString &pairsPath) {
+    QList<TLexicon::TPair> pairs;
+    if (!pairsPath.isEmpty() && !ReadPairs(pairsPath, &pairs))
+        return 1;
+    return WriteBytes(path, TLexicon::Build(words, pairs));
+}
+
+// True when a quotation is in the language asked for. Czech: it has Czech diacritics and none of
+// Slovak's letters or commonest words (the Czech collection quotes Slovak songs now and then).
+// English: letters of ASCII only.
+bool InLanguage(const QString &text, bool czech) {
+    if (!czech) {
+        for (const QChar c : text) {
+            if (c.isLetter() && c.unicode() >= 0x80)
+                return false;
+        }
+        return true;
+    }
+    static const QString slovakLetters = QStringLiteral("äľĺŕôÄĽĹŔÔ");
+    static const QSet<QString> slovakWords = {
+        QStringLiteral("sa"),  QStringLiteral("ako"),   QStringLiteral("som"),
+        QStringLiteral("keď"), QStringLiteral("nie"),   QStringLiteral("sú"),
+        QStringLiteral("aj"),  QStringLiteral("ktorý"), QStringLiteral("môže")};
+    bool czechLetter = false;
+    for (const QChar c : text) {
+        if (slovakLetters.contains(c))
+            return false;
+        czechLetter = czechLetter || HasCzechDiacritics(QString(c.toLower()));
+    }
+    const QStringList words =
+        text.toLower().split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
+    for (const QString &w : words) {
+        if (slovakWords.contains(w))
+            return false;
+    }
+    return czechLetter;
+}
+
+// The text of one quotation as prediction sees typed text: its wrapped lines joined, a blank line
+// a break, and the line naming its author ("-- Seneca") left out.
+QString QuotationText(const QStringList &lines) {
+    QString text;
+    for (const QString &raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1String("--")) || line.startsWith(QChar(0x2014)))
+            continue;
+        if (line.isEmpty()) {
+            text += QLatin1Char('\n');
+            continue;
+        }
+        if (!text.isEmpty() && !text.back().isSpace())
+            text += QLatin1Char(' ');
+        text += line;
+    }
+    // Page references ("(str. 8)") are no part of the sentence.
+    static const QRegularExpression reference(QStringLiteral("\\([^)]*\\d[^)]*\\)"));
+    return text.remove(reference) + QLatin1Char('\n');
+}
+
+// Words no pair of the shipped lists may hold: the slots should not offer vulgar words
+// unprompted, though someone who writes them is offered them from the user's own pairs.
+bool Vulgar(const QString &word) {
+    static const QSet<QString> words = [] {
+        QSet<QString> s;
+        for (const char *w :
+             {"ass",     "arse",  "piss",  "shit",     "fuck",  "fucking", "cunt",  "bitch",
+              "bastard", "crap",  "dick",  "whore",    "kurva", "prdel",   "hovno", "sračka",
+              "píča",    "čurák", "debil", "zkurvený", "sex",   "sexy"})
+            s.insert(QString::fromUtf8(w));
+        return s;
+    }();
+    return words.contains(word);
+}
+
+// The pairs of a text, the way TPredictor::Observe learns them: a word ended by a space or
+// punctuation, lower case, after the word before it or after a sentence start ("").
+void CountPairs(const QString &text, QHash<std::pair<QString, QString>, quint32> *pairs) {
+    using namespace PredictText;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!IsWordChar(text, i)) {
+            ++i;
+            continue;
+        }
+        const qsizetype s = i;
+        while (i < text.size() && IsWordChar(text, i))
+            ++i;
+        if (i == text.size() || (s > 0 && text.at(s - 1).isDigit()))
+            continue;
+        const QChar after = text.at(i);
+        if (!(after.isSpace() || after.isPunct()))
+            continue;
+        ++(*pairs)[{PreviousWord(text, s), text.mid(s, i - s).toLower()}];
+    }
+}
+
+int MakePairs(const QStringList &args) {
+    const bool czech = args[1] == QLatin1String("cs");
+    bool ok1 = false, ok2 = false;
+    const quint32 minCount = args[2].toUInt(&ok1);
+    const qsizetype maxPairs = args[3].toLongLong(&ok2);
+    if ((!czech && args[1] != QLatin1String("en")) || !ok1 || !ok2 || minCount == 0) {
+        std::fputs("orvanta-predictdata pairs: language cs or en, MIN_COUNT and MAX_PAIRS are "
+                   "numbers, MIN_COUNT at least 1\n",
+                   stderr);
+        return 2;
+    }
+    QHash<std::pair<QString, QString>, quint32> counts;
+    for (const QString &path : args.mid(5)) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "orvanta-predictdata: %s: %s\n", qPrintable(path),
+                         qPrintable(f.errorString()));
+            return 1;
+        }
+        // Quotations are separated by a line holding only "%".
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n');
+        QStringList quotation;
+        for (qsizetype i = 0; i <= lines.size(); ++i) {
+            if (i < lines.size() && lines[i].trimmed() != QLatin1String("%")) {
+                quotation.append(lines[i]);
+                continue;
+            }
+            const QString text = QuotationText(quotation);
+            if (InLanguage(text, czech))
+                CountPairs(text, &counts);
+            quotation.clear();
+        }
+    }
+    struct TKept {
+        QString First, Second;
+        quint32 Count;
+    };
+    QList<TKept> kept;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (*it >= minCount && !Vulgar(it.key().first) && !Vulgar(it.key().second))
+            kept.append({it.key().first, it.key().second, *it});
+    }
+    auto byCount = [](const TKept &a, const TKept &b) {
+        if (a.Count != b.Count)
+            return a.Count > b.Count;
+        return a.First != b.First ? a.First < b.First : a.Second < b.Second;
+    };
+    std::sort(kept.begin(), kept.end(), byCount);
+    QHash<QString, qsizetype> followers;
+    QByteArray out;
+    qsizetype written = 0;
+    for (const TKept &k : std::as_const(kept)) {
+        if (written == maxPairs)
+            break;
+        if (++followers[k.First] > MaxFollowers)
+            continue;
+        out += (k.First.isEmpty() ? StartToken : k.First).toUtf8() + ' ' + k.Second.toUtf8() + ' ' +
+               QByteArray::number(k.Count) + '\n';
+        ++written;
+    }
+    return WriteBytes(args[4], out);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
+    if (args.size() >= 6 && args[0] == QLatin1String("pairs"))
+        return MakePairs(args);
+    QString pairs;
+    const qsizetype option = args.indexOf(QLatin1String("--pairs"));
+    if (option >= 0 && option + 1 < args.size()) {
+        pairs = args[option + 1];
+        args.remove(option, 2);
+    }
     TList cs, en;
     if (args.size() == 4 && args[0] == QLatin1String("cs")) {
         if (!ReadList(args[1], &cs) || !ReadList(args[2], &en))
             return 1;
-        return Write(args[3], Czech(cs, en));
+        return Write(args[3], Czech(cs, en), pairs);
     }
     if (args.size() == 3 && args[0] == QLatin1String("en")) {
         if (!ReadList(args[1], &en))
             return 1;
-        return Write(args[2], English(en));
+        return Write(args[2], English(en), pairs);
     }
-    std::fputs("usage: orvanta-predictdata cs CS_LIST EN_LIST OUT\n"
-               "       orvanta-predictdata en EN_LIST OUT\n",
+    std::fputs("usage: orvanta-predictdata cs CS_LIST EN_LIST [--pairs PAIRS] OUT\n"
+               "       orvanta-predictdata en EN_LIST [--pairs PAIRS] OUT\n"
+               "       orvanta-predictdata pairs cs|en MIN_COUNT MAX_PAIRS OUT FORTUNE_FILE...\n",
                stderr);
     return 2;
 }
