@@ -1,5 +1,6 @@
 #include "Lexicon.h"
 
+#include "BoundedRead.h"
 #include "PredictStrings.h"
 #include "PredictText.h"
 
@@ -195,7 +196,7 @@ bool TLexicon::Load(const QString &path, QString *error) {
         return false;
     }
     // Read no more than a word list can be, whatever the file claims to be (a pipe, a device).
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    const QByteArray bytes = ReadAtMost(file, MaxFileBytes);
     if (bytes.size() > MaxFileBytes) {
         if (error)
             *error = PredictStrings::LexiconTooLarge().arg(path);

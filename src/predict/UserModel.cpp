@@ -1,5 +1,6 @@
 #include "UserModel.h"
 
+#include "BoundedRead.h"
 #include "PredictStrings.h"
 #include "PredictText.h"
 
@@ -274,7 +275,7 @@ bool TUserModel::Load(const QString &path, QString *error) {
     }
     // Parse refuses more than MaxFileBytes; reading one byte beyond is enough to know.
     QString why;
-    if (!Parse(file.read(MaxFileBytes + 1), &why)) {
+    if (!Parse(ReadAtMost(file, MaxFileBytes), &why)) {
         if (error)
             *error = QStringLiteral("%1: %2").arg(path, why);
         return false;
