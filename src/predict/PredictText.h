@@ -25,6 +25,28 @@ bool IsSentenceEnd(QChar c);
 // and the start of the text, a line break, or a sentence end.
 bool AtSentenceStart(const QString &text, qsizetype pos);
 
+// Calls `ended(start, end)` for each word of `text` that begins at or after `from` and is ended,
+// in order: followed by a space or punctuation and not written right after a digit. A word that
+// reaches the end of the text is still being typed and is not ended. What is learned is these.
+template <class TEnded>
+void ForEachEndedWord(const QString &text, qsizetype from, TEnded &&ended) {
+    qsizetype i = from;
+    while (i < text.size()) {
+        if (!IsWordChar(text, i)) {
+            ++i;
+            continue;
+        }
+        const qsizetype s = i;
+        while (i < text.size() && IsWordChar(text, i))
+            ++i;
+        if (i == text.size())
+            return;
+        const QChar after = text.at(i);
+        if ((s == 0 || !text.at(s - 1).isDigit()) && (after.isSpace() || after.isPunct()))
+            ended(s, i);
+    }
+}
+
 // The word before the one starting at `pos`, lower case, or an empty string when that word
 // begins a sentence (the key the user model keeps sentence starts under).
 QString PreviousWord(const QString &text, qsizetype pos);

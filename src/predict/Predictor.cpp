@@ -391,32 +391,18 @@ void TPredictor::Observe(const QString &text) {
     FCounted.erase(FCounted.lowerBound(same), FCounted.end());
 
     // Only words ending at or after the first change can have been completed just now.
-    qsizetype i = WordStart(text.left(same));
-    while (i < text.size()) {
-        if (!IsWordChar(text, i)) {
-            ++i;
-            continue;
-        }
-        const qsizetype s = i;
-        while (i < text.size() && IsWordChar(text, i))
-            ++i;
-        if (i == text.size())
-            break; // still being typed
-        const QChar after = text.at(i);
-        const bool beforeOk = s == 0 || !text.at(s - 1).isDigit();
-        if (!beforeOk || !(after.isSpace() || after.isPunct()))
-            continue;
-        const QString word = text.mid(s, i - s).toLower();
+    ForEachEndedWord(text, WordStart(text.left(same)), [&](qsizetype s, qsizetype end) {
+        const QString word = text.mid(s, end - s).toLower();
         auto it = FCounted.find(s);
         if (it != FCounted.end()) {
             if (it->Word == word)
-                continue;
+                return;
             FUser.Unlearn(it->Previous, it->Word);
         }
         const QString previous = PreviousWord(text, s);
         FUser.Learn(previous, word);
         FCounted.insert(s, {previous, word});
-    }
+    });
 }
 
 void TPredictor::ForgetAll() {

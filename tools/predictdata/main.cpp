@@ -349,23 +349,9 @@ bool Vulgar(const QString &word) {
 // The pairs of a text, the way TPredictor::Observe learns them: a word ended by a space or
 // punctuation, lower case, after the word before it or after a sentence start ("").
 void CountPairs(const QString &text, QHash<std::pair<QString, QString>, quint32> *pairs) {
-    using namespace PredictText;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (!IsWordChar(text, i)) {
-            ++i;
-            continue;
-        }
-        const qsizetype s = i;
-        while (i < text.size() && IsWordChar(text, i))
-            ++i;
-        if (i == text.size() || (s > 0 && text.at(s - 1).isDigit()))
-            continue;
-        const QChar after = text.at(i);
-        if (!(after.isSpace() || after.isPunct()))
-            continue;
-        ++(*pairs)[{PreviousWord(text, s), text.mid(s, i - s).toLower()}];
-    }
+    PredictText::ForEachEndedWord(text, 0, [&](qsizetype s, qsizetype end) {
+        ++(*pairs)[{PredictText::PreviousWord(text, s), text.mid(s, end - s).toLower()}];
+    });
 }
 
 int MakePairs(const QStringList &args) {
