@@ -20,6 +20,19 @@ constexpr int TopWords = 64;
 // Larger than the compact form of any list we ship by far; checked before reading a file.
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
+// The first index of [lo, hi) where `before` no longer holds; it holds for a leading run.
+template <class TBefore>
+qsizetype PartitionPoint(qsizetype lo, qsizetype hi, TBefore before) {
+    while (lo < hi) {
+        const qsizetype mid = lo + (hi - lo) / 2;
+        if (before(mid))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
 quint32 U32(const uchar *p) {
     return qFromLittleEndian<quint32>(p);
 }
@@ -243,24 +256,8 @@ std::pair<qsizetype, qsizetype> TLexicon::Range(const QByteArray &prefix) const 
         const char *fold = FText + U32(e) + e[4];
         return CompareBytes(fold, std::min<qsizetype>(e[5], n), prefix.constData(), n);
     };
-    qsizetype lo = 0, hi = FCount;
-    while (lo < hi) {
-        const qsizetype mid = lo + (hi - lo) / 2;
-        if (cmp(mid) < 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    const qsizetype first = lo;
-    hi = FCount;
-    while (lo < hi) {
-        const qsizetype mid = lo + (hi - lo) / 2;
-        if (cmp(mid) <= 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return {first, lo};
+    const qsizetype first = PartitionPoint(0, FCount, [&](qsizetype i) { return cmp(i) < 0; });
+    return {first, PartitionPoint(first, FCount, [&](qsizetype i) { return cmp(i) <= 0; })};
 }
 
 qsizetype TLexicon::IndexOf(const QString &word) const {
@@ -277,35 +274,15 @@ qsizetype TLexicon::IndexOf(const QString &word) const {
 
 std::pair<qsizetype, qsizetype> TLexicon::Pairs(quint32 first) const {
     auto firstOf = [this](qsizetype p) { return U32At(FPairs + p * PairSize); };
-    qsizetype lo = 0, hi = FPairCount;
-    while (lo < hi) {
-        const qsizetype mid = lo + (hi - lo) / 2;
-        if (firstOf(mid) < first)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    const qsizetype begin = lo;
-    hi = FPairCount;
-    while (lo < hi) {
-        const qsizetype mid = lo + (hi - lo) / 2;
-        if (firstOf(mid) <= first)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return {begin, lo};
+    const qsizetype begin =
+        PartitionPoint(0, FPairCount, [&](qsizetype p) { return firstOf(p) < first; });
+    return {begin,
+            PartitionPoint(begin, FPairCount, [&](qsizetype p) { return firstOf(p) <= first; })};
 }
 
 quint32 TLexicon::PairCountOf(std::pair<qsizetype, qsizetype> range, qsizetype second) const {
-    qsizetype lo = range.first, hi = range.second;
-    while (lo < hi) {
-        const qsizetype mid = lo + (hi - lo) / 2;
-        if (PairSecond(mid) < second)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
+    const qsizetype lo = PartitionPoint(range.first, range.second,
+                                        [&](qsizetype p) { return PairSecond(p) < second; });
     return lo < range.second && PairSecond(lo) == second ? PairCount(lo) : 0;
 }
 
