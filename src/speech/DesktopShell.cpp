@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMimeDatabase>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <fnmatch.h>
 
 namespace {
 
@@ -24,6 +26,10 @@ QByteArray ReadSmallFile(const QString &path) {
     if (file.size() > kMaxListBytes || !file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+bool HasWildcard(QByteArrayView pattern) {
+    return pattern.contains('*') || pattern.contains('?') || pattern.contains('[');
 }
 
 // The values of `key` in group `group` of a desktop-style key file, in file order.
@@ -64,10 +70,80 @@ std::optional<QString> TDesktopShell::ExecLine(const QByteArray &desktopEntry) {
     return values.constFirst();
 }
 
+QString TDesktopShell::TypeOfFileName(const QList<QByteArray> &globLists, const QString &fileName) {
+    struct TBest {
+        int Weight = -1;
+        qsizetype Length = 0;
+        QByteArrayView Type;
+    } best;
+    const QByteArray exact = fileName.toUtf8();
+    const QByteArray folded = fileName.toLower().toUtf8();
+    // A list may drop what the lists after it say of a type.
+    QSet<QByteArray> dropped;
+    for (const QByteArray &list : globLists) {
+        QSet<QByteArray> dropsHere;
+        for (qsizetype at = 0; at < list.size();) {
+            qsizetype end = list.indexOf('\n', at);
+            if (end < 0)
+                end = list.size();
+            const QByteArrayView line = QByteArrayView(list).sliced(at, end - at).trimmed();
+            at = end + 1;
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            // weight:type:pattern[:flags]
+            const qsizetype typeAt = line.indexOf(':') + 1;
+            const qsizetype patternAt = typeAt > 0 ? line.indexOf(':', typeAt) + 1 : 0;
+            if (patternAt <= typeAt + 1)
+                continue;
+            const qsizetype flagsAt = line.indexOf(':', patternAt) + 1;
+            const QByteArrayView type = line.sliced(typeAt, patternAt - 1 - typeAt);
+            const QByteArrayView pattern = flagsAt > 0
+                                               ? line.sliced(patternAt, flagsAt - 1 - patternAt)
+                                               : line.sliced(patternAt);
+            bool isNumber = false;
+            const int weight = line.first(typeAt - 1).toInt(&isNumber);
+            if (!isNumber || pattern.isEmpty() ||
+                (!dropped.isEmpty() && dropped.contains(type.toByteArray())))
+                continue;
+            if (pattern == "__NOGLOBS__") {
+                dropsHere.insert(type.toByteArray());
+                continue;
+            }
+            const bool caseSensitive =
+                flagsAt > 0 && line.sliced(flagsAt).toByteArray().split(',').contains("cs");
+            const QByteArray &name = caseSensitive ? exact : folded;
+            const QByteArrayView tail = pattern.sliced(1);
+            if (pattern.startsWith('*') && !HasWildcard(tail)) {
+                // Most patterns are "*.suffix".
+                if (name.size() < tail.size())
+                    continue;
+                const char *end = name.constData() + name.size() - tail.size();
+                if (caseSensitive ? !name.endsWith(tail)
+                                  : qstrnicmp(end, tail.data(), size_t(tail.size())) != 0)
+                    continue;
+            } else {
+                const QByteArray glob =
+                    caseSensitive ? pattern.toByteArray() : pattern.toByteArray().toLower();
+                if (fnmatch(glob.constData(), name.constData(), FNM_NOESCAPE) != 0)
+                    continue;
+            }
+            // The heavier pattern wins, then the longer one, then the one read first.
+            if (weight > best.Weight || (weight == best.Weight && pattern.size() > best.Length))
+                best = {weight, pattern.size(), type};
+        }
+        dropped.unite(dropsHere);
+    }
+    return QString::fromUtf8(best.Type);
+}
+
 std::optional<QString> TDesktopShell::OpenCommand(const QString &suffix) {
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("a.") + suffix,
-                                                           QMimeDatabase::MatchExtension);
-    if (!type.isValid() || type.isDefault())
+    // The shared MIME database's glob lists, the user's first, as the desktop reads them.
+    QList<QByteArray> globLists;
+    for (const QString &dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        globLists.append(ReadSmallFile(dir + QStringLiteral("/mime/globs2")));
+    const QString type = TypeOfFileName(globLists, QStringLiteral("a.") + suffix);
+    if (type.isEmpty())
         return std::nullopt;
     // The user's lists come before the system's, as the desktop reads them.
     QStringList lists;
@@ -81,7 +157,7 @@ std::optional<QString> TDesktopShell::OpenCommand(const QString &suffix) {
         const QByteArray text = ReadSmallFile(list);
         if (text.isEmpty())
             continue;
-        for (const QString &app : DefaultApplications(text, type.name())) {
+        for (const QString &app : DefaultApplications(text, type)) {
             const QString entry = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, app);
             if (entry.isEmpty())
                 continue;

@@ -147,6 +147,45 @@ private slots:
         QCOMPARE(TDesktopShell::DefaultApplications(list, QStringLiteral("text/x-tlk")), apps);
     }
 
+    // The glob lists of the shared MIME database, the user's first.
+    void typeOfFileName_data() {
+        QTest::addColumn<QList<QByteArray>>("lists");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type");
+        const QByteArray system("# generated\n50:text/x-tlk:*.tlk\n50:text/plain:*.txt\n"
+                                "80:application/x-tar:*.tar\n40:text/x-readme:README*\n");
+        QTest::newRow("suffix") << QList{system} << "a.tlk"
+                                << "text/x-tlk";
+        QTest::newRow("any case") << QList{system} << "a.TLK"
+                                  << "text/x-tlk";
+        QTest::newRow("nothing matches") << QList{system} << "a.kbt"
+                                         << "";
+        QTest::newRow("wildcard pattern") << QList{system} << "README.md"
+                                          << "text/x-readme";
+        QTest::newRow("case-sensitive flag") << QList<QByteArray>{"50:text/x-c:*.C:cs\n"} << "a.c"
+                                             << "";
+        QTest::newRow("heavier weight wins")
+            << QList<QByteArray>{"50:text/a:*.tlk\n60:text/b:*.tlk\n"} << "a.tlk"
+            << "text/b";
+        QTest::newRow("longer pattern wins on equal weight")
+            << QList<QByteArray>{"50:text/a:*.gz\n50:text/b:*.tar.gz\n"} << "a.tar.gz"
+            << "text/b";
+        QTest::newRow("user's list drops the system's globs")
+            << QList<QByteArray>{"0:text/x-tlk:__NOGLOBS__\n50:text/x-talk:*.tlk\n", system}
+            << "a.tlk"
+            << "text/x-talk";
+        QTest::newRow("damaged lines are passed over")
+            << QList<QByteArray>{"x:text/a:*.tlk\n50::*.tlk\n50:text/b\n::\n50:text/c:*.tlk"}
+            << "a.tlk"
+            << "text/c";
+    }
+    void typeOfFileName() {
+        QFETCH(QList<QByteArray>, lists);
+        QFETCH(QString, name);
+        QFETCH(QString, type);
+        QCOMPARE(TDesktopShell::TypeOfFileName(lists, name), type);
+    }
+
     void execLine() {
         QCOMPARE(TDesktopShell::ExecLine("[Desktop Entry]\nName=Synth\nExec=/opt/synth %f \n"
                                          "[Desktop Action x]\nExec=other\n"),
