@@ -6,6 +6,7 @@
 #include "Directories.h"
 #include "DrawnIcons.h"
 #include "EngineLoader.h"
+#include "FirstInput.h"
 #include "FontWarmup.h"
 #include "KeyRepeat.h"
 #include "LateEngines.h"
@@ -107,15 +108,27 @@ int main(int argc, char *argv[]) {
     const QString speechLanguage =
         InterfaceLanguage() == TLanguage::English ? QStringLiteral("en") : QStringLiteral("cs");
     // eSpeak NG, the desktop's speech service, the sounds and the sound server come in a module
-    // loaded once the window is on the screen; until then these stand in for them. The bundled
-    // click stands for any sound that cannot be found.
+    // loaded when they are first wanted; until then these stand in for them. The bundled click
+    // stands for any sound that cannot be found.
     const QString defaultSound = Dirs().ProgramDir + AppStrings::EchoSound;
+    // The module is loaded once the window exists; wanted before, it is loaded then.
+    std::function<void()> loadEngines;
+    bool enginesWantedEarly = false;
+    const auto enginesWanted = [&loadEngines, &enginesWantedEarly] {
+        if (loadEngines)
+            loadEngines();
+        else
+            enginesWantedEarly = true;
+    };
     TLateSounds sounds(defaultSound);
+    sounds.SetOnWanted(enginesWanted);
     TLateRouting routing;
+    routing.SetOnWanted(enginesWanted);
     // The system engine the main window makes (and frees when it goes).
     TLateVoice *systemVoice = nullptr;
-    TVoice voice({[&systemVoice]() -> std::unique_ptr<TSpeechVoice> {
+    TVoice voice({[&systemVoice, enginesWanted]() -> std::unique_ptr<TSpeechVoice> {
                       auto late = std::make_unique<TLateVoice>();
+                      late->SetOnWanted(enginesWanted);
                       systemVoice = late.get();
                       return late;
                   },
@@ -165,10 +178,18 @@ int main(int argc, char *argv[]) {
                 systemVoice->Flush();
             }
         };
-        // Loading starts once the first frame is on the screen.
-        // So does the program's icon: the drawing is a vector one, drawn through a plug-in.
-        form.SetOnFirstFrame([&loader, arrived] {
-            loader.Start(arrived);
+        // Loading starts when the engines are first wanted: on the user's first input, which
+        // comes before the key it reaches is spoken, or on the first text, prompt or sound asked
+        // for (an automation client's, a spoken prompt of the scan). Until then the program
+        // keeps to what its window needs.
+        loadEngines = [&loader, arrived] { loader.Start(arrived); };
+        if (enginesWantedEarly)
+            loadEngines();
+        std::unique_ptr<TFirstInput> firstInput;
+        // The program's icon once the first frame is on the screen: the drawing is a vector
+        // one, drawn through a plug-in.
+        form.SetOnFirstFrame([&firstInput, enginesWanted] {
+            firstInput = std::make_unique<TFirstInput>(enginesWanted);
             QApplication::setWindowIcon(TAboutBox::ProgramIconImage());
         });
         // Ended from outside (a signal, the session logging out): closed as "&Konec" closes it,
@@ -180,6 +201,7 @@ int main(int argc, char *argv[]) {
                          [&form](QSessionManager &) { form.EndFromOutside(); });
         form.show();
         status = QApplication::exec();
+        loadEngines = nullptr;
         if (engines)
             engines->SetOnHealth({});
         prompts.SetParent(nullptr);

@@ -42,7 +42,11 @@ void TLateVoice::Fail() {
 }
 
 QList<TVoiceToken> TLateVoice::GetVoices() {
-    return FReal ? FReal->GetVoices() : QList<TVoiceToken>();
+    if (FReal)
+        return FReal->GetVoices();
+    if (!FFailed)
+        FWanted();
+    return {};
 }
 
 TVoiceToken TLateVoice::Voice() {
@@ -87,6 +91,7 @@ bool TLateVoice::Speak(const QString &text) {
         return FReal->Speak(text);
     if (FFailed)
         return false;
+    FWanted();
     // A newer text drops the older, as the engine would; it cuts a prompt asked for before it
     // short, which counts as heard.
     FText = text;
@@ -104,6 +109,7 @@ bool TLateVoice::SpeakPrompt(const QString &text, const QString &voiceId, int ra
         return FReal->SpeakPrompt(text, voiceId, rate, volume, std::move(heard));
     if (FFailed)
         return false;
+    FWanted();
     // A newer prompt cuts the older, which is then never told heard.
     FPrompt = TPrompt{text, voiceId, rate, volume, std::move(heard)};
     FPromptAfterText = FText.has_value();
@@ -148,6 +154,7 @@ bool TLateSounds::Play(const QString &name) {
     // Checked now, as the player checks it: a sound that cannot play is told at once.
     if (FFailed || !FindPlayableSound(name, FDefaultSound))
         return false;
+    FWanted();
     FPending = name;
     return true;
 }
@@ -160,7 +167,10 @@ void TLateRouting::Attach(TAudioRouting *real) {
 }
 
 QList<TAudioRouting::TDevice> TLateRouting::Devices() {
-    return FReal ? FReal->Devices() : QList<TDevice>();
+    if (FReal)
+        return FReal->Devices();
+    FWanted();
+    return {};
 }
 
 void TLateRouting::Route(const QString &speech, const QString &prompts) {

@@ -5,6 +5,7 @@
 #include "SpeechVoice.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,23 @@
 // is kept and handed on when the engines come, so a key pressed in the first moments is still
 // spoken and the settings read at start are the ones the engines get. Used from the
 // user-interface thread only; nothing here ever waits.
+//
+// The engines are loaded when first wanted: the first request that needs them (a text, a prompt
+// or a sound to play, the list of voices or of outputs) tells SetOnWanted's function, once.
+// Settings kept for later do not.
+
+// A function told once.
+class TOnce {
+public:
+    void Set(std::function<void()> what) { FWhat = std::move(what); }
+    void operator()() {
+        if (FWhat)
+            std::exchange(FWhat, {})();
+    }
+
+private:
+    std::function<void()> FWhat;
+};
 
 class TLateVoice final : public TSpeechVoice {
 public:
@@ -26,6 +44,7 @@ public:
     // The engines cannot come: what is asked from now on is refused, as by an engine that is
     // not installed.
     void Fail();
+    void SetOnWanted(std::function<void()> wanted) { FWanted.Set(std::move(wanted)); }
 
     bool Ready() const override { return bool(FReal); }
     QList<TVoiceToken> GetVoices() override;
@@ -63,6 +82,7 @@ private:
     std::optional<QString> FText;
     std::optional<TPrompt> FPrompt;
     bool FPromptAfterText = false;
+    TOnce FWanted;
 };
 
 // Plays the last sound asked for once the player comes; the file is checked at once.
@@ -73,6 +93,7 @@ public:
 
     void Attach(TSoundPlayer *real);
     void Fail() { FFailed = true; }
+    void SetOnWanted(std::function<void()> wanted) { FWanted.Set(std::move(wanted)); }
     bool Play(const QString &name) override;
 
 private:
@@ -80,16 +101,19 @@ private:
     TSoundPlayer *FReal = nullptr;
     bool FFailed = false;
     std::optional<QString> FPending;
+    TOnce FWanted;
 };
 
 // No outputs until the sound server's routing comes; the last choice is handed on.
 class TLateRouting final : public TAudioRouting {
 public:
     void Attach(TAudioRouting *real);
+    void SetOnWanted(std::function<void()> wanted) { FWanted.Set(std::move(wanted)); }
     QList<TDevice> Devices() override;
     void Route(const QString &speech, const QString &prompts) override;
 
 private:
     TAudioRouting *FReal = nullptr;
     std::optional<std::pair<QString, QString>> FRoute;
+    TOnce FWanted;
 };

@@ -66,25 +66,34 @@ private slots:
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<QStringList>("got");
         QTest::addColumn<int>("promptsHeard");
-        QTest::newRow("a text") << L({"text a"}) << L({"text a"}) << 0;
+        // Whether the engines were wanted: a text, a prompt or the voice list want them, once.
+        QTest::addColumn<bool>("wanted");
+        QTest::newRow("a text") << L({"text a"}) << L({"text a"}) << 0 << true;
         QTest::newRow("a newer text drops the older")
-            << L({"text a", "text b"}) << L({"text b"}) << 0;
+            << L({"text a", "text b"}) << L({"text b"}) << 0 << true;
         QTest::newRow("a text after a prompt cuts it, which counts as heard")
-            << L({"prompt p", "text t"}) << L({"text t"}) << 1;
+            << L({"prompt p", "text t"}) << L({"text t"}) << 1 << true;
         QTest::newRow("a prompt after a text waits for it")
-            << L({"text t", "prompt p"}) << L({"text t", "prompt p"}) << 0;
+            << L({"text t", "prompt p"}) << L({"text t", "prompt p"}) << 0 << true;
         QTest::newRow("a newer prompt cuts the older unheard")
-            << L({"prompt p", "prompt q"}) << L({"prompt q"}) << 0;
-        QTest::newRow("a cut prompt is not spoken") << L({"prompt p", "cut"}) << L({}) << 0;
+            << L({"prompt p", "prompt q"}) << L({"prompt q"}) << 0 << true;
+        QTest::newRow("a cut prompt is not spoken") << L({"prompt p", "cut"}) << L({}) << 0 << true;
         QTest::newRow("settings, then the text")
             << L({"rate 3", "volume 40", "service spd:m/v", "voice x", "text a"})
-            << L({"voice x", "volume 40", "rate 3", "service spd:m/v", "text a"}) << 0;
+            << L({"voice x", "volume 40", "rate 3", "service spd:m/v", "text a"}) << 0 << true;
+        QTest::newRow("settings alone do not want the engines")
+            << L({"rate 3", "volume 40", "service spd:m/v", "voice x", "cut"})
+            << L({"voice x", "volume 40", "rate 3", "service spd:m/v"}) << 0 << false;
+        QTest::newRow("the voice list wants them") << L({"voices"}) << L({}) << 0 << true;
     }
     void HandedOn() {
         QFETCH(QStringList, asked);
         QFETCH(QStringList, got);
         QFETCH(int, promptsHeard);
+        QFETCH(bool, wanted);
         TLateVoice late;
+        int timesWanted = 0;
+        late.SetOnWanted([&timesWanted] { ++timesWanted; });
         int heard = 0;
         for (const QString &call : asked) {
             const QString arg = call.section(u' ', 1);
@@ -100,9 +109,12 @@ private slots:
                 late.SetVolume(arg.toInt());
             else if (call.startsWith("service"_L1))
                 late.SetServiceVoiceId(arg);
+            else if (call == "voices"_L1)
+                QVERIFY(late.GetVoices().isEmpty());
             else if (call.startsWith("voice"_L1))
                 late.SetVoice(Token(arg));
         }
+        QCOMPARE(timesWanted, wanted ? 1 : 0);
         QCOMPARE(late.Rate(), asked.contains("rate 3"_L1) ? 3 : 0);
         auto real = std::make_unique<TRecordingVoice>();
         TRecordingVoice *engine = real.get();
@@ -147,11 +159,14 @@ private slots:
     // settings read at start are still what is saved.
     void FailedEngineRefuses() {
         TLateVoice late;
+        bool wanted = false;
+        late.SetOnWanted([&wanted] { wanted = true; });
         late.SetRate(4);
         late.Fail();
         QVERIFY(!late.Speak(u"a"_s));
         QVERIFY(!late.SpeakPrompt(u"p"_s, {}, 0, 100, {}));
         QCOMPARE(late.Rate(), 4);
+        QVERIFY(!wanted);
         QTemporaryDir dir;
         TLateSounds sounds(dir.filePath(u"none.wav"_s));
         sounds.Fail();
@@ -175,9 +190,13 @@ private slots:
         bad.close();
 
         TLateSounds late(click);
+        int wanted = 0;
+        late.SetOnWanted([&wanted] { ++wanted; });
         QVERIFY(!late.Play(broken));
+        QCOMPARE(wanted, 0);
         QVERIFY(late.Play(u"SystemAsterisk"_s));
         QVERIFY(late.Play(click));
+        QCOMPARE(wanted, 1);
         TFakeSounds real;
         late.Attach(&real);
         QCOMPARE(real.Played, QStringList{click});
