@@ -6,10 +6,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QtEndian>
 
 TAboutBox::TAboutBox(QWidget *parent)
     : QDialog(parent) {
@@ -74,7 +77,22 @@ TAboutBox::TAboutBox(QWidget *parent)
 }
 
 QIcon TAboutBox::ProgramIconImage() {
-    return QIcon(QStringLiteral(":/orvanta.svg"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 56, 64, 112, 128}) {
+        const QResource pixels(QStringLiteral(":/icon/orvanta-%1.argb").arg(size));
+        const QByteArray bytes = pixels.uncompressedData();
+        if (bytes.size() != qsizetype(size) * size * 4)
+            continue;
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < size; ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < size; ++x)
+                row[x] =
+                    qFromLittleEndian<quint32>(bytes.constData() + (qsizetype(y) * size + x) * 4);
+        }
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+    }
+    return icon;
 }
 
 void TAboutBox::showEvent(QShowEvent *event) {

@@ -337,6 +337,20 @@ private slots:
         F->Form->Menu.Oaplikaci1->trigger();
         QCOMPARE(version, QStringLiteral("Verze 2.0 (update 2)"));
     }
+
+    // The program's icon, carried as pixels drawn at build time: every size there, and the
+    // drawing's colours where they are (the key's frame, the speech bubble, the clear corner).
+    void programIconIsDrawn() {
+        const QIcon icon = TAboutBox::ProgramIconImage();
+        for (const int size : {16, 24, 32, 48, 56, 64, 112, 128})
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+                     qPrintable(QString::number(size)));
+        const QImage image = icon.pixmap(QSize(64, 64)).toImage();
+        QCOMPARE(image.size(), QSize(64, 64));
+        QCOMPARE(QColor(image.pixel(5, 40)).name(), QStringLiteral("#1f4e8c"));
+        QCOMPARE(QColor(image.pixel(38, 12)).name(), QStringLiteral("#f2a516"));
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    }
 };
 
 QTEST_MAIN(TestMenuCommands)

@@ -5,6 +5,9 @@
 //   orvanta-gendata sound NAME FILE.wav      a sound made by WaveSynth, as a WAVE file
 //   orvanta-gendata icon FILE.svg SIZE FILE.png
 //                                            the program's icon drawn at SIZE x SIZE pixels
+//   orvanta-gendata iconpixels FILE.svg SIZE FILE
+//                                            the same as bare pixels: premultiplied ARGB,
+//                                            32-bit little-endian words, row by row
 #include "Error.h"
 #include "Picture.h"
 #include "SymbolArt.h"
@@ -14,6 +17,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QSaveFile>
+#include <QtEndian>
 #include <cstdio>
 
 namespace {
@@ -31,17 +35,33 @@ bool Write(const QString &path, const QByteArray &bytes) {
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }
 
-// Draws the SVG icon through Qt's image plugin at one size, as PNG bytes; empty on failure.
-QByteArray IconPng(const QString &svg, int size) {
+// Draws the SVG icon through Qt's image plugin at one size; null on failure.
+QImage IconImage(const QString &svg, int size) {
     QImageReader reader(svg, "svg");
     reader.setScaledSize(QSize(size, size));
-    const QImage image = reader.read();
-    if (image.isNull())
-        return {};
+    return reader.read();
+}
+
+QByteArray IconPng(const QImage &image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
+QByteArray IconPixels(const QImage &icon) {
+    const QImage image = icon.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QByteArray bytes;
+    bytes.reserve(qsizetype(image.width()) * image.height() * 4);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            char word[4];
+            qToLittleEndian<quint32>(row[x], word);
+            bytes.append(word, 4);
+        }
+    }
+    return bytes;
 }
 
 } // namespace
@@ -52,15 +72,19 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() == 4 && args[0] == QLatin1String("icon")) {
+    const bool pixels = args.size() == 4 && args[0] == QLatin1String("iconpixels");
+    if (pixels || (args.size() == 4 && args[0] == QLatin1String("icon"))) {
         bool ok = false;
         const int size = args[2].toInt(&ok);
         if (!ok || size < 1 || size > 1024)
             return Fail(QStringLiteral("%1 is not an icon size.").arg(args[2]));
-        const QByteArray png = IconPng(args[1], size);
-        if (png.isEmpty())
+        const QImage image = IconImage(args[1], size);
+        const QByteArray bytes = image.isNull() ? QByteArray()
+                                 : pixels       ? IconPixels(image)
+                                                : IconPng(image);
+        if (bytes.isEmpty())
             return Fail(QStringLiteral("%1: cannot draw the icon.").arg(args[1]));
-        if (!Write(args[3], png))
+        if (!Write(args[3], bytes))
             return Fail(QStringLiteral("%1: cannot write the file.").arg(args[3]));
         return 0;
     }
@@ -68,7 +92,8 @@ int main(int argc, char *argv[]) {
     if (args.size() != 3 && !withBackground) {
         std::fputs("usage: orvanta-gendata picture NAME FILE.jpg [RRGGBB]\n"
                    "       orvanta-gendata sound NAME FILE.wav\n"
-                   "       orvanta-gendata icon FILE.svg SIZE FILE.png\n",
+                   "       orvanta-gendata icon FILE.svg SIZE FILE.png\n"
+                   "       orvanta-gendata iconpixels FILE.svg SIZE FILE\n",
                    stderr);
         return 2;
     }
