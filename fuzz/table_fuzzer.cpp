@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the table and key file readers and turns every key record they accept
 // into a real key, which is then painted. A TError is the expected answer to damaged input; a
 // crash, a sanitizer report or any other exception is a finding.
+#include "ComponentReader.h"
 #include "Error.h"
 #include "TableFormat.h"
 #include "VxKey.h"
@@ -15,8 +16,8 @@
 namespace {
 
 // Each key the reader accepts is created as the program creates it, then painted.
-void MakeKey(QIODevice *device) {
-    std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(nullptr, device);
+void MakeKey(TComponentReader &record) {
+    std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(nullptr, record);
     key->resize(key->size().boundedTo(QSize(200, 200)));
     QImage image(key->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     key->render(&image);
@@ -44,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         buffer.open(QIODevice::ReadOnly);
         TTableReadResult read = keyFile ? ReadKeyFile(&buffer) : ReadTableFile(&buffer);
         // Refusals end in the result; a TError escaping here would be a finding.
-        ReadKeys(read, bytes, [](QIODevice *device, const TTableKey &, int) { MakeKey(device); });
+        ReadKeys(read, bytes,
+                 [](TComponentReader &record, const TTableKey &, int) { MakeKey(record); });
     }
     return 0;
 }

@@ -25,6 +25,7 @@ class QAction;
 class QDialog;
 class QLabel;
 class QMenu;
+class TComponentReader;
 class TPrinter;
 class QPushButton;
 class QSplitter;
@@ -363,7 +364,7 @@ private:
     void ClearKeys();
     void DestroyKey(TVxKey *key);
     // Turns the records of a file into keys under the current layout's parent.
-    TVxKey *KeyFromRecord(QIODevice *record);
+    TVxKey *KeyFromRecord(TComponentReader &record);
 
     void TextKey(int code, const QString &text, const QString &textSh, TVxKey *key);
     void SpecialAction(int code, TVxKey *key);

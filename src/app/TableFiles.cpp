@@ -3,6 +3,7 @@
 #include "MainForm.h"
 
 #include "AppStrings.h"
+#include "ComponentReader.h"
 #include "Directories.h"
 #include "Error.h"
 #include "FileLookup.h"
@@ -97,7 +98,7 @@ QString ProblemText(const TReadProblem &problem) {
 
 } // namespace
 
-TVxKey *TForm1::KeyFromRecord(QIODevice *record) {
+TVxKey *TForm1::KeyFromRecord(TComponentReader &record) {
     QWidget *parent = FScanning ? static_cast<QWidget *>(TimeGrid1) : KeyPanel;
     std::unique_ptr<TVxKey> key = TVxKey::CreateFromStream(parent, record);
     TVxKey *raw = key.release(); // the parent owns it now
@@ -134,8 +135,8 @@ void TForm1::LoadTable(const QString &name) {
             TimeGrid1->SetnCol(table.nCol);
             TimeGrid1->SetnRow(table.nRow);
         }
-        ReadKeys(read, bytes, [this](QIODevice *device, const TTableKey &entry, int) {
-            TVxKey *key = KeyFromRecord(device);
+        ReadKeys(read, bytes, [this](TComponentReader &record, const TTableKey &entry, int) {
+            TVxKey *key = KeyFromRecord(record);
             if (FScanning)
                 TimeGrid1->PutCell(entry.Col, entry.Row, key);
         });
@@ -280,10 +281,10 @@ void TForm1::LoadKey1Click() {
         TTableReadResult read = ReadKeyFile(&buffer);
         // The window holds no more keys than one table may.
         const qsizetype room = Limits::MaxKeys - FKeys.size();
-        ReadKeys(read, bytes, [this, room](QIODevice *device, const TTableKey &, int index) {
+        ReadKeys(read, bytes, [this, room](TComponentReader &record, const TTableKey &, int index) {
             if (index >= room)
                 throw TError(QString(), TFault::TooManyKeys);
-            KeyFromRecord(device);
+            KeyFromRecord(record);
         });
         if (!read.Ok())
             throw TError(AppStrings::CannotOpenKeys + file + QLatin1Char('\r') +

@@ -44,6 +44,9 @@ public:
     // value a key does not have.
     static std::unique_ptr<TVxKey> CreateFromStream(QWidget *parent, QIODevice *device,
                                                     const TMenuResolver &resolveMenu = {});
+    // The same from a reader positioned at the record (ReadKeys hands one over the file).
+    static std::unique_ptr<TVxKey> CreateFromStream(QWidget *parent, TComponentReader &reader,
+                                                    const TMenuResolver &resolveMenu = {});
     // Writes the key record at the device's current position; TStreamError on a failed write.
     virtual void SaveToStream(QIODevice *device) const;
 

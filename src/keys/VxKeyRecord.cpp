@@ -89,12 +89,18 @@ std::int32_t HeightFromPoints(qint32 size) {
 
 std::unique_ptr<TVxKey> TVxKey::CreateFromStream(QWidget *parent, QIODevice *device,
                                                  const TMenuResolver &resolveMenu) {
-    auto key = std::make_unique<TVxKey>(parent);
     TComponentReader reader(device);
+    return CreateFromStream(parent, reader, resolveMenu);
+}
+
+std::unique_ptr<TVxKey> TVxKey::CreateFromStream(QWidget *parent, TComponentReader &reader,
+                                                 const TMenuResolver &resolveMenu) {
+    auto key = std::make_unique<TVxKey>(parent);
     const TComponentReader::TPrefix prefix = reader.ReadPrefix();
     key->setObjectName(QString::fromLatin1(prefix.Name));
+    QByteArray name;
     while (!reader.EndOfList()) {
-        const QByteArray name = reader.ReadPropertyName();
+        reader.ReadPropertyName(name);
         key->ReadProperty(reader, name, resolveMenu);
     }
     if (!reader.EndOfList())
@@ -106,7 +112,10 @@ std::unique_ptr<TVxKey> TVxKey::CreateFromStream(QWidget *parent, QIODevice *dev
 
 void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
                           const TMenuResolver &resolveMenu) {
-    const auto is = [&](const char *property) { return SameName(name, property); };
+    // The names' lengths are known when the program is built; other lengths are passed over.
+    const auto is = [&]<std::size_t N>(const char(&property)[N]) {
+        return SameName(name, QByteArrayView(property, N - 1));
+    };
     if (is("Tag")) {
         SetTag(reader.ReadInteger());
     } else if (is("Left")) {

@@ -198,10 +198,7 @@ QByteArray TKeyDescription::ToRecord() const {
 }
 
 TKeyDescription TKeyDescription::FromRecord(const QByteArray &record) {
-    QBuffer buffer;
-    buffer.setData(record);
-    buffer.open(QIODevice::ReadOnly);
-    TComponentReader reader(&buffer);
+    TComponentReader reader(record);
     reader.ReadPrefix();
     TKeyDescription k;
     k.PopupMenu.clear(); // a record without the entry names no menu

@@ -6,6 +6,7 @@
 
 #include <QIODevice>
 #include <QtEndian>
+#include <cstring>
 
 namespace {
 
@@ -36,7 +37,7 @@ bool IsInteger(TValueType type) {
     return type == TValueType::vaInt8 || type == TValueType::vaInt16 || type == TValueType::vaInt32;
 }
 
-QString Utf16FromLittleEndian(const QByteArray &bytes) {
+QString Utf16FromLittleEndian(QByteArrayView bytes) {
     QString text(bytes.size() / 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
         text[i] = QChar(qFromLittleEndian<quint16>(bytes.constData() + 2 * i));
@@ -48,13 +49,22 @@ QString Utf16FromLittleEndian(const QByteArray &bytes) {
 TComponentReader::TComponentReader(QIODevice *device)
     : FDevice(device) {}
 
+TComponentReader::TComponentReader(QByteArrayView bytes, qint64 at)
+    : FData(bytes.data())
+    , FSize(bytes.size())
+    , FPos(qBound<qint64>(0, at, bytes.size())) {}
+
 qint64 TComponentReader::BytesLeft() const {
+    if (!FDevice)
+        return FSize - FPos;
     if (FDevice->isSequential())
         return FDevice->bytesAvailable();
     return qMax<qint64>(0, FDevice->size() - FDevice->pos());
 }
 
 qint64 TComponentReader::Offset() const {
+    if (!FDevice)
+        return FPos;
     return FDevice->isSequential() ? FConsumed : FDevice->pos();
 }
 
@@ -73,7 +83,7 @@ qint64 TComponentReader::Offset() const {
 void TComponentReader::CheckBytesLeft(qint64 at, qint64 count) const {
     if (count < 0)
         Fail(at, QStringLiteral("negative length %1.").arg(count));
-    if (FDevice->isSequential())
+    if (FDevice && FDevice->isSequential())
         return;
     const qint64 left = BytesLeft();
     if (count > left)
@@ -85,6 +95,8 @@ void TComponentReader::CheckBytesLeft(qint64 at, qint64 count) const {
 }
 
 QByteArray TComponentReader::ReadBytes(qint64 count) {
+    if (!FDevice)
+        return ReadInPlace(count).toByteArray();
     const qint64 at = Offset();
     CheckBytesLeft(at, count);
     QByteArray data;
@@ -109,9 +121,24 @@ QByteArray TComponentReader::ReadBytes(qint64 count) {
     return data;
 }
 
+QByteArrayView TComponentReader::ReadInPlace(qint64 count) {
+    if (FDevice) {
+        FScratch = ReadBytes(count);
+        return FScratch;
+    }
+    CheckBytesLeft(FPos, count);
+    const QByteArrayView bytes(FData + FPos, count);
+    FPos += count;
+    return bytes;
+}
+
 void TComponentReader::SkipBytes(qint64 count) {
     const qint64 at = Offset();
     CheckBytesLeft(at, count);
+    if (!FDevice) {
+        FPos += count;
+        return;
+    }
     qint64 skipped = FDevice->skip(count);
     if (skipped != count) {
         Fail(at, QStringLiteral("the value needs %1 but only %2 could be read (%3).")
@@ -124,6 +151,15 @@ void TComponentReader::SkipBytes(qint64 count) {
 
 void TComponentReader::ReadFixed(char *data, qint64 count) {
     const qint64 at = Offset();
+    if (!FDevice) {
+        const qint64 left = FSize - FPos;
+        if (count > left)
+            Fail(at, QStringLiteral("the record ends %1 early.").arg(ByteCount(count - left)),
+                 TFault::Truncated);
+        std::memcpy(data, FData + FPos, std::size_t(count));
+        FPos += count;
+        return;
+    }
     const qint64 got = FDevice->read(data, count);
     if (got != count) {
         if (got < 0)
@@ -134,7 +170,19 @@ void TComponentReader::ReadFixed(char *data, qint64 count) {
     FConsumed += count;
 }
 
+bool TComponentReader::PeekByte(char *b) {
+    if (!FDevice) {
+        if (FPos >= FSize)
+            return false;
+        *b = FData[FPos];
+        return true;
+    }
+    return FDevice->peek(b, 1) == 1;
+}
+
 quint8 TComponentReader::ReadByte() {
+    if (!FDevice && FPos < FSize)
+        return quint8(FData[FPos++]);
     char b = 0;
     ReadFixed(&b, 1);
     return quint8(b);
@@ -164,7 +212,7 @@ TValueType TComponentReader::ReadValueType() {
 
 TValueType TComponentReader::PeekValueType() {
     char b = 0;
-    if (FDevice->peek(&b, 1) != 1)
+    if (!PeekByte(&b))
         Fail(Offset(), QStringLiteral("the record ends where a value was expected."),
              TFault::Truncated);
     if (!IsValueType(quint8(b)))
@@ -177,7 +225,7 @@ void TComponentReader::ReadSignature() {
     if (BytesLeft() < 4)
         Fail(at, QStringLiteral("the record is too short for its signature \"TPF0\"."),
              TFault::Truncated);
-    if (ReadBytes(4) != QByteArrayLiteral("TPF0"))
+    if (ReadInPlace(4) != QByteArrayView("TPF0"))
         Fail(at, QStringLiteral("the signature is not \"TPF0\"."));
 }
 
@@ -195,7 +243,7 @@ TComponentReader::TPrefix TComponentReader::ReadPrefix() {
 
 bool TComponentReader::EndOfList() {
     char b = 0;
-    if (FDevice->peek(&b, 1) != 1)
+    if (!PeekByte(&b))
         Fail(Offset(), QStringLiteral("the record ends before the end of its list."),
              TFault::Truncated);
     if (b != 0)
@@ -205,11 +253,18 @@ bool TComponentReader::EndOfList() {
 }
 
 QByteArray TComponentReader::ReadPropertyName() {
-    const qint64 at = Offset();
-    QByteArray name = ReadShortString();
-    if (name.isEmpty())
-        Fail(at, QStringLiteral("a property name was expected, found the end of the list."));
+    QByteArray name;
+    ReadPropertyName(name);
     return name;
+}
+
+void TComponentReader::ReadPropertyName(QByteArray &name) {
+    const qint64 at = Offset();
+    const QByteArrayView stored = ReadInPlace(ReadByte());
+    if (stored.isEmpty())
+        Fail(at, QStringLiteral("a property name was expected, found the end of the list."));
+    name.resize(stored.size());
+    std::memcpy(name.data(), stored.data(), std::size_t(stored.size()));
 }
 
 qint64 TComponentReader::ReadIntegerData(TValueType type) {
@@ -249,13 +304,13 @@ QString TComponentReader::ReadString() {
     const TValueType type = ReadValueType();
     switch (type) {
     case TValueType::vaString:
-        return CodePage1250::ToUnicode(ReadShortString());
+        return CodePage1250::ToUnicode(ReadInPlace(ReadByte()));
     case TValueType::vaLString:
-        return CodePage1250::ToUnicode(ReadBytes(ReadLength()));
+        return CodePage1250::ToUnicode(ReadInPlace(ReadLength()));
     case TValueType::vaUtf8String:
-        return QString::fromUtf8(ReadBytes(ReadLength()));
+        return QString::fromUtf8(ReadInPlace(ReadLength()));
     case TValueType::vaWString:
-        return Utf16FromLittleEndian(ReadBytes(ReadLength() * 2));
+        return Utf16FromLittleEndian(ReadInPlace(ReadLength() * 2));
     default:
         FailType(at, "a string", type);
     }
@@ -342,7 +397,7 @@ quint32 TComponentReader::ReadColor() {
         return quint32(qint32(ReadIntegerData(type)));
     if (type != TValueType::vaIdent)
         FailType(at, "a colour", type);
-    const QByteArray name = ReadShortString();
+    const QByteArrayView name = ReadInPlace(ReadByte());
     const auto color = ColorFromName(name);
     if (!color)
         Fail(at, QStringLiteral("unknown colour name \"%1\".").arg(QString::fromLatin1(name)));
@@ -356,7 +411,7 @@ qint32 TComponentReader::ReadCharset() {
         return qint32(ReadIntegerData(type));
     if (type != TValueType::vaIdent)
         FailType(at, "a character set", type);
-    const QByteArray name = ReadShortString();
+    const QByteArrayView name = ReadInPlace(ReadByte());
     const auto charset = CharsetFromName(name);
     if (!charset)
         Fail(at, QStringLiteral("unknown character set \"%1\".").arg(QString::fromLatin1(name)));

@@ -4,6 +4,7 @@
 #include "Value.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -15,6 +16,10 @@ class QIODevice;
 class TComponentReader {
 public:
     explicit TComponentReader(QIODevice *device);
+    // Reads `bytes` from `at` on, with no device between: the same checks and messages, their
+    // offsets counted from the start of `bytes`. The bytes must outlive the reader; `at` is kept
+    // inside them.
+    explicit TComponentReader(QByteArrayView bytes, qint64 at = 0);
 
     struct TPrefix {
         QByteArray ClassName;
@@ -29,6 +34,8 @@ public:
     bool EndOfList();
     // The dotted property name of the next entry ("Font.Name").
     QByteArray ReadPropertyName();
+    // The same into `name`, reusing its storage from one entry to the next.
+    void ReadPropertyName(QByteArray &name);
 
     TValueType PeekValueType();
 
@@ -50,13 +57,20 @@ public:
     // Passes over any value, allocating nothing; a set of more than 256 names fails as above.
     void SkipValue();
 
-    // Bytes left in the device.
+    // Bytes left in the device or the bytes.
     qint64 BytesLeft() const;
+    // Where the next read starts, as messages name it: the position in the bytes, the device's
+    // own for files and buffers, else the bytes consumed.
+    qint64 Offset() const;
 
 private:
     void ReadFixed(char *data, qint64 count); // a few bytes of fixed size, no allocation
     quint8 ReadByte();
     QByteArray ReadBytes(qint64 count);
+    // The next `count` bytes, checked as ReadBytes checks them, seen where they lie (read into
+    // FScratch from a device); valid until the next read.
+    QByteArrayView ReadInPlace(qint64 count);
+    bool PeekByte(char *b); // false at the end
     void SkipBytes(qint64 count);
     void CheckBytesLeft(qint64 at, qint64 count) const; // fails for what cannot be there
     void CountElement(qint64 at); // one more list item or set name of the value read whole
@@ -67,13 +81,15 @@ private:
     QList<QByteArray> ReadSetElements(qint64 at); // `at`: where the value starts
     TValue ReadNestedValue(int depth);
 
-    // Position for messages: the device's own for files and buffers, else bytes consumed.
-    qint64 Offset() const;
     [[noreturn]] void Fail(qint64 offset, const QString &what,
                            TFault fault = TFault::Damaged) const;
     [[noreturn]] void FailType(qint64 offset, const char *expected, TValueType found) const;
 
-    QIODevice *FDevice;
+    QIODevice *FDevice = nullptr; // null: reading FData
     qint64 FConsumed = 0;
+    const char *FData = nullptr;
+    qint64 FSize = 0;
+    qint64 FPos = 0;
+    QByteArray FScratch;
     int FElementBudget = -1; // left for the value ReadValue is reading; -1: not counted
 };

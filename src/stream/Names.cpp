@@ -8,7 +8,7 @@ namespace {
 template <typename T>
 struct TNamed {
     T Value;
-    const char *Name;
+    QByteArrayView Name; // its length known when the program is built
 };
 
 constexpr std::array<TNamed<std::uint32_t>, 52> kColors = {{
@@ -93,12 +93,12 @@ constexpr std::array<TNamed<std::int32_t>, 18> kCharsets = {{
 std::optional<QByteArray> ColorName(std::uint32_t color) {
     for (const auto &c : kColors) {
         if (c.Value == color)
-            return QByteArray(c.Name);
+            return c.Name.toByteArray();
     }
     return std::nullopt;
 }
 
-std::optional<std::uint32_t> ColorFromName(const QByteArray &name) {
+std::optional<std::uint32_t> ColorFromName(QByteArrayView name) {
     for (const auto &c : kColors) {
         if (SameName(name, c.Name))
             return c.Value;
@@ -109,12 +109,12 @@ std::optional<std::uint32_t> ColorFromName(const QByteArray &name) {
 std::optional<QByteArray> CharsetName(std::int32_t charset) {
     for (const auto &c : kCharsets) {
         if (c.Value == charset)
-            return QByteArray(c.Name);
+            return c.Name.toByteArray();
     }
     return std::nullopt;
 }
 
-std::optional<std::int32_t> CharsetFromName(const QByteArray &name) {
+std::optional<std::int32_t> CharsetFromName(QByteArrayView name) {
     for (const auto &c : kCharsets) {
         if (SameName(name, c.Name))
             return c.Value;

@@ -13,9 +13,9 @@ inline bool SameName(QByteArrayView name, QByteArrayView known) {
 // The colour names (clBlack, ..., clBtnShadow, ..., clNone, clDefault) and charset names
 // (ANSI_CHARSET, ..., EASTEUROPE_CHARSET, ...) of component records.
 std::optional<QByteArray> ColorName(std::uint32_t color);
-std::optional<std::uint32_t> ColorFromName(const QByteArray &name);
+std::optional<std::uint32_t> ColorFromName(QByteArrayView name);
 std::optional<QByteArray> CharsetName(std::int32_t charset);
-std::optional<std::int32_t> CharsetFromName(const QByteArray &name);
+std::optional<std::int32_t> CharsetFromName(QByteArrayView name);
 
 // Colour constants in the stored layout 0x00BBGGRR.
 namespace Colors {

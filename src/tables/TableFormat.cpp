@@ -129,19 +129,36 @@ void ReadKeyList(QIODevice *device, TTableReadResult &result, qint32 count, bool
     }
 }
 
-} // namespace
-
-QByteArray ReadRecordBytes(QIODevice *device) {
-    const qint64 start = device->pos();
-    TComponentReader reader(device);
+// Walks a key record through, so that damage shows here.
+void WalkRecord(TComponentReader &reader) {
     reader.ReadPrefix();
+    QByteArray name;
     while (!reader.EndOfList()) {
-        reader.ReadPropertyName();
+        reader.ReadPropertyName(name);
         reader.SkipValue();
     }
     // A key has no children: the child list is empty.
     if (!reader.EndOfList())
         throw TStreamError(QStringLiteral("A key record holds child components."));
+}
+
+} // namespace
+
+QByteArray ReadRecordBytes(QIODevice *device) {
+    const qint64 start = device->pos();
+    // A buffer's bytes are walked where they lie, and the buffer is moved past the record.
+    auto *buffer = qobject_cast<QBuffer *>(device);
+    if (buffer && buffer->isReadable() && !buffer->isTextModeEnabled()) {
+        const QByteArray &data = buffer->data();
+        TComponentReader reader(data, start);
+        WalkRecord(reader);
+        const qint64 end = reader.Offset();
+        if (!buffer->seek(end))
+            throw TStreamError(QStringLiteral("The file cannot be read again."));
+        return data.mid(start, end - start);
+    }
+    TComponentReader reader(device);
+    WalkRecord(reader);
     const qint64 end = device->pos();
     if (!device->seek(start))
         throw TStreamError(QStringLiteral("The file cannot be read again."));
@@ -189,15 +206,14 @@ TTableReadResult ReadKeyFile(QIODevice *device) {
 }
 
 void ReadKeys(TTableReadResult &result, const QByteArray &bytes, const TKeyReader &readKey) {
-    QBuffer buffer;
-    buffer.setData(bytes); // shared, not copied
-    buffer.open(QIODevice::ReadOnly);
     QList<TTableKey> &keys = result.Table.Keys;
     for (qsizetype i = 0; i < keys.size(); ++i) {
         try {
-            if (!buffer.seek(keys[i].Offset))
+            const qint64 at = keys[i].Offset;
+            if (at < 0 || at > bytes.size())
                 throw TStreamError(QStringLiteral("the record lies outside the file"));
-            readKey(&buffer, keys[i], int(i));
+            TComponentReader reader(bytes, at);
+            readKey(reader, keys[i], int(i));
         } catch (const TError &e) {
             // A key's own failure comes before any later one of the framing. Its offset is where
             // the key's entry begins (its cell, in a scanning table); the detail may say more.

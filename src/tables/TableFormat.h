@@ -8,6 +8,7 @@
 #include <functional>
 
 class QIODevice;
+class TComponentReader;
 
 // Keyboard table files (*.kbt) and key files (*.kyf), little-endian:
 //   table: layout byte (0 free, anything else scanning), int32 key count N, in the scanning
@@ -59,11 +60,11 @@ TTableReadResult ReadTableFile(QIODevice *device);
 // Key files carry no layout; the result's Table holds only Keys.
 TTableReadResult ReadKeyFile(QIODevice *device);
 
-// Reads the content of each key the framing accepted, in file order: `readKey` gets a device
+// Reads the content of each key the framing accepted, in file order: `readKey` gets a reader
 // positioned at the key's record inside the whole file `bytes` (so its offsets are file
 // offsets) and throws TError when it refuses the key. The first refusal ends the keys there and
 // becomes the result's problem, unless the framing failed earlier.
-using TKeyReader = std::function<void(QIODevice *device, const TTableKey &key, int index)>;
+using TKeyReader = std::function<void(TComponentReader &reader, const TTableKey &key, int index)>;
 void ReadKeys(TTableReadResult &result, const QByteArray &bytes, const TKeyReader &readKey);
 
 // The problem in English: "key 13 at file offset 345: ..." (keys counted from 1).

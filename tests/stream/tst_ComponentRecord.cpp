@@ -41,8 +41,7 @@ struct TRecord {
 };
 
 // Reads a whole record generically, as the dump tool does.
-TRecord Parse(QIODevice *device) {
-    TComponentReader reader(device);
+TRecord Parse(TComponentReader &reader) {
     TRecord record;
     record.Prefix = reader.ReadPrefix();
     while (!reader.EndOfList()) {
@@ -54,11 +53,13 @@ TRecord Parse(QIODevice *device) {
     return record;
 }
 
+TRecord Parse(QIODevice *device) {
+    TComponentReader reader(device);
+    return Parse(reader);
+}
+
 // Passes over every entry as a reader does with entries it does not know; the bytes left.
-qint64 Skip(QByteArray bytes) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TComponentReader reader(&buffer);
+qint64 Skip(TComponentReader &reader) {
     reader.ReadPrefix();
     while (!reader.EndOfList()) {
         reader.ReadPropertyName();
@@ -67,6 +68,30 @@ qint64 Skip(QByteArray bytes) {
     if (!reader.EndOfList())
         throw TStreamError(QStringLiteral("children"));
     return reader.BytesLeft();
+}
+
+qint64 Skip(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TComponentReader reader(&buffer);
+    return Skip(reader);
+}
+
+using TRead = std::function<void(TComponentReader &)>;
+
+// How `read` ends on `bytes` from `at` on: "ok" or the message it fails with. `memory`: the
+// reader reads the bytes themselves, else through a buffer.
+QString Outcome(const TRead &read, QByteArray bytes, qint64 at, bool memory) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    buffer.seek(at);
+    TComponentReader reader = memory ? TComponentReader(bytes, at) : TComponentReader(&buffer);
+    try {
+        read(reader);
+        return QStringLiteral("ok, %1 left").arg(reader.BytesLeft());
+    } catch (const TStreamError &e) {
+        return e.Message();
+    }
 }
 
 TRecord Parse(QByteArray bytes) {
@@ -238,7 +263,7 @@ private slots:
         buffer.open(QIODevice::ReadOnly);
         TComponentReader reader(&buffer);
         QCOMPARE(reader.ReadString(), text);
-        QCOMPARE(reader.BytesLeft(), 0);
+        QCOMPARE(reader.BytesLeft(), qint64(0));
     }
 
     void colors_data() {
@@ -541,6 +566,61 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(TStreamError, calls[call](writer));
         if (call >= 4)
             QCOMPARE(out.toHex(), QByteArray()); // a refused value leaves nothing behind
+    }
+
+    // The bytes read in memory fail exactly as through a device, with the same offsets, behind
+    // a few bytes of something else as a record in a file is.
+    void memoryFailsAsTheDevice_data() { corruptRecords_data(); }
+    void memoryFailsAsTheDevice() {
+        QFETCH(QByteArray, bytes);
+        const QByteArray file = "xyz" + bytes;
+        const TRead parse = [](TComponentReader &r) { Parse(r); };
+        const TRead skip = [](TComponentReader &r) { Skip(r); };
+        for (const TRead &read : {parse, skip}) {
+            const QString device = Outcome(read, file, 3, false);
+            QCOMPARE(Outcome(read, file, 3, true), device);
+        }
+        QVERIFY(Outcome(parse, file, 3, true).startsWith(QStringLiteral("Damaged record")));
+    }
+
+    void memoryTruncatedAtEveryLength() {
+        const QByteArray bytes = "xyz" + EveryType();
+        const TRead parse = [](TComponentReader &r) { Parse(r); };
+        const TRead skip = [](TComponentReader &r) { Skip(r); };
+        for (qsizetype n = 3; n <= bytes.size(); ++n) {
+            for (const TRead &read : {parse, skip}) {
+                const QString device = Outcome(read, bytes.left(n), 3, false);
+                QCOMPARE(Outcome(read, bytes.left(n), 3, true), device);
+                QCOMPARE(device.startsWith(QStringLiteral("ok")), n == bytes.size());
+            }
+        }
+        TComponentReader reader(bytes, 3);
+        QCOMPARE(Parse(reader).Entries, Parse(EveryType()).Entries);
+        QCOMPARE(reader.Offset(), qint64(bytes.size()));
+    }
+
+    void memoryTypedReads_data() { wrongTypeForTypedRead_data(); }
+    void memoryTypedReads() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, call);
+        const TRead calls[] = {
+            [](TComponentReader &r) { r.ReadInteger(); },
+            [](TComponentReader &r) { r.ReadString(); },
+            [](TComponentReader &r) { r.ReadBoolean(); },
+            [](TComponentReader &r) { r.ReadSet(); },
+            [](TComponentReader &r) { r.ReadBinary(); },
+            [](TComponentReader &r) { r.ReadExtended(); },
+            [](TComponentReader &r) { r.ReadColor(); },
+            [](TComponentReader &r) { r.ReadCharset(); },
+            [](TComponentReader &r) { r.ReadIdent(); },
+            [](TComponentReader &r) { r.ReadListBegin(); },
+        };
+        const QByteArray file = "xx" + bytes;
+        QCOMPARE(Outcome(calls[call], file, 2, true), Outcome(calls[call], file, 2, false));
+        // Cut short, each read fails alike too.
+        for (qsizetype n = 2; n < file.size(); ++n)
+            QCOMPARE(Outcome(calls[call], file.left(n), 2, true),
+                     Outcome(calls[call], file.left(n), 2, false));
     }
 
     void deviceFailingAfterEveryByteCount() {

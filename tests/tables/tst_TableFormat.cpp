@@ -1,7 +1,10 @@
+#include "ComponentReader.h"
 #include "ComponentWriter.h"
+#include "StreamError.h"
 #include "TableFormat.h"
 
 #include <QBuffer>
+#include <QTemporaryFile>
 #include <QTest>
 
 namespace {
@@ -44,6 +47,35 @@ TTableReadResult Read(const QByteArray &bytes, bool keyFile = false) {
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return keyFile ? ReadKeyFile(&buffer) : ReadTableFile(&buffer);
+}
+
+// The same from a file, whose records are read through the device rather than in memory.
+TTableReadResult ReadFromFile(const QByteArray &bytes, bool keyFile = false) {
+    QTemporaryFile file;
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.seek(0))
+        qFatal("no temporary file");
+    return keyFile ? ReadKeyFile(&file) : ReadTableFile(&file);
+}
+
+// Everything a result says, to compare two of them.
+QString Describe(const TTableReadResult &r) {
+    QString text = QStringLiteral("%1 %2x%3 [%4] %5 %6 %7: %8")
+                       .arg(r.Table.Layout)
+                       .arg(r.Table.nCol)
+                       .arg(r.Table.nRow)
+                       .arg(int(r.Problem.Fault))
+                       .arg(r.Problem.Key)
+                       .arg(r.Problem.Offset)
+                       .arg(r.HeaderRead)
+                       .arg(r.Error);
+    for (const TTableKey &k : r.Table.Keys)
+        text += QStringLiteral("\n(%1, %2) %3 %4 %5")
+                    .arg(k.Col)
+                    .arg(k.Row)
+                    .arg(k.Entry)
+                    .arg(k.Offset)
+                    .arg(QString::fromLatin1(k.Record.toHex()));
+    return text;
 }
 
 } // namespace
@@ -126,6 +158,68 @@ private slots:
             QVERIFY2(!r.Ok(), qPrintable(QString::number(cut)));
             QCOMPARE(r.Table.Keys.size(), cut >= firstEnd ? 1 : 0);
         }
+    }
+
+    // Records in a buffer are walked in memory, others through the device: the same keys, the
+    // same refusals at the same offsets, whole or cut anywhere.
+    void bufferAndFileAgree_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("keyFile");
+        TTableFile table;
+        table.nCol = 3;
+        table.nRow = 2;
+        table.Keys = {{2, 1, Record(QStringLiteral("first"), 1)},
+                      {0, 0, Record(QStringLiteral("second"), 2)}};
+        QTest::newRow("scanning") << Write(table) << false;
+        table.Layout = 0;
+        QTest::newRow("free") << Write(table) << false;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        WriteKeyFile(&buffer, {table.Keys[0].Record, table.Keys[1].Record});
+        QTest::newRow("key file") << buffer.data() << true;
+        QTest::newRow("key with children")
+            << QByteArray(1, 0) + Int32(1) + Record(QStringLiteral("a"), 1).chopped(1) +
+                   QByteArray("\x06TVxKey\x00\x00\x00", 10) + QByteArray(1, 0)
+            << false;
+    }
+    void bufferAndFileAgree() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, keyFile);
+        for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
+            const QByteArray part = bytes.left(cut) + (cut < bytes.size() ? "" : "xy");
+            QCOMPARE(Describe(Read(part, keyFile)), Describe(ReadFromFile(part, keyFile)));
+        }
+        QCOMPARE(Describe(Read(bytes, keyFile)), Describe(ReadFromFile(bytes, keyFile)));
+    }
+
+    // Each key's reader starts at its record and names offsets in the file.
+    void keysAreReadInTheFile() {
+        TTableFile table;
+        table.Layout = 0;
+        table.Keys = {{0, 0, Record(QStringLiteral("first"), 1)},
+                      {0, 0, Record(QStringLiteral("second"), 2)}};
+        const QByteArray bytes = Write(table);
+        TTableReadResult r = Read(bytes);
+        QVERIFY(r.Ok());
+        QList<qint64> starts;
+        ReadKeys(r, bytes, [&](TComponentReader &reader, const TTableKey &key, int) {
+            starts.append(reader.Offset());
+            QCOMPARE(reader.ReadPrefix().ClassName, QByteArray("TVxKey"));
+            if (key.Offset > 5)
+                reader.ReadString(); // a property name is there: fails with its file offset
+        });
+        const qint64 second = 5 + table.Keys[0].Record.size();
+        QCOMPARE(starts, (QList<qint64>{5, second}));
+        QCOMPARE(r.Table.Keys.size(), 1);
+        QCOMPARE(r.Problem.Key, 1);
+        QVERIFY2(r.Problem.Detail.contains(QStringLiteral("offset %1:").arg(second + 12)),
+                 qPrintable(r.Problem.Detail));
+
+        r = Read(bytes);
+        r.Table.Keys[1].Offset = bytes.size() + 1;
+        ReadKeys(r, bytes, [](TComponentReader &, const TTableKey &, int) {});
+        QCOMPARE(r.Problem.Key, 1);
+        QCOMPARE(r.Problem.Detail, QStringLiteral("the record lies outside the file"));
     }
 
     void damagedCounts_data() {

@@ -380,8 +380,8 @@ QJsonObject DumpFile(const QByteArray &bytes, bool keyFile) {
     b.open(QIODevice::ReadOnly);
     TTableReadResult r = keyFile ? ReadKeyFile(&b) : ReadTableFile(&b);
     // Every key is read as the program reads it, so a file dumps exactly when it opens.
-    ReadKeys(r, bytes, [](QIODevice *device, const TTableKey &, int) {
-        (void)TVxKey::CreateFromStream(nullptr, device);
+    ReadKeys(r, bytes, [](TComponentReader &record, const TTableKey &, int) {
+        (void)TVxKey::CreateFromStream(nullptr, record);
     });
     if (!r.Ok())
         Fail(r.Error);

@@ -1,6 +1,7 @@
 #include "KbtRender.h"
 
 #include "CellRect.h"
+#include "ComponentReader.h"
 #include "Error.h"
 #include "KbtAuthoring.h"
 #include "TableFormat.h"
@@ -56,8 +57,8 @@ QImage RenderTable(const QByteArray &bytes, QSize gridSize) {
     TGridSurface grid(scanning ? r.Table.nCol : 0, scanning ? r.Table.nRow : 0);
     grid.resize(gridSize);
     // The reader refuses cells outside the grid, so every key has its place.
-    ReadKeys(r, bytes, [&](QIODevice *device, const TTableKey &k, int) {
-        TVxKey *key = TVxKey::CreateFromStream(&grid, device).release();
+    ReadKeys(r, bytes, [&](TComponentReader &record, const TTableKey &k, int) {
+        TVxKey *key = TVxKey::CreateFromStream(&grid, record).release();
         if (scanning)
             key->setGeometry(
                 TKeyAuthor::KeyRectInCell(gridSize, r.Table.nCol, r.Table.nRow, k.Col, k.Row));
