@@ -158,6 +158,43 @@ private slots:
         QCOMPARE(f.readAll(), pairs);
     }
 
+    // orvanta-predictdata cs: words of the English list go, and so do the declined forms of them
+    // ("Johne"), but not a form far more frequent than the word it would be a case of: that is a
+    // Czech word of its own ("tady" is no case of "tad").
+    void CzechList_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("a Czech word") << u"je"_s << true;
+        QTest::newRow("an English word") << u"john"_s << false;
+        QTest::newRow("a case of an English word, as frequent") << u"johne"_s << false;
+        QTest::newRow("far more frequent than the English word") << u"tady"_s << true;
+        QTest::newRow("just under four times as frequent") << u"budu"_s << false;
+        QTest::newRow("four times as frequent") << u"bude"_s << true;
+    }
+    void CzechList() {
+        QFETCH(QString, word);
+        QFETCH(bool, kept);
+        const QString cs = FDir.filePath(u"cs.txt"_s);
+        const QString en = FDir.filePath(u"en.txt"_s);
+        const QString out = FDir.filePath(u"cs.lex"_s);
+        for (const auto &[path, text] :
+             {std::pair{cs, QByteArray("tady 2000\nje 1000\njohn 500\njohne 450\nbude 400\n"
+                                       "budu 399\ntad 100\nbud 100\n")},
+              std::pair{en, QByteArray("the 1000\njohn 900\ntad 800\nbud 700\n")}}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text);
+        }
+        QProcess p;
+        p.start(QStringLiteral(ORVANTA_PREDICTDATA), {u"cs"_s, cs, en, out});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 0);
+        TLexicon lexicon;
+        QString why;
+        QVERIFY2(lexicon.Load(out, &why), qPrintable(why));
+        QCOMPARE(lexicon.FrequencyOf(word) != 0, kept);
+    }
+
     void LearnFile() {
         const QString model = FDir.filePath(u"words.txt"_s);
         int code = -1;

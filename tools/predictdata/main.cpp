@@ -130,18 +130,27 @@ TList Czech(const TList &cs, const TList &en) {
             dropped.insert(cs[i].first);
     }
     // English names come declined as well ("Johne", "Younga", "Johnnyho"): a word that is a
-    // dropped one of three letters or more with a Czech case ending goes too.
+    // dropped one of three letters or more with a Czech case ending goes too, unless it is far
+    // more frequent than that word, which makes it a word of its own ("bude" and "budu" are no
+    // cases of "bud", nor "tady" of "tad", "doma" of "dom"). A name's cases are rarer than the
+    // name or as common; of the forms this keeps (4 times as frequent or more, about 70 in the
+    // list) nearly all are Czech words, where from twice as frequent on declined names come in
+    // ("Yorku", "Texasu").
+    QHash<QString, quint32> csCount;
+    for (const auto &[w, c] : cs)
+        csCount.insert(w, c);
+    constexpr quint64 OwnWord = 4;
     static const char *const endings[] = {"a",   "u",   "e",   "i",    "y",   "em",  "ovi",
                                           "ou",  "ho",  "mu",  "ové",  "ům",  "ův",  "ova",
                                           "ovy", "ová", "ovu", "ovou", "ech", "ami", "ovo"};
-    auto declinedEnglish = [&](const QString &w) {
+    auto declinedEnglish = [&](const QString &w, quint32 count) {
         if (CzechAfterAll().contains(w))
             return false;
         for (const char *e : endings) {
             const QString ending = QString::fromUtf8(e);
             const QString stem = w.chopped(std::min(w.size(), ending.size()));
             if (w.endsWith(ending) && stem.size() >= 3 && dropped.contains(stem))
-                return true;
+                return quint64(count) < OwnWord * quint64(csCount.value(stem));
         }
         return false;
     };
@@ -150,7 +159,7 @@ TList Czech(const TList &cs, const TList &en) {
         const QString &w = cs[i].first;
         if (!IsWord(w) || (w.size() == 1 && !single.contains(w)))
             continue;
-        if (english(i) || declinedEnglish(w))
+        if (english(i) || declinedEnglish(w, cs[i].second))
             continue;
         if (!HasCzechDiacritics(w) && quint64(accented.value(w)) >= 8 * quint64(cs[i].second) &&
             !BothGenuine().contains(w))
