@@ -26,7 +26,7 @@ TAboutBox::TAboutBox(QWidget *parent)
 
     ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setFixedSize(56, 56);
-    ProgramIcon->setPixmap(ProgramIconImage().pixmap(QSize(56, 56)));
+    ProgramIcon->setPixmap(ProgramIconImage({56, 112}).pixmap(QSize(56, 56)));
     // The picture only repeats the name beside it.
     ProgramIcon->setAccessibleName(DialogStrings::ProgramName);
 
@@ -76,9 +76,9 @@ TAboutBox::TAboutBox(QWidget *parent)
     column->addLayout(row);
 }
 
-QIcon TAboutBox::ProgramIconImage() {
+QIcon TAboutBox::ProgramIconImage(std::initializer_list<int> sizes) {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 56, 64, 112, 128}) {
+    for (const int size : sizes) {
         const QResource pixels(QStringLiteral(":/icon/orvanta-%1.argb").arg(size));
         const QByteArray bytes = pixels.uncompressedData();
         if (bytes.size() != qsizetype(size) * size * 4)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <initializer_list>
 
 class QFrame;
 class QLabel;
@@ -23,7 +24,9 @@ public:
     QPushButton *OKButton = nullptr;
 
     // The program's icon, drawn from its SVG at any size.
-    static QIcon ProgramIconImage();
+    // The program's icon in the sizes given, of those drawn at build time: by default those a
+    // window manager asks for.
+    static QIcon ProgramIconImage(std::initializer_list<int> sizes = {16, 24, 32, 48, 64});
 
 protected:
     void showEvent(QShowEvent *event) override;
