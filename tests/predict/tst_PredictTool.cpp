@@ -170,6 +170,7 @@ private slots:
         QTest::newRow("far more frequent than the English word") << u"tady"_s << true;
         QTest::newRow("just under four times as frequent") << u"budu"_s << false;
         QTest::newRow("four times as frequent") << u"bude"_s << true;
+        QTest::newRow("a Czech word spelled as a commoner English one") << u"let"_s << true;
     }
     void CzechList() {
         QFETCH(QString, word);
@@ -179,8 +180,8 @@ private slots:
         const QString out = FDir.filePath(u"cs.lex"_s);
         for (const auto &[path, text] :
              {std::pair{cs, QByteArray("tady 2000\nje 1000\njohn 500\njohne 450\nbude 400\n"
-                                       "budu 399\ntad 100\nbud 100\n")},
-              std::pair{en, QByteArray("the 1000\njohn 900\ntad 800\nbud 700\n")}}) {
+                                       "budu 399\nlet 300\ntad 100\nbud 100\n")},
+              std::pair{en, QByteArray("the 1000\njohn 900\ntad 800\nbud 700\nlet 650\n")}}) {
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(text);

@@ -84,7 +84,7 @@ const QSet<QString> &CzechAfterAll() {
               "aspirin",   "media",     "karma",    "team",    "pot",      "papa",
               "status",    "hamburger", "blond",    "piano",   "baron",    "gangster",
               "beta",      "roman",     "tenis",    "box",     "fax",      "mini",
-              "super",     "email"})
+              "super",     "email",     "let",      "past"})
             s.insert(QString::fromLatin1(w));
         return s;
     }();
