@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Writes the list of the program's functions that a first start runs, for the linker to lay
+# them side by side: started under callgrind on a fresh X server with a private sound server,
+# the bundled letter keyboard open, a word typed and spoken, a few switch presses. Code the
+# start never runs then stays on the disk instead of being read in beside what it runs.
+#
+#   bench/app/startup-order.sh BUILD_DIR [OUT]    (default OUT: src/app/startup-functions.txt)
+#
+# Needs valgrind, Xvfb, xdotool and pulseaudio. Run it again when the start changes much;
+# names it no longer finds are passed over by the linker.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+out=${2:-$here/../../src/app/startup-functions.txt}
+for tool in valgrind callgrind_annotate Xvfb xdotool pulseaudio pactl python3; do
+  command -v $tool >/dev/null || { echo "startup-order.sh: $tool missing" >&2; exit 1; }
+done
+
+tmp=$(mktemp -d)
+export XDG_RUNTIME_DIR=$tmp/runtime XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
+export HOME=$tmp/home QT_QPA_PLATFORM=xcb
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$tmp/work"
+cleanup() {
+  jobs -p | xargs -r kill 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
+  -L module-native-protocol-unix -L "module-null-sink sink_name=out" >/dev/null 2>&1 &
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || { export DISPLAY=:$n; break; }; done
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+(cd "$tmp/work" && exec valgrind --tool=callgrind --demangle=no \
+  --callgrind-out-file="$tmp/profile" "$build/orvanta" --lang cs "$build/Tables/index.kbt") \
+  >/dev/null 2>&1 &
+program=$!
+window=""
+for _ in $(seq 600); do
+  window=$(xdotool search --onlyvisible --name '^Klávesnice pro alternativní komunikaci$' \
+    2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "startup-order.sh: the window did not show" >&2; exit 1; }
+sleep 3
+eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+xdotool mousemove $((X + 40)) $((Y + 30)) click 1
+xdotool type --delay 150 "dobryden"
+xdotool mousemove $((X + 32)) $((Y + HEIGHT - 40)) click 1
+sleep 6
+for _ in 1 2 3 4; do xdotool key space; sleep 1; done
+kill -TERM "$program"
+wait "$program" 2>/dev/null || true
+
+# The functions of the program's own file, in the order of their cost: the busiest first.
+python3 - "$tmp/profile" "$build/orvanta" >"$out" <<'PY'
+import collections, re, sys
+objects, names, cost = {}, {}, collections.Counter()
+current_object, current, after_call = None, None, False
+for line in open(sys.argv[1], errors="replace"):
+    m = re.match(r"^(c?ob)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
+    if m:
+        if m.group(3):
+            objects[m.group(2)] = m.group(3)
+        if m.group(1) == "ob":
+            current_object = objects.get(m.group(2))
+        continue
+    m = re.match(r"^(c?fn)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
+    if m:
+        if m.group(3):
+            names[m.group(2)] = m.group(3)
+        if m.group(1) == "fn":
+            current = names[m.group(2)] if current_object == sys.argv[2] else None
+            if current:
+                cost[current] += 0
+        continue
+    if line.startswith("calls="):
+        after_call = True
+        continue
+    if current and not after_call:
+        parts = line.split()
+        if len(parts) >= 2 and parts[1].isdigit():
+            cost[current] += int(parts[1])
+    after_call = False
+# Recursion marks ("'2") and callgrind's own names are no symbols.
+symbols = collections.Counter()
+for name, c in cost.items():
+    name = name.split("'")[0]
+    if name.startswith("0x") or " " in name:
+        continue
+    symbols[name] += c
+for name, _ in symbols.most_common():
+    print(name)
+PY
+echo "startup-order.sh: $(wc -l <"$out") functions written to $out"

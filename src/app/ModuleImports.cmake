@@ -1,0 +1,42 @@
+# Writes the dynamic list of the symbols the program's modules take from the program: the
+# unversioned symbols a module leaves undefined. The program exports just those of them it
+# defines, not its whole symbol table: a table of thousands of symbols is searched by every
+# library the program loads, and its pages are read at every start.
+#
+#   cmake -DNM=nm -DOUT=list -P ModuleImports.cmake MODULE...
+set(modules "")
+set(after_script FALSE)
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(i RANGE ${last})
+    if(after_script)
+        list(APPEND modules "${CMAKE_ARGV${i}}")
+    elseif(CMAKE_ARGV${i} STREQUAL "-P")
+        math(EXPR script "${i} + 1")
+        set(skip ${script})
+    elseif(DEFINED skip AND i EQUAL skip)
+        set(after_script TRUE)
+    endif()
+endforeach()
+set(symbols "")
+foreach(module IN LISTS modules)
+    execute_process(COMMAND ${NM} -D --undefined-only ${module}
+        OUTPUT_VARIABLE undefined RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "${NM} could not read ${module}")
+    endif()
+    string(REGEX MATCHALL "[Uw] [^ \n@]+\n" lines "${undefined}")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[Uw] ([^\n]+)\n$" "\\1" symbol "${line}")
+        list(APPEND symbols "${symbol}")
+    endforeach()
+endforeach()
+list(REMOVE_DUPLICATES symbols)
+list(SORT symbols)
+set(text "{\n")
+foreach(symbol IN LISTS symbols)
+    string(APPEND text "    ${symbol};\n")
+endforeach()
+string(APPEND text "};\n")
+file(WRITE ${OUT}.new "${text}")
+file(COPY_FILE ${OUT}.new ${OUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUT}.new)
