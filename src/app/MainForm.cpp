@@ -50,6 +50,11 @@ class TAccentLabel final : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // The panel it fills has a fixed size, and the accent is drawn centred in whatever size it
+    // gets: no text needs measuring, so its large font is not loaded until an accent is shown.
+    QSize sizeHint() const override { return {}; }
+    QSize minimumSizeHint() const override { return {}; }
+
 protected:
     void paintEvent(QPaintEvent *) override {
         const QString accent = text();
