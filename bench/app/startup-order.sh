@@ -57,44 +57,27 @@ for _ in 1 2 3 4; do xdotool key space; sleep 1; done
 kill -TERM "$program"
 wait "$program" 2>/dev/null || true
 
-# The functions of the program's own file, in the order of their cost: the busiest first.
+# The functions of the program's own file that ran.
 python3 - "$tmp/profile" "$build/orvanta" >"$out" <<'PY'
-import collections, re, sys
-objects, names, cost = {}, {}, collections.Counter()
-current_object, current, after_call = None, None, False
+import re, sys
+objects, names, ran = {}, {}, set()
+current_object = None
 for line in open(sys.argv[1], errors="replace"):
-    m = re.match(r"^(c?ob)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
-    if m:
-        if m.group(3):
-            objects[m.group(2)] = m.group(3)
-        if m.group(1) == "ob":
-            current_object = objects.get(m.group(2))
+    m = re.match(r"^(c?ob|c?fn)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
+    if not m:
         continue
-    m = re.match(r"^(c?fn)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
-    if m:
-        if m.group(3):
-            names[m.group(2)] = m.group(3)
-        if m.group(1) == "fn":
-            current = names[m.group(2)] if current_object == sys.argv[2] else None
-            if current:
-                cost[current] += 0
-        continue
-    if line.startswith("calls="):
-        after_call = True
-        continue
-    if current and not after_call:
-        parts = line.split()
-        if len(parts) >= 2 and parts[1].isdigit():
-            cost[current] += int(parts[1])
-    after_call = False
-# Recursion marks ("'2") and callgrind's own names are no symbols.
-symbols = collections.Counter()
-for name, c in cost.items():
-    name = name.split("'")[0]
-    if name.startswith("0x") or " " in name:
-        continue
-    symbols[name] += c
-for name, _ in symbols.most_common():
+    kind, number, name = m.groups()
+    table = objects if kind.endswith("ob") else names
+    if name:
+        table[number] = name
+    if kind == "ob":
+        current_object = objects.get(number)
+    elif kind == "fn" and current_object == sys.argv[2]:
+        ran.add(names[number])
+# Recursion marks ("'2") and callgrind's own names are no symbols. By name: which of them sits
+# where does not matter, and the list then changes little from run to run.
+symbols = {name.split("'")[0] for name in ran}
+for name in sorted(s for s in symbols if not s.startswith("0x") and " " not in s):
     print(name)
 PY
 echo "startup-order.sh: $(wc -l <"$out") functions written to $out"
