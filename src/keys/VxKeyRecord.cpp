@@ -105,6 +105,8 @@ std::unique_ptr<TVxKey> TVxKey::CreateFromStream(QWidget *parent, TComponentRead
     }
     if (!reader.EndOfList())
         throw TStreamError(KeyStrings::UnexpectedChild());
+    // The font's properties are gathered first and given to the widget once.
+    key->SetFont(key->FFont);
     key->SetSelected(false);
     key->SetActive(false);
     return key;
@@ -170,33 +172,21 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
     } else if (is("TextSh")) {
         SetTextSh(Limited(reader.ReadString(), name));
     } else if (is("Font.Charset")) {
-        TKeyFont font = FFont;
-        font.Charset = reader.ReadCharset();
-        SetFont(font);
+        FFont.Charset = reader.ReadCharset();
     } else if (is("Font.Color")) {
-        TKeyFont font = FFont;
-        font.Color = reader.ReadColor();
-        SetFont(font);
+        FFont.Color = reader.ReadColor();
     } else if (is("Font.Height")) {
-        TKeyFont font = FFont;
-        font.Height = reader.ReadInteger();
-        SetFont(font);
+        FFont.Height = reader.ReadInteger();
     } else if (is("Font.Size")) {
-        TKeyFont font = FFont;
-        font.Height = HeightFromPoints(reader.ReadInteger());
-        SetFont(font);
+        FFont.Height = HeightFromPoints(reader.ReadInteger());
     } else if (is("Font.Name")) {
-        TKeyFont font = FFont;
-        font.Name = Limited(reader.ReadString(), name);
-        SetFont(font);
+        FFont.Name = Limited(reader.ReadString(), name);
     } else if (is("Font.Pitch")) {
         const QByteArray ident = reader.ReadIdent();
         const auto pitch = FindIdent(PitchNames, ident);
         if (!pitch)
             InvalidValue(name, ident);
-        TKeyFont font = FFont;
-        font.Pitch = TKeyFont::TPitch(*pitch);
-        SetFont(font);
+        FFont.Pitch = TKeyFont::TPitch(*pitch);
     } else if (is("Font.Style")) {
         TKeyFont::TFontStyles style;
         const QList<QByteArray> names = reader.ReadSet();
@@ -206,9 +196,7 @@ void TVxKey::ReadProperty(TComponentReader &reader, const QByteArray &name,
                 InvalidValue(name, element);
             style |= TKeyFont::TFontStyle(*flag);
         }
-        TKeyFont font = FFont;
-        font.Style = style;
-        SetFont(font);
+        FFont.Style = style;
     } else if (is("BorderWidth")) {
         SetBorderWidth(Bounded(reader.ReadInteger(), -Limits::MaxKeyBorder, Limits::MaxKeyBorder,
                                "BorderWidth"));
