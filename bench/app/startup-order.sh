@@ -16,21 +16,8 @@ for tool in valgrind callgrind_annotate Xvfb xdotool pulseaudio pactl python3; d
   command -v $tool >/dev/null || { echo "startup-order.sh: $tool missing" >&2; exit 1; }
 done
 
-tmp=$(mktemp -d)
-export XDG_RUNTIME_DIR=$tmp/runtime XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
-export HOME=$tmp/home QT_QPA_PLATFORM=xcb
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$tmp/work"
-cleanup() {
-  jobs -p | xargs -r kill 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
-  -L module-native-protocol-unix -L "module-null-sink sink_name=out" >/dev/null 2>&1 &
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+. "$here/private-session.sh"
+mkdir -p "$tmp/work"
 for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || { export DISPLAY=:$n; break; }; done
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done

@@ -17,25 +17,9 @@ done
 watch=$build/bench/app/startup_mapwatch
 bare=$build/bench/app/startup_bare_window
 
-tmp=$(mktemp -d)
-export XDG_RUNTIME_DIR=$tmp/runtime XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
-export HOME=$tmp/home
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-export QT_QPA_PLATFORM=xcb
-xvfb="" daemon=""
-cleanup() {
-  jobs -p | xargs -r kill 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-# The private sound server, as a user's desktop has one.
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
-  -L module-native-protocol-unix -L "module-null-sink sink_name=out" >"$tmp/pulse.log" 2>&1 &
-daemon=$!
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+# The private sound server, as a user's desktop has one, and folders of its own.
+. "$(dirname "$0")/private-session.sh"
+xvfb=""
 
 start_x() {
   local n

@@ -297,6 +297,15 @@ private slots:
             [](TVxKey &k) { QCOMPARE(k.SpecKeyColor(), 0xFFu); });
         row("charset as integer", S("Font.Charset") + H("03 EE00"),
             [](TVxKey &k) { QCOMPARE(k.Font().Charset, 238); });
+        // The font's properties come one by one; the widget draws with all of them.
+        row("font reaches the widget",
+            S("Font.Height") + H("02 E8") + S("Font.Name") + H("06") + S("Arial") +
+                S("Font.Style") + H("0B") + S("fsBold") + H("00"),
+            [](TVxKey &k) {
+                QCOMPARE(k.font().pixelSize(), 24);
+                QVERIFY(k.font().bold());
+                QCOMPARE(k.font(), k.Font().ToQFont());
+            });
         row("font size in points", S("Font.Size") + H("02 0C"),
             [](TVxKey &k) { QCOMPARE(k.Font().Height, -16); });
         row("names ignore letter case",
