@@ -12,7 +12,7 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 out=${2:-$here/../../src/app/startup-functions.txt}
-for tool in valgrind callgrind_annotate Xvfb xdotool pulseaudio pactl python3; do
+for tool in valgrind Xvfb xdotool pulseaudio pactl python3; do
   command -v $tool >/dev/null || { echo "startup-order.sh: $tool missing" >&2; exit 1; }
 done
 

@@ -4,17 +4,15 @@
 # library the program loads, and its pages are read at every start.
 #
 #   cmake -DNM=nm -DOUT=list -P ModuleImports.cmake MODULE...
+# The modules are the arguments after the script's name.
 set(modules "")
-set(after_script FALSE)
+set(first -1)
 math(EXPR last "${CMAKE_ARGC} - 1")
 foreach(i RANGE ${last})
-    if(after_script)
+    if(CMAKE_ARGV${i} STREQUAL "-P")
+        math(EXPR first "${i} + 2")
+    elseif(first GREATER 0 AND i GREATER_EQUAL first)
         list(APPEND modules "${CMAKE_ARGV${i}}")
-    elseif(CMAKE_ARGV${i} STREQUAL "-P")
-        math(EXPR script "${i} + 1")
-        set(skip ${script})
-    elseif(DEFINED skip AND i EQUAL skip)
-        set(after_script TRUE)
     endif()
 endforeach()
 set(symbols "")

@@ -23,7 +23,6 @@ public:
     QLabel *Credits[4] = {nullptr, nullptr, nullptr, nullptr};
     QPushButton *OKButton = nullptr;
 
-    // The program's icon, drawn from its SVG at any size.
     // The program's icon in the sizes given, of those drawn at build time: by default those a
     // window manager asks for.
     static QIcon ProgramIconImage(std::initializer_list<int> sizes = {16, 24, 32, 48, 64});
