@@ -1,6 +1,4 @@
 #include "KeyRepeat.h"
 
 // Window systems other than X11 report repeats on their own.
-bool UseDetectableKeyRepeat() {
-    return false;
-}
+void UseDetectableKeyRepeat() {}
