@@ -2,7 +2,15 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 TSingleInstance::TSingleInstance(const QString &name, const QString &directory)
     : FName(name)
@@ -15,8 +23,9 @@ TSingleInstance::TSingleInstance(const QString &name, const QString &directory)
 
 TSingleInstance::~TSingleInstance() {
     FServer.Close();
-    if (FLock)
-        FLock->unlock();
+    // The file stays: removing it could let a copy starting now lock a file no longer there.
+    if (FLockFd >= 0)
+        ::close(FLockFd);
 }
 
 QString TSingleInstance::LockPath() const {
@@ -34,11 +43,19 @@ bool TSingleInstance::Acquire() {
     if (FPrimary)
         return true;
     QDir().mkpath(FDirectory);
-    FLock = std::make_unique<QLockFile>(LockPath());
-    FLock->setStaleLockTime(0);
-    // A lock whose owner process is gone is stale and taken over; a live one never expires.
-    if (!FLock->tryLock(0))
-        return false;
+    const QByteArray path = QFile::encodeName(LockPath());
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        FLockFd = fd;
+    } else {
+        const int error = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (error == EWOULDBLOCK)
+            return false;
+        std::fprintf(stderr, "orvanta: cannot lock %s (%s); starting unguarded\n", path.constData(),
+                     std::strerror(error));
+    }
     FServer.Listen(SocketName());
     FPrimary = true;
     return true;

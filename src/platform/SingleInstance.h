@@ -2,13 +2,11 @@
 
 #include "LocalSocket.h"
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
 
-// Makes sure only one copy of the program runs for a user: a lock file in the user's runtime
-// directory (a lock left behind by a crashed copy is taken over), and a local socket the running
-// copy listens on, named after that directory.
+// Makes sure only one copy of the program runs for a user: a lock held on a file in the user's
+// runtime directory (the system lets go of it when the copy holding it ends, however it ends),
+// and a local socket the running copy listens on, named after that directory.
 class TSingleInstance {
 public:
     // `directory` holds the lock and socket; empty means the user's runtime directory.
@@ -18,7 +16,8 @@ public:
     TSingleInstance(const TSingleInstance &) = delete;
     TSingleInstance &operator=(const TSingleInstance &) = delete;
 
-    // True when this process is now the only copy; false when another copy holds the lock.
+    // True when this process is now the only copy; false when another copy holds the lock. Where
+    // no lock can be had at all (the folder cannot be written), the program runs unguarded.
     bool Acquire();
     bool IsPrimary() const { return FPrimary; }
 
@@ -28,7 +27,7 @@ public:
 private:
     QString FName;
     QString FDirectory;
-    std::unique_ptr<QLockFile> FLock;
+    int FLockFd = -1;
     TLocalListener FServer;
     bool FPrimary = false;
 };

@@ -52,6 +52,17 @@ private slots:
         QVERIFY(instance.Acquire());
     }
 
+    void aFolderThatCannotHoldTheLockDoesNotKeepTheProgramFromStarting() {
+        QTemporaryDir dir;
+        const QString notAFolder = dir.filePath(QStringLiteral("file"));
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        TSingleInstance instance(QStringLiteral("orvanta"), notAFolder);
+        QVERIFY(instance.Acquire());
+        QVERIFY(instance.IsPrimary());
+    }
+
     void theRunningCopyListensUntilItEnds() {
         QTemporaryDir dir;
         QString socketFile;
