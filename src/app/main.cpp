@@ -76,11 +76,10 @@ int main(int argc, char *argv[]) {
     // program twice more on every scan step; the cursor's small repaints go cheaper by socket.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    QApplication app(argc, argv);
-    // Meanwhile the font configuration is read, which the window's first text needs. Not
-    // before the connection to the display is set up: its round trips need the display server
-    // to run, and on a machine of two cores the reading would take the core it runs on.
+    // Meanwhile the font configuration is read, which the window's first text needs: setting up
+    // the toolkit keeps one core busy and leaves the other to it.
     TFontWarmup fonts;
+    QApplication app(argc, argv);
     QApplication::setStyle(new TDrawnIconStyle);
     UseDetectableKeyRepeat();
     // The command line has checked the word already.
