@@ -77,9 +77,15 @@ int main(int argc, char *argv[]) {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     // Meanwhile the font configuration is read, which the window's first text needs: setting up
-    // the toolkit keeps one core busy and leaves the other to it.
+    // the toolkit keeps one core busy and leaves the other to it. Then, while the window is
+    // built, the toolkit's list of fonts is filled.
     TFontWarmup fonts;
     QApplication app(argc, argv);
+    fonts.ToolkitUp();
+    const struct TFontsDone {
+        TFontWarmup &Fonts;
+        ~TFontsDone() { Fonts.Finish(); }
+    } fontsDone{fonts};
     QApplication::setStyle(new TDrawnIconStyle);
     UseDetectableKeyRepeat();
     // The command line has checked the word already.
@@ -145,7 +151,7 @@ int main(int argc, char *argv[]) {
         arguments.append(commandLine.TableFile());
     int status = 0;
     {
-        fonts.Wait();
+        fonts.WaitForConfiguration();
         TForm1 form(arguments, &speech);
         prompts.SetParent(&form);
         form.setWindowTitle(AppStrings::MainCaption);
