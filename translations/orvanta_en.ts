@@ -863,6 +863,10 @@
         <source>Metasoubor je příliš složitý; vykreslí se jen jeho začátek.</source>
         <translation>The metafile is too complex; only its beginning is drawn.</translation>
     </message>
+    <message>
+        <source>Obrázky JPEG nelze číst ani psát: %1</source>
+        <translation>JPEG pictures can be neither read nor written: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeyStrings</name>

@@ -18,6 +18,8 @@ inline constexpr auto CannotReadPicture =
     TText("GraphicsStrings", "Soubor s obrázkem %1 nelze přečíst.");
 inline constexpr auto CannotCompress =
     TText("GraphicsStrings", "Obrázek nelze převést do formátu JPEG (%1).");
+inline constexpr auto JpegUnavailable =
+    TText("GraphicsStrings", "Obrázky JPEG nelze číst ani psát: %1");
 inline constexpr auto MetafileWorkLimit =
     TText("GraphicsStrings", "Metasoubor je příliš složitý; vykreslí se jen jeho začátek.");
 
