@@ -458,5 +458,6 @@ private:
     std::unique_ptr<TKeyOutput> FKeyOutput;
     std::unique_ptr<TGlobalKeys> FDisplayKeys;
     OutsideTyping::TUnavailable FOutsideUnavailable = OutsideTyping::TUnavailable::NoX11;
+    bool FOutsideTypingSet = false;
     bool FTypesOutside = false;
 };

@@ -30,6 +30,7 @@ QString UnavailableText(OutsideTyping::TUnavailable why) {
 } // namespace
 
 void TForm1::SetOutsideTyping(OutsideTyping::TParts parts, OutsideTyping::TUnavailable why) {
+    FOutsideTypingSet = true;
     SetTypesOutside(false);
     FDisplayKeys.reset();
     FKeyOutput = std::move(parts.Output);
@@ -50,14 +51,29 @@ void TForm1::SetOutsideTyping(OutsideTyping::TParts parts, OutsideTyping::TUnava
 }
 
 void TForm1::LoadOutsideTyping() {
-    const OutsideTyping::TUnavailable why = OutsideTyping::Unavailable();
-    SetOutsideTyping(why == OutsideTyping::TUnavailable::None ? OutsideTyping::Make()
-                                                              : OutsideTyping::TParts(),
-                     why);
     HookKey->SetOnChange([this] { UpdateDisplayKeys(); });
-    if (!Dirs().ConfigDir.isEmpty() &&
-        TypingFile::Read(Dirs().ConfigDir + AppStrings::TypingFileName))
-        SetTypesOutside(true);
+    const bool wasOn = !Dirs().ConfigDir.isEmpty() &&
+                       TypingFile::Read(Dirs().ConfigDir + AppStrings::TypingFileName);
+    const auto connect = [this, wasOn] {
+        const OutsideTyping::TUnavailable why = OutsideTyping::Unavailable();
+        SetOutsideTyping(why == OutsideTyping::TUnavailable::None ? OutsideTyping::Make()
+                                                                  : OutsideTyping::TParts(),
+                         why);
+        if (wasOn)
+            SetTypesOutside(true);
+    };
+    // Asking the display server what it allows takes round trips. Unless the user types into
+    // other applications, whose window must be set up for it before it is shown, that waits until
+    // the window is on the screen; the menu item waits with it.
+    if (wasOn) {
+        connect();
+    } else {
+        Menu.OutsideItem->setEnabled(false);
+        AfterFirstFrame([this, connect] {
+            if (!FOutsideTypingSet)
+                connect();
+        });
+    }
 }
 
 void TForm1::OutsideItemClick() {

@@ -338,6 +338,19 @@ private slots:
 
     // Where the window system does not allow it, the item says why and the mode stays off, also
     // when its file says on.
+    void theWindowSystemIsAskedOnceTheWindowIsShown() {
+        TFormFixture f;
+        TForm1 form({}, &f.Speech);
+        QVERIFY(!form.Menu.OutsideItem->isEnabled());
+        // Until then the item's tip is its text.
+        const QString tip = form.Menu.OutsideItem->toolTip();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The test platform has no X server, which the tip then says.
+        QTRY_VERIFY(form.Menu.OutsideItem->toolTip() != tip);
+        QVERIFY(!form.Menu.OutsideItem->isEnabled());
+    }
+
     void unavailableLeavesEverything() {
         TFormFixture f;
         TForm1 &form = f.Make();
