@@ -4,8 +4,6 @@
 #include "JpegModule.h"
 #include "Modules.h"
 
-#include <QLibrary>
-
 namespace JpegCodec {
 
 namespace {
@@ -20,17 +18,11 @@ struct TJpegModule {
 // Loaded once and kept to the end of the program.
 const TJpegModule &Module() {
     static const TJpegModule module = [] {
-        TJpegModule m;
-        QLibrary library(ModuleFile(QStringLiteral("orvanta-jpeg.so")));
-        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        m.ReadSize = reinterpret_cast<TJpegReadSize>(library.resolve(JpegReadSizeSymbol));
-        m.Decode = reinterpret_cast<TJpegDecode>(library.resolve(JpegDecodeSymbol));
-        m.Encode = reinterpret_cast<TJpegEncode>(library.resolve(JpegEncodeSymbol));
-        if (!m.ReadSize || !m.Decode || !m.Encode) {
-            m.ReadSize = nullptr;
-            m.Error = GraphicsStrings::JpegUnavailable.arg(library.errorString());
-        }
-        return m;
+        const TModuleEntries m =
+            LoadModule(QStringLiteral("orvanta-jpeg.so"),
+                       {JpegReadSizeSymbol, JpegDecodeSymbol, JpegEncodeSymbol});
+        return TJpegModule{m.At<TJpegReadSize>(0), m.At<TJpegDecode>(1), m.At<TJpegEncode>(2),
+                           m.Loaded() ? QString() : GraphicsStrings::JpegUnavailable.arg(m.Error)};
     }();
     return module;
 }

@@ -6,8 +6,6 @@
 #include "ObfZip.h"
 #include "TText.h"
 
-#include <QLibrary>
-
 namespace {
 
 struct TZipModule {
@@ -19,14 +17,9 @@ struct TZipModule {
 // Loaded once, on the user-interface thread, and kept to the end of the program.
 const TZipModule &Module() {
     static const TZipModule module = [] {
-        TZipModule m;
-        QLibrary library(ModuleFile(QStringLiteral("orvanta-zip.so")));
-        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        m.Read = reinterpret_cast<TZipRead>(library.resolve(ZipReadSymbol));
-        m.Write = reinterpret_cast<TZipWrite>(library.resolve(ZipWriteSymbol));
-        if (!m.Read || !m.Write)
-            m.Error = library.errorString();
-        return m;
+        const TModuleEntries m =
+            LoadModule(QStringLiteral("orvanta-zip.so"), {ZipReadSymbol, ZipWriteSymbol});
+        return TZipModule{m.At<TZipRead>(0), m.At<TZipWrite>(1), m.Error};
     }();
     return module;
 }

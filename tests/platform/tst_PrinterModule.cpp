@@ -1,3 +1,4 @@
+#include "Modules.h"
 #include "Printer.h"
 
 #include <QFile>
@@ -12,6 +13,20 @@ class TestPrinterModule : public QObject {
     Q_OBJECT
 
 private slots:
+    // A module or an entry that is not there gives no entry at all, and says why.
+    void aMissingModuleOrEntry_data() {
+        QTest::addColumn<QString>("module");
+        QTest::newRow("no such module") << QStringLiteral("orvanta-none.so");
+        QTest::newRow("no such entry") << QStringLiteral("orvanta-print.so");
+    }
+    void aMissingModuleOrEntry() {
+        QFETCH(QString, module);
+        const TModuleEntries m = LoadModule(module, {NewPrinterSymbol, "orvanta_no_such_entry"});
+        QVERIFY(!m.Loaded());
+        QVERIFY(!m.Error.isEmpty());
+        QVERIFY(!m.At<TNewPrinter>(0));
+    }
+
     void printsThroughTheModule() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
