@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <cstdio>
@@ -82,10 +83,7 @@ int main(int argc, char *argv[]) {
     TFontWarmup fonts;
     QApplication app(argc, argv);
     fonts.ToolkitUp();
-    const struct TFontsDone {
-        TFontWarmup &Fonts;
-        ~TFontsDone() { Fonts.Finish(); }
-    } fontsDone{fonts};
+    const auto fontsDone = qScopeGuard([&fonts] { fonts.Finish(); });
     QApplication::setStyle(new TDrawnIconStyle);
     UseDetectableKeyRepeat();
     // The command line has checked the word already.
