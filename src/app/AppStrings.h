@@ -4,14 +4,14 @@
 
 #include <QString>
 
-// A TText is translated into the interface language where it is used; a plain QString is the
+// A TText is translated into the interface language where it is used; a TFixedText is the
 // same in every language: names of files, formats and outside programs, and the texts the
 // program has always shown in English.
 //
 // The main window's own texts, exactly as the user sees them.
 namespace AppStrings {
 
-inline const QString ApplicationTitle = QStringLiteral("Orvanta");
+inline constexpr TFixedText ApplicationTitle = u"Orvanta";
 inline constexpr auto DesignCaption = TText("AppStrings", "Klávesnice");
 inline constexpr auto MainCaption = TText("AppStrings", "Klávesnice pro alternativní komunikaci");
 // In the control strip while sound cannot be played, with the reason as its tip.
@@ -19,22 +19,22 @@ inline constexpr auto NoSoundLabel = TText("AppStrings", "Bez zvuku");
 inline constexpr auto NoSound = TText("AppStrings", "Zvuk nelze přehrát: %1");
 inline constexpr auto AlreadyRunning =
     TText("AppStrings", "Program již běží. Nelze spustit více než jednu kopii.");
-inline const QString ConfigNotSaved = QStringLiteral("Warning: Configuration not saved !");
-inline const QString ConfigFileName = QStringLiteral("Orvanta.cfg");
+inline constexpr TFixedText ConfigNotSaved = u"Warning: Configuration not saved !";
+inline constexpr TFixedText ConfigFileName = u"Orvanta.cfg";
 // The desktop speech service's voice the user chose, beside the configuration.
-inline const QString ServiceVoiceFileName = QStringLiteral("Voice.ini");
+inline constexpr TFixedText ServiceVoiceFileName = u"Voice.ini";
 // The display's text while the program runs, beside the configuration.
-inline const QString JournalFileName = QStringLiteral("Orvanta.text");
+inline constexpr TFixedText JournalFileName = u"Orvanta.text";
 inline constexpr auto ConfigUnreadable =
     TText("AppStrings", "Program nemůže nalézt nebo přečíst konfigurační soubor\r");
 inline constexpr auto DefaultTableMissing =
     TText("AppStrings", "Program nemůže nalézt výchozí tabulku ");
 inline constexpr auto FindTable = TText("AppStrings", "Najděte tabulku na disku.");
 // The echo's click, among the program's own sounds.
-inline const QString EchoSound = QStringLiteral("Sounds/cvaknuti.wav");
+inline constexpr TFixedText EchoSound = u"Sounds/cvaknuti.wav";
 
-inline const QString CapsLock = QStringLiteral("CapsLock");
-inline const QString Shift = QStringLiteral("Shift");
+inline constexpr TFixedText CapsLock = u"CapsLock";
+inline constexpr TFixedText Shift = u"Shift";
 inline constexpr auto EditLabel = TText("AppStrings", "Nastavení");
 inline constexpr auto ScanningLabel = TText("AppStrings", "Skenování");
 inline constexpr auto EditButtonInEdit = TText("AppStrings", "&Start F8");
@@ -44,9 +44,9 @@ inline constexpr auto EditButtonHint =
 // What a screen reader calls the display of the composed text.
 inline constexpr auto DisplayName = TText("AppStrings", "Psaný text");
 inline constexpr auto StopSpeechHint = TText("AppStrings", "Zastavení hlasového výstupu");
-inline const QString XmlButton = QStringLiteral("XML");
-inline const QString SelectedDesign = QStringLiteral("selected:");
-inline const QString SelectedPrefix = QStringLiteral("Selected: ");
+inline constexpr TFixedText XmlButton = u"XML";
+inline constexpr TFixedText SelectedDesign = u"selected:";
+inline constexpr TFixedText SelectedPrefix = u"Selected: ";
 inline constexpr auto F8Hint = TText("AppStrings", "F8 - Nastavení/Start");
 // In the control strip while the keys type into other applications.
 inline constexpr auto OutsideLabel = TText("AppStrings", "Jiné aplikace");
@@ -66,7 +66,7 @@ inline constexpr auto OutsideNoXTest = TText(
 namespace AppStrings {
 
 inline constexpr auto MaxKeysPrefix = TText("AppStrings", "Max. počet kláves je ");
-inline const QString MaxKeysSuffix = QStringLiteral(" !");
+inline constexpr TFixedText MaxKeysSuffix = u" !";
 inline constexpr auto NoKeySelected =
     TText("AppStrings", "Nebyla vybrána žádná klávesa.\rKlávesu můžete vybrat současným stiskem "
                         "\rklávesy [Ctrl] a levého tlačítka myši.");
@@ -77,9 +77,9 @@ inline constexpr auto CopyItem = TText("AppStrings", "Kopírovat symbol");
 inline constexpr auto PasteItem = TText("AppStrings", "Vložit");
 inline constexpr auto UpravitItem = TText("AppStrings", "Upravit ...");
 inline constexpr auto LoadPictTitle = TText("AppStrings", "Načíst soubor s obrázkem");
-inline const QString LoadPictFilter =
-    QStringLiteral("All (*.bmp *.ico *.emf *.wmf *.jpg);;Bitmaps (*.bmp);;Icons (*.ico);;"
-                   "Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;JPEG [*.jpg] (*.jpg)");
+inline constexpr TFixedText LoadPictFilter =
+    u"All (*.bmp *.ico *.emf *.wmf *.jpg);;Bitmaps (*.bmp);;Icons (*.ico);;"
+    "Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;JPEG [*.jpg] (*.jpg)";
 
 inline constexpr auto CannotLoadTable = TText("AppStrings", "Tabulku nelze nahrát.");
 inline constexpr auto TryOpenMenu =
@@ -105,15 +105,14 @@ inline constexpr auto FaultGeometry = TText("AppStrings", "poloha nebo velikost 
 inline constexpr auto SaveTableQuestion = TText("AppStrings", "Uložit tabulku ?");
 inline constexpr auto OpenTableTitle = TText("AppStrings", "Načíst soubor s tabulkou");
 inline constexpr auto OpenKeysTitle = TText("AppStrings", "Načíst soubor s klávesou/klávesami");
-inline const QString OpenFilterTables = QStringLiteral("Keyboard files [*.kbt] (*.kbt)");
-inline const QString OpenFilterKeys = QStringLiteral("Key files [*.kyf] (*.kyf)");
-inline const QString SaveFilterTables = QStringLiteral("Keyboard file [*.kbt] (*.kbt)");
-inline const QString SaveFilterKeys = QStringLiteral("Key file [*.kyf] (*.kyf)");
-inline const QString OpenFilterBoards =
-    QStringLiteral("Open Board files [*.obf, *.obz] (*.obf *.obz)");
-inline const QString SaveFilterBoards = QStringLiteral("Open Board package [*.obz] (*.obz)");
+inline constexpr TFixedText OpenFilterTables = u"Keyboard files [*.kbt] (*.kbt)";
+inline constexpr TFixedText OpenFilterKeys = u"Key files [*.kyf] (*.kyf)";
+inline constexpr TFixedText SaveFilterTables = u"Keyboard file [*.kbt] (*.kbt)";
+inline constexpr TFixedText SaveFilterKeys = u"Key file [*.kyf] (*.kyf)";
+inline constexpr TFixedText OpenFilterBoards = u"Open Board files [*.obf, *.obz] (*.obf *.obz)";
+inline constexpr TFixedText SaveFilterBoards = u"Open Board package [*.obz] (*.obz)";
 
-inline const QString PrintJobName = QStringLiteral("Orvanta");
+inline constexpr TFixedText PrintJobName = u"Orvanta";
 
 } // namespace AppStrings
 
@@ -130,48 +129,48 @@ inline constexpr auto DirCaptionTables = TText("AppStrings", "Volba adresáře: 
 inline constexpr auto DirCaptionSounds = TText("AppStrings", "Volba adresáře: Zvuky");
 inline constexpr auto DirCaptionPictures = TText("AppStrings", "Volba adresáře: Obrázky");
 inline constexpr auto NoSuchDirectory = TText("AppStrings", "Adresář neexistuje");
-inline const QString HelpFolder = QStringLiteral("Help");
-inline const QString HelpManual = QStringLiteral("Help.html");
-inline const QString HelpGuide = QStringLiteral("Guide.html");
+inline constexpr TFixedText HelpFolder = u"Help";
+inline constexpr TFixedText HelpManual = u"Help.html";
+inline constexpr TFixedText HelpGuide = u"Guide.html";
 } // namespace AppStrings
 
 // The scan's spoken prompts and the settings file of switch access.
 namespace AppStrings {
 
-inline const QString ScanAccessFileName = QStringLiteral("ScanAccess.ini");
+inline constexpr TFixedText ScanAccessFileName = u"ScanAccess.ini";
 // Whether the keys type into other applications, beside the configuration.
-inline const QString TypingFileName = QStringLiteral("Typing.ini");
+inline constexpr TFixedText TypingFileName = u"Typing.ini";
 // A row announced by its number, counted from 1.
 inline QString RowPrompt(int row) {
     return QStringLiteral("řádek %1").arg(row);
 }
 // How the special keys are announced, by kind (the first, None, is never spoken).
-inline const QString SpecialKeyPrompts[] = {
-    QString(),
-    QStringLiteral("mezera"),
-    QStringLiteral("smazat znak"),
-    QStringLiteral("nový řádek"),
-    QStringLiteral("escape"),
-    QStringLiteral("tabulátor"),
-    QStringLiteral("vložit"),
-    QStringLiteral("smazat"),
-    QStringLiteral("na začátek"),
-    QStringLiteral("na konec"),
-    QStringLiteral("stránka nahoru"),
-    QStringLiteral("stránka dolů"),
-    QStringLiteral("nahoru"),
-    QStringLiteral("dolů"),
-    QStringLiteral("doleva"),
-    QStringLiteral("doprava"),
-    QStringLiteral("velká písmena"),
-    QStringLiteral("vybrat"),
-    QStringLiteral("shift"),
-    QStringLiteral("přečíst"),
-    QStringLiteral("vymazat vše"),
-    QStringLiteral("vymazat řádek"),
-    QStringLiteral("tisk"),
-    QStringLiteral("zvuk"),
-    QStringLiteral("jiná tabulka"),
+inline constexpr TFixedText SpecialKeyPrompts[] = {
+    u"",
+    u"mezera",
+    u"smazat znak",
+    u"nový řádek",
+    u"escape",
+    u"tabulátor",
+    u"vložit",
+    u"smazat",
+    u"na začátek",
+    u"na konec",
+    u"stránka nahoru",
+    u"stránka dolů",
+    u"nahoru",
+    u"dolů",
+    u"doleva",
+    u"doprava",
+    u"velká písmena",
+    u"vybrat",
+    u"shift",
+    u"přečíst",
+    u"vymazat vše",
+    u"vymazat řádek",
+    u"tisk",
+    u"zvuk",
+    u"jiná tabulka",
 };
 
 } // namespace AppStrings
@@ -179,8 +178,8 @@ inline const QString SpecialKeyPrompts[] = {
 // Word prediction: the slot row, its word list, the user's learned words.
 namespace AppStrings {
 
-inline const QString PredictionFileName = QStringLiteral("Prediction.ini");
-inline const QString PredictFolder = QStringLiteral("Predict");
+inline constexpr TFixedText PredictionFileName = u"Prediction.ini";
+inline constexpr TFixedText PredictFolder = u"Predict";
 // The slot row announced as a row.
 inline constexpr auto SlotRowPrompt = TText("AppStrings", "návrhy slov");
 inline constexpr auto LexiconUnreadable =

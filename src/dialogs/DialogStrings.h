@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// A TText is translated into the interface language where it is used; a plain QString is the
+// A TText is translated into the interface language where it is used; a TFixedText is the
 // same in every language: names of files, formats and outside programs, and the texts the
 // program has always shown in English.
 //
@@ -33,7 +33,7 @@ inline constexpr auto Switch1 = TText("DialogStrings", "Spínač &1");
 inline constexpr auto Switch2 = TText("DialogStrings", "Spínač  &2"); // two blanks, as designed
 inline constexpr auto ApplyChanges = TText("DialogStrings", "&Provést změny");
 inline constexpr auto Cancel = TText("DialogStrings", "&Storno");
-inline const QString Ok = QStringLiteral("&OK");
+inline constexpr TFixedText Ok = u"&OK";
 inline constexpr auto PresetSimple =
     TText("DialogStrings", "Jednoduchý (1 signál, bez zastavování)");
 inline constexpr auto PresetAdvanced =
@@ -41,8 +41,8 @@ inline constexpr auto PresetAdvanced =
 inline constexpr auto PresetXNoStop = TText("DialogStrings", "X kursor (bez zastavování)");
 inline constexpr auto PresetXStop = TText("DialogStrings", "X kursor (se zastavováním)");
 inline constexpr auto PresetCustom = TText("DialogStrings", "Vlastní");
-inline const QString InvalidSwitch1 = QStringLiteral("Invalid key code for switch 1");
-inline const QString InvalidSwitch2 = QStringLiteral("Invalid key code for switch 2");
+inline constexpr TFixedText InvalidSwitch1 = u"Invalid key code for switch 1";
+inline constexpr TFixedText InvalidSwitch2 = u"Invalid key code for switch 2";
 inline QString EditKeySwitch(int switchNumber) {
     return TText("DialogStrings", "Spínač %1: klávesa F8 přepíná nastavení, spínačem být nemůže.")
         .arg(switchNumber);
@@ -115,7 +115,7 @@ inline constexpr auto NoName = TText("DialogStrings", "Ne");
 
 // The directory chooser (its buttons, and the about box's, carry no access keys).
 inline constexpr auto DirCaption = TText("DialogStrings", "Volba adresáře");
-inline const QString PlainOk = QStringLiteral("OK");
+inline constexpr TFixedText PlainOk = u"OK";
 inline constexpr auto PlainCancel = TText("DialogStrings", "Storno");
 inline constexpr auto PlaceHome = TText("DialogStrings", "Domovská složka");
 inline constexpr auto PlaceDocuments = TText("DialogStrings", "Dokumenty");
@@ -125,12 +125,12 @@ inline constexpr auto TreeName = TText("DialogStrings", "Adresáře");
 
 // The about box.
 inline constexpr auto AboutCaption = TText("DialogStrings", "O aplikaci");
-inline const QString ProgramName = QStringLiteral("Orvanta");
+inline constexpr TFixedText ProgramName = u"Orvanta";
 inline constexpr auto ProductName =
     TText("DialogStrings", "Klávesnice pro alternativní komunikaci");
 inline constexpr auto VersionDesign = TText("DialogStrings", "Verze");
 inline constexpr auto VersionPrefix = TText("DialogStrings", "Verze 2.0");
-inline const QString VersionUpdate = QStringLiteral("update 2");
+inline constexpr TFixedText VersionUpdate = u"update 2";
 inline constexpr TText Credits[4] = {
     TText("DialogStrings", "Napsal tým programu Orvanta pro lidi, kteří nemohou mluvit."),
     TText("DialogStrings", "Klávesnice, obrázky a zvuky jsou vlastní tvorbou projektu."),
@@ -161,19 +161,19 @@ inline constexpr auto TextLabel = TText("DialogStrings", "&Text");
 inline constexpr auto SystemKey = TText("DialogStrings", "S&ystémová  klávesa");
 inline constexpr auto FontButton = TText("DialogStrings", "&Písmo...");
 
-inline const QString NoSymbol = QStringLiteral("(None)");
+inline constexpr TFixedText NoSymbol = u"(None)";
 inline constexpr auto LoadSymbol = TText("DialogStrings", "&Otevřít ...");
 inline constexpr auto ClearSymbol = TText("DialogStrings", "S&mazat");
 inline constexpr auto KeepAspect = TText("DialogStrings", "&Zachovat rozměry");
 inline constexpr auto AspectLabel = TText("DialogStrings", "&výška/šířka:");
-inline const QString AspectDesign = QStringLiteral("1.0");
+inline constexpr TFixedText AspectDesign = u"1.0";
 
 inline constexpr auto NormalLabel = TText("DialogStrings", "&Normální");
 inline constexpr auto SpecialLabel = TText("DialogStrings", "S&peciální");
 inline constexpr auto BackLabel = TText("DialogStrings", "P&ozadí textu");
 inline constexpr auto SelectedLabel = TText("DialogStrings", "&Vybraná");
 inline constexpr auto ActiveLabel = TText("DialogStrings", "&Aktivní");
-inline const QString D3Check = QStringLiteral("3D-effect");
+inline constexpr TFixedText D3Check = u"3D-effect";
 inline constexpr auto Sample = TText("DialogStrings", "Ukázka");
 
 inline constexpr auto SoundLabel = TText("DialogStrings", "&Zvuk");
@@ -187,16 +187,16 @@ inline constexpr auto KeybdHint =
 
 inline constexpr auto ImageDialogTitle = TText("DialogStrings", "Načtení souboru s obrázkem");
 // Besides bitmaps, metafiles and JPEG, any picture the system can read is offered.
-inline const QString ImageDialogFilter =
-    QStringLiteral("All (*.bmp *.wmf *.emf *.jpg *.jpeg *.png *.gif *.svg *.ico);;Bitmaps (*.bmp);;"
-                   "Metafiles (*.wmf *.emf);;JPEG [*.jpg] (*.jpg *.jpeg);;"
-                   "Other pictures (*.png *.gif *.svg *.ico);;all files (*)");
+inline constexpr TFixedText ImageDialogFilter =
+    u"All (*.bmp *.wmf *.emf *.jpg *.jpeg *.png *.gif *.svg *.ico);;Bitmaps (*.bmp);;"
+    "Metafiles (*.wmf *.emf);;JPEG [*.jpg] (*.jpg *.jpeg);;"
+    "Other pictures (*.png *.gif *.svg *.ico);;all files (*)";
 inline constexpr auto SoundDialogTitle = TText("DialogStrings", "Načtení zvukového záznamu");
-inline const QString SoundDialogFilter = QStringLiteral("sound files (*.wav);;all files (*)");
-inline const QString SoundSuffix = QStringLiteral("wav");
+inline constexpr TFixedText SoundDialogFilter = u"sound files (*.wav);;all files (*)";
+inline constexpr TFixedText SoundSuffix = u"wav";
 inline constexpr auto KeybdDialogTitle = TText("DialogStrings", "Načtení souboru s klávesnicí");
-inline const QString KeybdDialogFilter = QStringLiteral("KBT files (*.kbt);;all files (*)");
-inline const QString KeybdSuffix = QStringLiteral("kbt");
+inline constexpr TFixedText KeybdDialogFilter = u"KBT files (*.kbt);;all files (*)";
+inline constexpr TFixedText KeybdSuffix = u"kbt";
 
 inline constexpr auto BadNumber = TText("DialogStrings", "Nesprávně zadané číslo");
 inline constexpr auto NoKeySelected =

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// A TText is translated into the interface language where it is used; a plain QString is the
+// A TText is translated into the interface language where it is used; a TFixedText is the
 // same in every language: names of files, formats and outside programs, and the texts the
 // program has always shown in English.
 //
@@ -18,12 +18,12 @@ inline constexpr auto VoiceCaption = TText("VoiceDialogStrings", "Nastavení hla
 inline constexpr auto ChooseOutput =
     TText("VoiceDialogStrings", "&Zvolte  nástroj hlasového výstupu");
 inline constexpr auto OutputNone = TText("VoiceDialogStrings", "žádný");
-inline const QString OutputSapi5 = QStringLiteral("SAPI 5");
-inline const QString OutputCSVoice = QStringLiteral("CS-Voice");
+inline constexpr TFixedText OutputSapi5 = u"SAPI 5";
+inline constexpr TFixedText OutputCSVoice = u"CS-Voice";
 inline constexpr auto Setup = TText("VoiceDialogStrings", "&Nastavení");
-inline const QString Test = QStringLiteral("&Test");
-inline const QString Stop = QStringLiteral("&Stop");
-inline const QString Ok = QStringLiteral("OK");
+inline constexpr TFixedText Test = u"&Test";
+inline constexpr TFixedText Stop = u"&Stop";
+inline constexpr TFixedText Ok = u"OK";
 inline constexpr auto Cancel = TText("VoiceDialogStrings", "St&orno");
 inline constexpr auto StartFailed =
     TText("VoiceDialogStrings",
@@ -31,9 +31,8 @@ inline constexpr auto StartFailed =
           "výstup automaticky?");
 
 // The test sentences.
-inline const QString CzechSample = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.");
-inline const QString EnglishSample =
-    QStringLiteral("The quick brown fox jumped over the lazy dog.");
+inline constexpr TFixedText CzechSample = u"Příliš žluťoučký kůň úpěl ďábelské ódy.";
+inline constexpr TFixedText EnglishSample = u"The quick brown fox jumped over the lazy dog.";
 
 // The system voice settings.
 inline constexpr auto Sapi5Caption = TText("VoiceDialogStrings", "Nastavení SAPI5");
@@ -48,7 +47,7 @@ inline constexpr auto Select = TText("VoiceDialogStrings", "V&ybrat");
 inline constexpr auto Rate = TText("VoiceDialogStrings", "&Rychlost");
 inline constexpr auto Volume = TText("VoiceDialogStrings", "&Hlasitost");
 inline constexpr auto Close = TText("VoiceDialogStrings", "&Zavřít");
-inline const QString ModeId = QStringLiteral("ModeID: ");
+inline constexpr TFixedText ModeId = u"ModeID: ";
 
 // What a screen reader announces for controls that show no text of their own.
 inline constexpr auto VoiceTreeName = TText("VoiceDialogStrings", "Hlasy");

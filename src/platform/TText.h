@@ -43,3 +43,39 @@ inline QString operator+(const TText &a, const TText &b) {
 inline bool operator==(const TText &a, const QString &b) {
     return a.Text() == b;
 }
+
+// A text that is the same in every language: a file name, a file dialog's filter, the name of
+// a format or of an outside program. It is a constant, so the headers that hold such texts add
+// no code to the program's start in every file that includes them; used, it is a QString that
+// shares the literal, as QStringLiteral makes one.
+class TFixedText {
+public:
+    template <qsizetype N>
+    constexpr TFixedText(const char16_t (&text)[N])
+        : FText(text)
+        , FSize(N - 1) {}
+
+    QString Text() const {
+        return QString(QStringPrivate(nullptr, const_cast<char16_t *>(FText), FSize));
+    }
+    operator QString() const { return Text(); }
+
+    template <typename... Args>
+    QString arg(Args &&...args) const {
+        return Text().arg(std::forward<Args>(args)...);
+    }
+
+private:
+    const char16_t *FText;
+    qsizetype FSize;
+};
+
+inline QString operator+(const TFixedText &a, const QString &b) {
+    return a.Text() + b;
+}
+inline QString operator+(const QString &a, const TFixedText &b) {
+    return a + b.Text();
+}
+inline bool operator==(const TFixedText &a, const QString &b) {
+    return a.Text() == b;
+}

@@ -9,9 +9,9 @@ namespace ScanStrings {
 
 // What a screen reader calls the grid of keys.
 inline constexpr auto GridName = TText("ScanStrings", "Klávesy");
-inline const QString PaintError = QStringLiteral("Error in TimeGrid.Paint");
-inline const QString StreamReadError = QStringLiteral("Stream read error");
-inline const QString StreamWriteError = QStringLiteral("Stream write error");
+inline constexpr TFixedText PaintError = u"Error in TimeGrid.Paint";
+inline constexpr TFixedText StreamReadError = u"Stream read error";
+inline constexpr TFixedText StreamWriteError = u"Stream write error";
 
 // A switch code in the settings record that does not fit 16 bits.
 inline QString SwitchCodeRangeError(int switchNumber, quint32 code) {

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// A TText is translated into the interface language where it is used; a plain QString is the
+// A TText is translated into the interface language where it is used; a TFixedText is the
 // same in every language: names of files, formats and outside programs, and the texts the
 // program has always shown in English.
 //
@@ -17,27 +17,27 @@ inline constexpr auto NoSynthesizer =
           "Hlasový syntezátor nebyl nalezen.\rProgram bude fungovat bez hlasového výstupu.");
 // Placeholder of a voice attribute that is missing.
 inline constexpr auto Unknown = TText("VoiceStrings", "neznámý");
-inline const QString UnknownLanguage = QStringLiteral("<unknown>");
+inline constexpr TFixedText UnknownLanguage = u"<unknown>";
 inline constexpr auto SoundFailed = TText("VoiceStrings", "Zvuk nelze přehrát.");
 
 // The vendor our system voices report.
-inline const QString Vendor = QStringLiteral("eSpeak NG");
+inline constexpr TFixedText Vendor = u"eSpeak NG";
 // The desktop's speech service's voices are grouped by its output module.
-inline const QString ServiceVendor = QStringLiteral("%1 (Speech Dispatcher)");
+inline constexpr TFixedText ServiceVendor = u"%1 (Speech Dispatcher)";
 
 // The automation server's well-known name on the session bus, and its methods.
-inline const QString ComServerName = QStringLiteral("TOOLCV.VBVOICE");
-inline const QString InitVoice = QStringLiteral("InitVoice");
-inline const QString Reset = QStringLiteral("Reset");
-inline const QString Say = QStringLiteral("Say");
-inline const QString ConfigureVoice = QStringLiteral("ConfigureVoice");
-inline const QString ResetAfterConfigure = QStringLiteral("reset");
-inline const QString ReleaseVoice = QStringLiteral("ReleaseVoice");
+inline constexpr TFixedText ComServerName = u"TOOLCV.VBVOICE";
+inline constexpr TFixedText InitVoice = u"InitVoice";
+inline constexpr TFixedText Reset = u"Reset";
+inline constexpr TFixedText Say = u"Say";
+inline constexpr TFixedText ConfigureVoice = u"ConfigureVoice";
+inline constexpr TFixedText ResetAfterConfigure = u"reset";
+inline constexpr TFixedText ReleaseVoice = u"ReleaseVoice";
 
 // The DDE stand-in: the server's socket name, its topic and the file type of its program.
-inline const QString DdeService = QStringLiteral("CSVOICE");
-inline const QString DdeTopic = QStringLiteral("SYSTEM");
-inline const QString TlkSuffix = QStringLiteral("tlk");
+inline constexpr TFixedText DdeService = u"CSVOICE";
+inline constexpr TFixedText DdeTopic = u"SYSTEM";
+inline constexpr TFixedText TlkSuffix = u"tlk";
 
 // What the hidden "XML" button of the main window reads aloud: a little of every markup element.
 inline constexpr auto XmlDemo =

@@ -104,10 +104,10 @@ private slots:
     void sampleSentence_data() {
         QTest::addColumn<int>("languageId");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("Czech") << 0x405 << VoiceDialogStrings::CzechSample;
-        QTest::newRow("English") << 0x409 << VoiceDialogStrings::EnglishSample;
-        QTest::newRow("Slovak is not Czech") << 0x41B << VoiceDialogStrings::EnglishSample;
-        QTest::newRow("no language") << 0 << VoiceDialogStrings::EnglishSample;
+        QTest::newRow("Czech") << 0x405 << QString(VoiceDialogStrings::CzechSample);
+        QTest::newRow("English") << 0x409 << QString(VoiceDialogStrings::EnglishSample);
+        QTest::newRow("Slovak is not Czech") << 0x41B << QString(VoiceDialogStrings::EnglishSample);
+        QTest::newRow("no language") << 0 << QString(VoiceDialogStrings::EnglishSample);
     }
     void sampleSentence() {
         QFETCH(int, languageId);

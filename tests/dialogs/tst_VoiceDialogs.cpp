@@ -207,9 +207,9 @@ private slots:
     void select_data() {
         QTest::addColumn<int>("voice");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("Czech voice") << 0 << VoiceDialogStrings::CzechSample;
-        QTest::newRow("English voice") << 1 << VoiceDialogStrings::EnglishSample;
-        QTest::newRow("voice without a language") << 2 << VoiceDialogStrings::EnglishSample;
+        QTest::newRow("Czech voice") << 0 << QString(VoiceDialogStrings::CzechSample);
+        QTest::newRow("English voice") << 1 << QString(VoiceDialogStrings::EnglishSample);
+        QTest::newRow("voice without a language") << 2 << QString(VoiceDialogStrings::EnglishSample);
     }
     void select() {
         QFETCH(int, voice);
