@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 namespace {
 
 QPixmap Blank(const QSize &size, qreal ratio) {
@@ -36,12 +38,16 @@ QIcon ChevronIcon(int side, qreal ratio, bool down) {
     return QIcon(pixmap);
 }
 
-// Any other of the style's pictures, read when it is first drawn.
+// A picture made when it is first drawn: the style's own, or one of ours that a widget asks
+// for at start and may never show (the menu bar's ">>" while every item fits).
 class TLateIconEngine final : public QIconEngine {
 public:
-    TLateIconEngine(const QStyle *style, QStyle::StandardPixmap which)
-        : FStyle(style)
-        , FWhich(which) {}
+    using TMaker = std::function<QIcon()>;
+    // `drawnSize`: the size a drawn picture will have, in device pixels; empty for the style's
+    // own pictures, which come in sizes up to any a button asks for.
+    explicit TLateIconEngine(TMaker make, QSize drawnSize = QSize())
+        : FMake(std::move(make))
+        , FDrawnSize(drawnSize) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -54,32 +60,44 @@ public:
                          qreal scale) override {
         return Icon().pixmap(size, scale, mode, state);
     }
-    // The style has every one of its pictures, in sizes up to any a button asks for: laying
-    // out a button reads none of them.
+    // Laying out a button reads no picture: the size is known without it, and is the one the
+    // picture would give.
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
-        return FRead ? FIcon.actualSize(size, mode, state) : size;
+        if (FRead)
+            return FIcon.actualSize(size, mode, state);
+        if (!FDrawnSize.isValid())
+            return size;
+        QSize fitted = FDrawnSize;
+        if (fitted.width() > size.width() || fitted.height() > size.height())
+            fitted.scale(size, Qt::KeepAspectRatio);
+        return fitted;
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return Icon().availableSizes(mode, state);
     }
     bool isNull() override { return FRead && FIcon.isNull(); }
-    QIconEngine *clone() const override { return new TLateIconEngine(FStyle, FWhich); }
+    QIconEngine *clone() const override { return new TLateIconEngine(FMake, FDrawnSize); }
     QString key() const override { return QStringLiteral("TLateIconEngine"); }
 
 private:
     const QIcon &Icon() {
         if (!FRead) {
-            FIcon = FStyle->standardIcon(FWhich);
+            FIcon = FMake();
             FRead = true;
         }
         return FIcon;
     }
 
-    const QStyle *FStyle;
-    QStyle::StandardPixmap FWhich;
+    TMaker FMake;
+    QSize FDrawnSize;
     QIcon FIcon;
     bool FRead = false;
 };
+
+QIcon LateChevron(int side, qreal ratio, bool down) {
+    return QIcon(new TLateIconEngine([side, ratio, down] { return ChevronIcon(side, ratio, down); },
+                                     QSize(side, side) * ratio));
+}
 
 } // namespace
 
@@ -101,15 +119,16 @@ QIcon TDrawnIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOpt
     const int side = pixelMetric(PM_SmallIconSize, option, widget);
     switch (standardIcon) {
     case SP_ToolBarHorizontalExtensionButton:
-        return ChevronIcon(side, ratio, false);
+        return LateChevron(side, ratio, false);
     case SP_ToolBarVerticalExtensionButton:
-        return ChevronIcon(side, ratio, true);
+        return LateChevron(side, ratio, true);
     case SP_MediaStop:
         return StopIcon(QSize(side, side), ratio);
     default:
         // Only the base style's own picture: it is read when first drawn.
         if (!option && !widget)
-            return QIcon(new TLateIconEngine(baseStyle(), standardIcon));
+            return QIcon(new TLateIconEngine(
+                [base = baseStyle(), standardIcon] { return base->standardIcon(standardIcon); }));
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     }
 }
