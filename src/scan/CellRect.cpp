@@ -81,3 +81,16 @@ QRegion OutlineRegion(int left, int top, int right, int bottom, int margin) {
         region -= inner;
     return region;
 }
+
+QPainterPath OutlineBand(int left, int top, int right, int bottom, qreal width) {
+    const qreal half = width / 2;
+    const QRectF path = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+    // Every point within half the width of the path: outside it, a rectangle with round
+    // corners; inside it, with square ones, where the path encloses more than the pen covers.
+    QPainterPath band;
+    band.addRoundedRect(path.adjusted(-half, -half, half, half), half, half);
+    const QRectF hole = path.adjusted(half, half, -half, -half);
+    if (hole.width() > 0 && hole.height() > 0)
+        band.addRect(hole);
+    return band;
+}

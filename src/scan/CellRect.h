@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPainterPath>
 #include <QRect>
 #include <QRegion>
 
@@ -35,3 +36,8 @@ QList<int> GridLinePositions(int size, int count, int from, int to);
 // The pixels that a closed outline through the corners (left, top) and (right, bottom) can touch
 // when drawn with a pen reaching `margin` pixels from its path.
 QRegion OutlineRegion(int left, int top, int right, int bottom, int margin);
+
+// The band a solid pen of `width` (at least 2) with round ends and joins paints along that
+// closed outline: the pixels Qt's stroker fills for it, without its trigonometry. Not for an
+// outline that is a single point.
+QPainterPath OutlineBand(int left, int top, int right, int bottom, qreal width);

@@ -1,5 +1,6 @@
 #include "TimeGrid.h"
 
+#include "CellRect.h"
 #include "ColorMap.h"
 #include "Prompts.h"
 #include "ScanStrings.h"
@@ -16,6 +17,20 @@ constexpr int MaxDrawnPenWidth = 100;
 
 int DrawnWidth(const TGridPen &pen) {
     return std::clamp(pen.Width, 1, MaxDrawnPenWidth);
+}
+
+// A closed outline through two corners. A solid frame wider than a pixel is filled as its band,
+// pixel for pixel what the stroker paints: the stroker's trigonometry would run on every scan
+// step, and at start it would bring the maths library's tables into memory.
+void DrawOutline(QPainter &painter, const QPen &pen, int left, int top, int right, int bottom) {
+    if (pen.style() == Qt::SolidLine && pen.widthF() >= 2 && (left != right || top != bottom)) {
+        painter.fillPath(OutlineBand(left, top, right, bottom, pen.widthF()), pen.brush());
+        return;
+    }
+    painter.setPen(pen);
+    const QPoint outline[] = {
+        {left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+    painter.drawPolyline(outline, 5);
 }
 
 } // namespace
@@ -100,36 +115,22 @@ void TTimeGrid::PaintGrid(QPainter &painter, const QRect &area) {
 void TTimeGrid::DrawColFrame(QPainter &painter, int c, const TGridPen &pen, bool show) {
     if (!show)
         return;
-    painter.setPen(MakePen(pen));
     const TCellRect cell = Cell(c, FiRow);
-    const int bottom = height() - 1;
-    const QPoint outline[] = {
-        {cell.Left, 0}, {cell.Right, 0}, {cell.Right, bottom}, {cell.Left, bottom}, {cell.Left, 0}};
-    painter.drawPolyline(outline, 5);
+    DrawOutline(painter, MakePen(pen), cell.Left, 0, cell.Right, height() - 1);
 }
 
 void TTimeGrid::DrawRowFrame(QPainter &painter, int r, const TGridPen &pen, bool show) {
     if (!show)
         return;
-    painter.setPen(MakePen(pen));
     const TCellRect cell = Cell(FiCol, r);
-    const int right = width() - 1;
-    const QPoint outline[] = {
-        {0, cell.Top}, {right, cell.Top}, {right, cell.Bottom}, {0, cell.Bottom}, {0, cell.Top}};
-    painter.drawPolyline(outline, 5);
+    DrawOutline(painter, MakePen(pen), 0, cell.Top, width() - 1, cell.Bottom);
 }
 
 void TTimeGrid::DrawCellFrame(QPainter &painter, int c, int r, bool force, const TGridPen &pen) {
     if (!FScan.CellFrameShown(force))
         return;
-    painter.setPen(MakePen(pen));
     const TCellRect cell = Cell(c, r);
-    const QPoint outline[] = {{cell.Left, cell.Top},
-                              {cell.Right, cell.Top},
-                              {cell.Right, cell.Bottom},
-                              {cell.Left, cell.Bottom},
-                              {cell.Left, cell.Top}};
-    painter.drawPolyline(outline, 5);
+    DrawOutline(painter, MakePen(pen), cell.Left, cell.Top, cell.Right, cell.Bottom);
 }
 
 // The message is shown once the paint is over: a modal box inside paintEvent would start

@@ -1,6 +1,8 @@
 #include "CellList.h"
 #include "CellRect.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 #include <climits>
 
@@ -11,6 +13,23 @@ namespace {
 
 TRect4 Corners(const TCellRect &r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+// An outline as Qt's stroker paints it with the grid's round pen, or as its band is filled.
+QImage Outline(const TRect4 &r, int width, qreal scale, bool band) {
+    QImage image(160, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    if (band) {
+        painter.fillPath(OutlineBand(r[0], r[1], r[2], r[3], width), Qt::red);
+    } else {
+        painter.setPen(QPen(QBrush(Qt::red), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPoint outline[] = {
+            {r[0], r[1]}, {r[2], r[1]}, {r[2], r[3]}, {r[0], r[3]}, {r[0], r[1]}};
+        painter.drawPolyline(outline, 5);
+    }
+    return image;
 }
 
 } // namespace
@@ -136,6 +155,28 @@ private slots:
         cells.PutCell(4, 0, 10, &keys[1]);
         int *found = cells.GetCell(c, r, nCol);
         QCOMPARE(found ? int(found - keys) : -1, key);
+    }
+
+    void outlineBandPaintsWhatTheStrokerPaints_data() {
+        QTest::addColumn<TRect4>("outline");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("the default cursor") << TRect4{5, 5, 60, 45} << 3 << 1.0;
+        QTest::newRow("even width") << TRect4{5, 5, 60, 45} << 2 << 1.0;
+        QTest::newRow("wide, round corners") << TRect4{20, 20, 120, 90} << 25 << 1.0;
+        QTest::newRow("wider than the cell") << TRect4{30, 30, 40, 36} << 14 << 1.0;
+        QTest::newRow("a row of no height") << TRect4{10, 50, 140, 50} << 7 << 1.0;
+        QTest::newRow("a column of one pixel") << TRect4{50, 10, 51, 100} << 4 << 1.0;
+        QTest::newRow("reaching past the edges") << TRect4{-7, -3, 159, 119} << 9 << 1.0;
+        QTest::newRow("corners given right to left") << TRect4{90, 80, 10, 20} << 5 << 1.0;
+        QTest::newRow("scaled screen") << TRect4{5, 5, 60, 45} << 3 << 1.5;
+        QTest::newRow("double density") << TRect4{5, 5, 60, 45} << 11 << 2.0;
+    }
+    void outlineBandPaintsWhatTheStrokerPaints() {
+        QFETCH(TRect4, outline);
+        QFETCH(int, width);
+        QFETCH(qreal, scale);
+        QCOMPARE(Outline(outline, width, scale, true), Outline(outline, width, scale, false));
     }
 };
 
