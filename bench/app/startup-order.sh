@@ -2,8 +2,10 @@
 # Writes the list of the program's functions that a start runs, for the linker to lay them side
 # by side: started under callgrind on a fresh X server with a private sound server, the bundled
 # letter keyboard open, a word typed and spoken, a few switch presses; then started again, with
-# the text and the settings the first start left. Code the
-# start never runs then stays on the disk instead of being read in beside what it runs.
+# the text and the settings the first start left. What the two starts run until the window
+# waits for input comes first, then what typing, speaking and quitting add: the system reads
+# code in blocks of many pages, so the start then reads in only the first part. Code a session
+# never runs stays on the disk.
 #
 #   bench/app/startup-order.sh BUILD_DIR [OUT]    (default OUT: src/app/startup-functions.txt)
 #
@@ -38,6 +40,8 @@ profiled_start() { # name, type?
   done
   [ -n "$window" ] || { echo "startup-order.sh: the window did not show" >&2; exit 1; }
   sleep 3
+  # What ran until now, the start, in a file of its own ($tmp/profile-NAME.1).
+  callgrind_control --dump=start "$program" >/dev/null 2>&1
   if [ "${2:-}" = type ]; then
     eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
     xdotool mousemove $((X + 40)) $((Y + 30)) click 1
@@ -56,8 +60,8 @@ profiled_start again
 # The functions of the program's own file that ran.
 python3 - "$build/orvanta" "$tmp"/profile-* >"$out" <<'PY'
 import re, sys
-ran = set()
-for profile in sys.argv[2:]:
+def functions(profile):
+    ran = set()
     objects, names = {}, {}
     current_object = None
     for line in open(profile, errors="replace"):
@@ -72,10 +76,16 @@ for profile in sys.argv[2:]:
             current_object = objects.get(number)
         elif kind == "fn" and current_object == sys.argv[1]:
             ran.add(names[number])
-# Recursion marks ("'2") and callgrind's own names are no symbols. By name: which of them sits
-# where does not matter, and the list then changes little from run to run.
-symbols = {name.split("'")[0] for name in ran}
-for name in sorted(s for s in symbols if not s.startswith("0x") and " " not in s):
+    # Recursion marks ("'2") and callgrind's own names are no symbols.
+    return {n.split("'")[0] for n in ran if not n.startswith("0x") and " " not in n}
+# The entry point and the C runtime's start-up code, which the profiles do not name, run at
+# every start.
+start, later = {"_start", "frame_dummy", "register_tm_clones"}, set()
+for profile in sys.argv[2:]:
+    (start if profile.endswith(".1") else later).update(functions(profile))
+# Each part by name: which function sits where within it does not matter, and the list then
+# changes little from run to run.
+for name in sorted(start) + sorted(later - start):
     print(name)
 PY
 echo "startup-order.sh: $(wc -l <"$out") functions written to $out"
