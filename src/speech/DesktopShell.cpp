@@ -28,6 +28,15 @@ QByteArray ReadSmallFile(const QString &path) {
     return file.readAll();
 }
 
+// Whether a pattern ending in `last` can match a name whose last byte is `exact`, or `folded` once
+// the name is in lower case.
+bool EndsAlike(char last, char exact, char folded) {
+    if (last == '*' || last == '?' || last == ']')
+        return true;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return last == exact || lower(last) == lower(folded);
+}
+
 bool HasWildcard(QByteArrayView pattern) {
     return pattern.contains('*') || pattern.contains('?') || pattern.contains('[');
 }
@@ -78,6 +87,8 @@ QString TDesktopShell::TypeOfFileName(const QList<QByteArray> &globLists, const 
     } best;
     const QByteArray exact = fileName.toUtf8();
     const QByteArray folded = fileName.toLower().toUtf8();
+    const char exactLast = exact.isEmpty() ? '\0' : exact.back();
+    const char foldedLast = folded.isEmpty() ? '\0' : folded.back();
     // A list may drop what the lists after it say of a type.
     QSet<QByteArray> dropped;
     for (const QByteArray &list : globLists) {
@@ -100,6 +111,11 @@ QString TDesktopShell::TypeOfFileName(const QList<QByteArray> &globLists, const 
             const QByteArrayView pattern = flagsAt > 0
                                                ? line.sliced(patternAt, flagsAt - 1 - patternAt)
                                                : line.sliced(patternAt);
+            // A pattern ending in a plain character matches only a name that ends in it, in
+            // one case or the other: nearly every line is passed over here.
+            if (!pattern.isEmpty() && pattern != "__NOGLOBS__" &&
+                !EndsAlike(pattern.back(), exactLast, foldedLast))
+                continue;
             bool isNumber = false;
             const int weight = line.first(typeAt - 1).toInt(&isNumber);
             if (!isNumber || pattern.isEmpty() ||

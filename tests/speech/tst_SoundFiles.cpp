@@ -162,6 +162,15 @@ private slots:
                                          << "";
         QTest::newRow("wildcard pattern") << QList{system} << "README.md"
                                           << "text/x-readme";
+        QTest::newRow("pattern in upper case")
+            << QList<QByteArray>{"50:text/x-a:*.TLK\n"} << "a.tlk"
+            << "text/x-a";
+        QTest::newRow("bracket expression at the end")
+            << QList<QByteArray>{"50:text/x-a:*.tl[kK]\n"} << "a.tlK"
+            << "text/x-a";
+        QTest::newRow("single-character wildcard at the end")
+            << QList<QByteArray>{"50:text/x-a:a.tl?\n"} << "a.tlx"
+            << "text/x-a";
         QTest::newRow("case-sensitive flag") << QList<QByteArray>{"50:text/x-c:*.C:cs\n"} << "a.c"
                                              << "";
         QTest::newRow("heavier weight wins")
