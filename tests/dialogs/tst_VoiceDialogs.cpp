@@ -209,7 +209,8 @@ private slots:
         QTest::addColumn<QString>("sample");
         QTest::newRow("Czech voice") << 0 << QString(VoiceDialogStrings::CzechSample);
         QTest::newRow("English voice") << 1 << QString(VoiceDialogStrings::EnglishSample);
-        QTest::newRow("voice without a language") << 2 << QString(VoiceDialogStrings::EnglishSample);
+        QTest::newRow("voice without a language")
+            << 2 << QString(VoiceDialogStrings::EnglishSample);
     }
     void select() {
         QFETCH(int, voice);

@@ -239,7 +239,8 @@ private slots:
         QTest::newRow("switch 2 too big")
             << 40u << 0xFFFFFFFFu << 80 << ScanStrings::SwitchCodeRangeError(2, 0xFFFFFFFF) << 2;
         QTest::newRow("largest codes fit") << 65535u << 65535u << 80 << QString() << 3;
-        QTest::newRow("short record") << 40u << 41u << 79 << QString(ScanStrings::StreamReadError) << 0;
+        QTest::newRow("short record")
+            << 40u << 41u << 79 << QString(ScanStrings::StreamReadError) << 0;
     }
     void damagedSettings() {
         QFETCH(quint32, code1);
