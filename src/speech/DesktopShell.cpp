@@ -28,13 +28,13 @@ QByteArray ReadSmallFile(const QString &path) {
     return file.readAll();
 }
 
-// Whether a pattern ending in `last` can match a name whose last byte is `exact`, or `folded` once
-// the name is in lower case.
+// Whether a pattern ending in `last` can match a name whose last byte is `exact`, or `folded` in
+// the name in lower case (where patterns are compared in lower case).
 bool EndsAlike(char last, char exact, char folded) {
     if (last == '*' || last == '?' || last == ']')
         return true;
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return last == exact || lower(last) == lower(folded);
+    const char lower = last >= 'A' && last <= 'Z' ? char(last - 'A' + 'a') : last;
+    return last == exact || lower == folded;
 }
 
 bool HasWildcard(QByteArrayView pattern) {
